@@ -1,0 +1,7 @@
+#include "settingsstore.h"
+
+int main()
+{
+    SettingsStore().EnsureSettingsFile();
+    return 0;
+}

@@ -1,0 +1,15 @@
+#include "clock.h"
+
+#include "datevalue.h"
+
+#include <QDateTime>
+
+double systemNow()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDate date = now.date();
+    const QTime time = now.time();
+    return DateValue::valueOf({ date.year(), date.month(), date.day(), time.hour(), time.minute(),
+                                  time.second() })
+        .value_or(0.0);
+}

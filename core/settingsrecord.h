@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+// What the settings file holds, apart from its write stamp.
+struct SettingsRecord {
+    double Target = 0.0; // date value of the moment counted down to
+    QString Title; // shown in Labname
+    QString Heading; // shown in Labtime1
+};
+
+enum class LoadStatus {
+    Ok,
+    Missing, // the file is not there or cannot be opened
+    TooFewLines, // fewer than four lines in the first 64 KiB
+    BadTarget, // line 2 is not a date of the years 100 to 9999
+};
+
+// The outcome of reading the settings file. A failed read still carries the
+// title and heading when lines 3 and 4 could be read.
+struct [[nodiscard]] LoadResult {
+    LoadStatus status = LoadStatus::Missing;
+    SettingsRecord record; // Target is meaningful only when ok()
+    bool textsRead = false; // Title and Heading hold lines 3 and 4
+
+    bool ok() const { return status == LoadStatus::Ok; }
+};
+
+// The outcome of writing the settings file; error says why it failed, naming
+// the file, in the user's language.
+struct [[nodiscard]] SaveResult {
+    bool ok = false;
+    QString error;
+};

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "clock.h"
+#include "settingsrecord.h"
+
+#include <QString>
+#include <QStringList>
+
+// The settings file "data.txt": four GB18030 text lines ending in CR LF (the
+// write stamp, the target, the title, the heading) in one settings folder.
+// The folder is given at construction so tests can use temporary folders; the
+// clock stamps each write.
+class SettingsStore {
+public:
+    explicit SettingsStore(QString folder = defaultFolder(), Clock clock = systemNow);
+
+    // "C:\Program Files\VEKTemp" on Windows, VEKTemp in the user's
+    // configuration directory elsewhere.
+    static QString defaultFolder();
+    static QString fileName() { return QStringLiteral("data.txt"); }
+
+    QString folder() const { return m_folder; }
+    QString filePath() const;
+    const Clock& clock() const { return m_clock; }
+
+    // On a start without the settings folder: creates it and a file with the
+    // defaults. An existing folder is left alone, even without the file.
+    // Every failure is skipped silently.
+    void EnsureSettingsFile() const;
+
+    // Reads the first four lines, never more than 64 KiB.
+    LoadResult LoadSettings() const;
+
+    // Replaces the file atomically with a new write stamp, the target line
+    // built from the texts as typed, the title and the heading. Creates the
+    // folder if needed. On failure the old file is left as it was.
+    SaveResult SaveSettings(const QString& year, const QString& month, const QString& day,
+        const QString& title, const QString& heading) const;
+
+    // Line 2 as a save writes it: "year-month-day 9:00:00 ".
+    static QString targetLine(const QString& year, const QString& month, const QString& day);
+
+    static constexpr qint64 kMaxReadBytes = 64 * 1024;
+
+private:
+    SaveResult writeLines(const QStringList& lines) const;
+
+    QString m_folder;
+    Clock m_clock;
+};

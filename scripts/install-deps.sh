@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the program needs for a purpose, only those
+# still missing. Usage: scripts/install-deps.sh build|run|test
+set -euo pipefail
+
+build=(cmake ninja-build g++ pkg-config qt6-base-dev libbenchmark-dev
+       fonts-noto-cjk fonts-wqy-zenhei fonts-arphic-ukai fonts-arphic-uming fonts-lxgw-wenkai)
+run=(xvfb xauth imagemagick x11-utils)
+test=(xvfb xauth imagemagick python3)
+
+wanted=("${build[@]}")
+for purpose in "$@"; do
+    case "$purpose" in
+        build) ;;
+        run) wanted+=("${run[@]}") ;;
+        test) wanted+=("${test[@]}") ;;
+        *) echo "unknown purpose: $purpose" >&2; exit 2 ;;
+    esac
+done
+
+missing=()
+for pkg in "${wanted[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$pkg")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=()
+[ "$(id -u)" -ne 0 ] && sudo=(sudo)
+echo "Installing: ${missing[*]}"
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

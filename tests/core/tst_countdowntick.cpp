@@ -1,0 +1,109 @@
+#include "countdowntick.h"
+#include "datevalue.h"
+
+#include <QFile>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class TestCountdownTick : public QObject {
+    Q_OBJECT
+private slots:
+    void tickReadsTheFileAndCounts();
+    void tickReadsTheClockAgainAfterTheFile();
+    void unreadableFileKeepsCountingTowardTheLastTarget();
+    void noTargetYetGivesNoCountdown();
+};
+
+namespace {
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+}
+
+void TestCountdownTick::tickReadsTheFileAndCounts()
+{
+    QTemporaryDir root;
+    double now = DateValue::valueOf({ 2014, 3, 1, 12, 34, 56 }).value();
+    const SettingsStore store(root.filePath(u"VEKTemp"_s), [&] { return now; });
+    store.EnsureSettingsFile();
+    CountdownTick tick(store);
+    const CountdownTick::Result result = tick.run();
+    QVERIFY(result.load.ok());
+    QCOMPARE(result.nowText, u"2014-3-1 12:34:56"_s);
+    QVERIFY(result.countdown);
+    QCOMPARE(result.countdown->TotalDaysText, u"97天"_s);
+    QCOMPARE(result.countdown->SecondsText, u"4秒"_s);
+    QCOMPARE(tick.lastLoadedTarget(), 41797.375);
+
+    // A change to the file shows at the next tick: nothing is cached.
+    QVERIFY(store.SaveSettings(u"2014"_s, u"6"_s, u"8"_s, u"新标题"_s, u"h"_s).ok);
+    const CountdownTick::Result next = tick.run();
+    QCOMPARE(next.countdown->TotalDaysText, u"98天"_s);
+    QCOMPARE(next.load.record.Title, u"新标题"_s);
+}
+
+void TestCountdownTick::tickReadsTheClockAgainAfterTheFile()
+{
+    QTemporaryDir root;
+    double now = DateValue::valueOf({ 2014, 3, 1, 12, 34, 56 }).value();
+    const SettingsStore store(root.filePath(u"VEKTemp"_s), [&] {
+        const double t = now;
+        now += 1.0 / 86400; // every reading is one second later
+        return t;
+    });
+    store.EnsureSettingsFile();
+    CountdownTick tick(store);
+    const CountdownTick::Result result = tick.run();
+    // The file's write stamp took 12:34:56, the shown time 12:34:57, and the
+    // countdown counts from 12:34:58.
+    QCOMPARE(result.nowText, u"2014-3-1 12:34:57"_s);
+    QCOMPARE(result.countdown->SecondsText, u"2秒"_s);
+}
+
+void TestCountdownTick::unreadableFileKeepsCountingTowardTheLastTarget()
+{
+    QTemporaryDir root;
+    double now = DateValue::valueOf({ 2014, 3, 1, 12, 34, 56 }).value();
+    const SettingsStore store(root.filePath(u"VEKTemp"_s), [&] { return now; });
+    store.EnsureSettingsFile();
+    CountdownTick tick(store);
+    (void)tick.run();
+
+    QStringEncoder gbk("GB18030");
+    writeFile(store.filePath(), gbk.encode(u"stamp\r\n2014-13-40 9:00:00 \r\n坏日期\r\n仍可读\r\n"_s));
+    now += 1.0 / 86400;
+    CountdownTick::Result result = tick.run();
+    QCOMPARE(result.load.status, LoadStatus::BadTarget);
+    QVERIFY(result.load.textsRead);
+    QCOMPARE(result.load.record.Title, u"坏日期"_s);
+    QCOMPARE(result.countdown->SecondsText, u"3秒"_s);
+    QCOMPARE(tick.lastLoadedTarget(), 41797.375);
+
+    QFile::remove(store.filePath());
+    now += 1.0 / 86400;
+    result = tick.run();
+    QCOMPARE(result.load.status, LoadStatus::Missing);
+    QVERIFY(!result.load.textsRead);
+    QCOMPARE(result.nowText, u"2014-3-1 12:34:58"_s);
+    QCOMPARE(result.countdown->SecondsText, u"2秒"_s);
+}
+
+void TestCountdownTick::noTargetYetGivesNoCountdown()
+{
+    QTemporaryDir root;
+    const SettingsStore store(root.path(), [] { return 41700.0; });
+    CountdownTick tick(store);
+    const CountdownTick::Result result = tick.run();
+    QCOMPARE(result.nowText, u"2014-3-2"_s);
+    QVERIFY(!result.countdown);
+    QVERIFY(!tick.lastLoadedTarget());
+}
+
+QTEST_GUILESS_MAIN(TestCountdownTick)
+#include "tst_countdowntick.moc"

@@ -1,0 +1,270 @@
+#include "settingsstore.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QStringEncoder>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+using namespace Qt::StringLiterals;
+
+namespace {
+// 2014-3-1 12:34:56, the moment every write is stamped with.
+constexpr double kNow = 41699.0 + 45296.0 / 86400;
+
+QByteArray gbk(const QString& text)
+{
+    QStringEncoder encoder("GB18030");
+    return encoder.encode(text);
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// Runs `body` in a child process that cannot write where its files belong to
+// someone else, even when the tests run as root. Returns the child's answer.
+bool runUnprivileged(const std::function<bool()>& body)
+{
+#ifdef Q_OS_UNIX
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (getuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(2);
+        _exit(body() ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+#else
+    return body();
+#endif
+}
+}
+
+class TestSettingsStore : public QObject {
+    Q_OBJECT
+private slots:
+    void newFileHasTheExactDefaultBytes();
+    void existingFolderWithoutFileIsLeftAlone();
+    void folderThatCannotBeCreatedIsSkippedSilently();
+    void defaultFileLoads();
+    void roundTrip_data();
+    void roundTrip();
+    void saveWritesTheTypedDateAndAStamp();
+    void saveCreatesAMissingFolder();
+    void failedSaveKeepsTheOldFileAndSaysWhy();
+    void saveIntoAPlainFileReportsFailure();
+    void badFiles_data();
+    void badFiles();
+    void extraLinesAreIgnored();
+};
+
+void TestSettingsStore::newFileHasTheExactDefaultBytes()
+{
+    QTemporaryDir root;
+    const SettingsStore store(root.filePath(u"VEKTemp"_s), [] { return kNow; });
+    store.EnsureSettingsFile();
+    const QByteArray expected = "2014-3-1 12:34:56\r\n2014-6-7 9:00:00\r\n"
+        + QByteArray::fromHex("e3e5dcc6d6d0d1a7b8dfbfbcead7bfccc8edbcfe") + "\r\n"
+        + QByteArray::fromHex("bee032303134c4eab8dfbfbc20bbb920d3d020a3ba") + "\r\n";
+    QCOMPARE(readAll(store.filePath()), expected);
+    QCOMPARE(gbk(u"沐芷中学高考曜刻软件"_s), expected.split('\n')[2].chopped(1));
+}
+
+void TestSettingsStore::existingFolderWithoutFileIsLeftAlone()
+{
+    QTemporaryDir root;
+    const SettingsStore store(root.path(), [] { return kNow; });
+    store.EnsureSettingsFile();
+    QVERIFY(!QFile::exists(store.filePath()));
+    QCOMPARE(store.LoadSettings().status, LoadStatus::Missing);
+}
+
+void TestSettingsStore::folderThatCannotBeCreatedIsSkippedSilently()
+{
+    QTemporaryDir root;
+    writeFile(root.filePath(u"blocked"_s), "a plain file where a folder should be");
+    const SettingsStore store(root.filePath(u"blocked/VEKTemp"_s), [] { return kNow; });
+    store.EnsureSettingsFile();
+    QVERIFY(!QFile::exists(store.filePath()));
+}
+
+void TestSettingsStore::defaultFileLoads()
+{
+    QTemporaryDir root;
+    const SettingsStore store(root.filePath(u"VEKTemp"_s), [] { return kNow; });
+    store.EnsureSettingsFile();
+    const LoadResult load = store.LoadSettings();
+    QVERIFY(load.ok());
+    QCOMPARE(load.record.Target, 41797.375);
+    QCOMPARE(load.record.Title, u"沐芷中学高考曜刻软件"_s);
+    QCOMPARE(load.record.Heading, u"距2014年高考 还 有 ："_s);
+}
+
+void TestSettingsStore::roundTrip_data()
+{
+    QTest::addColumn<QStringList>("typed"); // year, month, day, title, heading
+    QTest::addColumn<double>("target");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("heading");
+    QTest::newRow("plain") << QStringList { u"2014"_s, u"6"_s, u"8"_s, u"标题"_s, u"距高考"_s }
+                           << 41798.375 << u"标题"_s << u"距高考"_s;
+    QTest::newRow("leading zeros")
+        << QStringList { u"2014"_s, u"06"_s, u"07"_s, u"t"_s, u"h"_s } << 41797.375 << u"t"_s
+        << u"h"_s;
+    QTest::newRow("blanks kept")
+        << QStringList { u" 2014"_s, u"6"_s, u"7"_s, u"  两边有空格  "_s, u" 还有 "_s }
+        << 41797.375 << u"  两边有空格  "_s << u" 还有 "_s;
+    QTest::newRow("empty title") << QStringList { u"2014"_s, u"6"_s, u"7"_s, QString(), u"h"_s }
+                                 << 41797.375 << QString() << u"h"_s;
+    QTest::newRow("line breaks become blanks")
+        << QStringList { u"2014"_s, u"6"_s, u"7"_s, u"一\r\n二\n三\r四"_s, u"\n"_s } << 41797.375
+        << u"一 二 三 四"_s << u" "_s;
+    QTest::newRow("characters outside GBK survive")
+        << QStringList { u"2014"_s, u"6"_s, u"7"_s, u"高考加油😀"_s, u"€ ₿"_s } << 41797.375
+        << u"高考加油😀"_s << u"€ ₿"_s;
+}
+
+void TestSettingsStore::roundTrip()
+{
+    QFETCH(QStringList, typed);
+    QFETCH(double, target);
+    QFETCH(QString, title);
+    QFETCH(QString, heading);
+    QTemporaryDir root;
+    const SettingsStore store(root.path(), [] { return kNow; });
+    const SaveResult saved = store.SaveSettings(typed[0], typed[1], typed[2], typed[3], typed[4]);
+    QVERIFY2(saved.ok, qPrintable(saved.error));
+    QCOMPARE(readAll(store.filePath()).count("\r\n"), 4);
+    const LoadResult load = store.LoadSettings();
+    QVERIFY(load.ok());
+    QCOMPARE(load.record.Target, target);
+    QCOMPARE(load.record.Title, title);
+    QCOMPARE(load.record.Heading, heading);
+}
+
+void TestSettingsStore::saveWritesTheTypedDateAndAStamp()
+{
+    QTemporaryDir root;
+    double now = kNow;
+    const SettingsStore store(root.path(), [&] { return now; });
+    store.EnsureSettingsFile();
+    now = 41700.5;
+    QVERIFY(store.SaveSettings(u"2014"_s, u"06"_s, u"7"_s, u"t"_s, u"h"_s).ok);
+    QCOMPARE(readAll(store.filePath()), "2014-3-2 12:00:00\r\n2014-06-7 9:00:00 \r\nt\r\nh\r\n");
+}
+
+void TestSettingsStore::saveCreatesAMissingFolder()
+{
+    QTemporaryDir root;
+    const SettingsStore store(root.filePath(u"a/b/VEKTemp"_s), [] { return kNow; });
+    QVERIFY(store.SaveSettings(u"2014"_s, u"6"_s, u"7"_s, u"t"_s, u"h"_s).ok);
+    QVERIFY(store.LoadSettings().ok());
+}
+
+void TestSettingsStore::failedSaveKeepsTheOldFileAndSaysWhy()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("needs a process that may not write the folder");
+#else
+    QTemporaryDir root;
+    QVERIFY(QFile::setPermissions(root.path(), QFile::ReadOwner | QFile::WriteOwner
+            | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
+    const SettingsStore store(root.filePath(u"VEKTemp"_s), [] { return kNow; });
+    store.EnsureSettingsFile();
+    const QByteArray before = readAll(store.filePath());
+    QVERIFY(QFile::setPermissions(store.folder(), QFile::ReadOwner | QFile::ExeOwner
+            | QFile::ReadOther | QFile::ExeOther));
+    const bool reported = runUnprivileged([&] {
+        const SaveResult saved = store.SaveSettings(u"2015"_s, u"6"_s, u"7"_s, u"new"_s, u"h"_s);
+        return !saved.ok && saved.error.contains(QDir::toNativeSeparators(store.filePath()));
+    });
+    QVERIFY(reported);
+    QCOMPARE(readAll(store.filePath()), before);
+    QVERIFY(QDir(store.folder()).entryList(QDir::Files | QDir::Hidden).size() == 1);
+#endif
+}
+
+void TestSettingsStore::saveIntoAPlainFileReportsFailure()
+{
+    QTemporaryDir root;
+    writeFile(root.filePath(u"VEKTemp"_s), "not a folder");
+    const SettingsStore store(root.filePath(u"VEKTemp"_s), [] { return kNow; });
+    const SaveResult saved = store.SaveSettings(u"2014"_s, u"6"_s, u"7"_s, u"t"_s, u"h"_s);
+    QVERIFY(!saved.ok);
+    QVERIFY(saved.error.contains(u"VEKTemp"_s));
+    QCOMPARE(readAll(root.filePath(u"VEKTemp"_s)), "not a folder");
+}
+
+void TestSettingsStore::badFiles_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<bool>("textsRead");
+    const auto status = [](LoadStatus s) { return int(s); };
+    QTest::newRow("empty") << QByteArray() << status(LoadStatus::TooFewLines) << false;
+    QTest::newRow("one line") << QByteArray("2014-3-1\r\n") << status(LoadStatus::TooFewLines)
+                              << false;
+    QTest::newRow("three lines") << QByteArray("a\r\n2014-6-7 9:00:00\r\ntitle\r\n")
+                                 << status(LoadStatus::TooFewLines) << false;
+    QTest::newRow("line 2 garbage") << QByteArray("a\r\nsoon\r\ntitle\r\nheading\r\n")
+                                    << status(LoadStatus::BadTarget) << true;
+    QTest::newRow("month 13") << QByteArray("a\r\n2014-13-7 9:00:00 \r\nt\r\nh\r\n")
+                              << status(LoadStatus::BadTarget) << true;
+    QByteArray noise(4096, '\0');
+    for (int i = 0; i < noise.size(); ++i)
+        noise[i] = char((i * 7919 + 13) % 251);
+    QTest::newRow("binary noise") << noise << status(LoadStatus::BadTarget) << true;
+    QTest::newRow("10 MB without line breaks")
+        << QByteArray(10 * 1024 * 1024, 'x') << status(LoadStatus::TooFewLines) << false;
+    QTest::newRow("last line without its line end")
+        << QByteArray("a\r\n2014-6-7 9:00:00\r\nt\r\nh") << status(LoadStatus::Ok) << true;
+    QTest::newRow("line ends without CR") << QByteArray("a\n2014-6-7 9:00:00\nt\nh\n")
+                                          << status(LoadStatus::Ok) << true;
+}
+
+void TestSettingsStore::badFiles()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, status);
+    QFETCH(bool, textsRead);
+    QTemporaryDir root;
+    const SettingsStore store(root.path(), [] { return kNow; });
+    writeFile(store.filePath(), bytes);
+    QElapsedTimer timer;
+    timer.start();
+    const LoadResult load = store.LoadSettings();
+    QVERIFY2(timer.elapsed() < 200, "a bad file must not stall a tick");
+    QCOMPARE(int(load.status), status);
+    QCOMPARE(load.textsRead, textsRead);
+    QCOMPARE(readAll(store.filePath()), bytes);
+}
+
+void TestSettingsStore::extraLinesAreIgnored()
+{
+    QTemporaryDir root;
+    const SettingsStore store(root.path(), [] { return kNow; });
+    writeFile(store.filePath(), "anything at all\r\n2014-6-7 9:00:00\r\nt\r\nh\r\nmore\r\nlines\r\n");
+    const LoadResult load = store.LoadSettings();
+    QVERIFY(load.ok());
+    QCOMPARE(load.record.Heading, u"h"_s);
+}
+
+QTEST_GUILESS_MAIN(TestSettingsStore)
+#include "tst_settingsstore.moc"
