@@ -1,7 +1,19 @@
+#include "fontsubstitutes.h"
+#include "form1.h"
 #include "settingsstore.h"
 
-int main()
+#include <QApplication>
+
+int main(int argc, char* argv[])
 {
-    SettingsStore().EnsureSettingsFile();
-    return 0;
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("gaokao-countdown"));
+    QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
+    installFontSubstitutes();
+
+    const SettingsStore store;
+    Form1 form(store);
+    QApplication::setWindowIcon(form.windowIcon());
+    form.show();
+    return app.exec();
 }

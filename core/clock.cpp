@@ -9,7 +9,7 @@ double systemNow()
     const QDateTime now = QDateTime::currentDateTime();
     const QDate date = now.date();
     const QTime time = now.time();
-    return DateValue::valueOf({ date.year(), date.month(), date.day(), time.hour(), time.minute(),
-                                  time.second() })
+    return DateValue::valueOf(
+        { date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second() })
         .value_or(0.0);
 }

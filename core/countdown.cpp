@@ -11,8 +11,8 @@ constexpr qint64 kSecondsPerDay = 86400;
 
 QString withUnit(qint64 number, QStringView unit) { return QString::number(number).append(unit); }
 
-void setBreakdown(CountdownTexts& texts, qint64 months, qint64 days, qint64 hours,
-    qint64 minutes, qint64 seconds)
+void setBreakdown(
+    CountdownTexts& texts, qint64 months, qint64 days, qint64 hours, qint64 minutes, qint64 seconds)
 {
     texts.MonthsText = withUnit(months, u"个月");
     texts.DaysText = withUnit(days, u"天");
@@ -30,9 +30,8 @@ CountdownTexts ComputeCountdown(double now, double target)
     if (!nowSeconds || !targetSeconds) {
         // No calendar holds such moments; still say how many days they are apart.
         const double d = std::trunc(target - now);
-        texts.TotalDaysText = (std::isfinite(d) ? QString::number(d == 0 ? 0.0 : d, 'f', 0)
-                                                : u"0"_s)
-            + u"天"_s;
+        texts.TotalDaysText
+            = (std::isfinite(d) ? QString::number(d == 0 ? 0.0 : d, 'f', 0) : u"0"_s) + u"天"_s;
         setBreakdown(texts, 0, 0, 0, 0, 0);
         return texts;
     }

@@ -58,8 +58,9 @@ QString text(double value)
     const auto f = fieldsOf(value);
     if (!f)
         return {};
-    const QString time
-        = u"%1:%2:%3"_s.arg(f->hour).arg(f->minute, 2, 10, QChar(u'0')).arg(f->second, 2, 10, QChar(u'0'));
+    const QString time = u"%1:%2:%3"_s.arg(f->hour)
+                             .arg(f->minute, 2, 10, QChar(u'0'))
+                             .arg(f->second, 2, 10, QChar(u'0'));
     if (*toSeconds(value) >= 0 && *toSeconds(value) < kSecondsPerDayInt)
         return time;
     const QString date = u"%1-%2-%3"_s.arg(f->year, 4, 10, QChar(u'0')).arg(f->month).arg(f->day);

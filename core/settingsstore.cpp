@@ -69,8 +69,7 @@ QString SettingsStore::defaultFolder()
 #ifdef Q_OS_WIN
     return u"C:\\Program Files\\VEKTemp"_s;
 #else
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-        + u"/VEKTemp"_s;
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u"/VEKTemp"_s;
 #endif
 }
 
@@ -137,8 +136,8 @@ SaveResult SettingsStore::writeLines(const QStringList& lines) const
     QSaveFile file(filePath());
     const auto failure = [&] {
         return SaveResult { false,
-            u"无法写入文件“%1”：%2"_s.arg(QDir::toNativeSeparators(filePath()),
-                file.errorString()) };
+            u"无法写入文件“%1”：%2"_s.arg(
+                QDir::toNativeSeparators(filePath()), file.errorString()) };
     };
     if (!file.open(QIODevice::WriteOnly))
         return failure();

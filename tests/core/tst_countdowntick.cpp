@@ -76,7 +76,8 @@ void TestCountdownTick::unreadableFileKeepsCountingTowardTheLastTarget()
     (void)tick.run();
 
     QStringEncoder gbk("GB18030");
-    writeFile(store.filePath(), gbk.encode(u"stamp\r\n2014-13-40 9:00:00 \r\n坏日期\r\n仍可读\r\n"_s));
+    writeFile(
+        store.filePath(), gbk.encode(u"stamp\r\n2014-13-40 9:00:00 \r\n坏日期\r\n仍可读\r\n"_s));
     now += 1.0 / 86400;
     CountdownTick::Result result = tick.run();
     QCOMPARE(result.load.status, LoadStatus::BadTarget);

@@ -28,7 +28,8 @@ void TestDateValue::text_data()
     QTest::newRow("epoch day writes the time alone") << 0.375 << u"9:00:00"_s;
     QTest::newRow("epoch itself") << 0.0 << u"0:00:00"_s;
     QTest::newRow("day 1 is a full date") << 1.5 << u"1899-12-31 12:00:00"_s;
-    QTest::newRow("rounds to the nearest second") << 41797.375 + 0.6 / 86400 << u"2014-6-7 9:00:01"_s;
+    QTest::newRow("rounds to the nearest second")
+        << 41797.375 + 0.6 / 86400 << u"2014-6-7 9:00:01"_s;
     QTest::newRow("year 100 has four digits") << -657434.0 << u"0100-1-1"_s;
     QTest::newRow("last day of 9999") << 2958465.5 << u"9999-12-31 12:00:00"_s;
     QTest::newRow("beyond 9999 gives nothing") << 2958466.0 << QString();

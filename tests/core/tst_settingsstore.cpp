@@ -2,8 +2,8 @@
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QStringEncoder>
 #include <QFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -125,12 +125,11 @@ void TestSettingsStore::roundTrip_data()
     QTest::addColumn<QString>("heading");
     QTest::newRow("plain") << QStringList { u"2014"_s, u"6"_s, u"8"_s, u"标题"_s, u"距高考"_s }
                            << 41798.375 << u"标题"_s << u"距高考"_s;
-    QTest::newRow("leading zeros")
-        << QStringList { u"2014"_s, u"06"_s, u"07"_s, u"t"_s, u"h"_s } << 41797.375 << u"t"_s
-        << u"h"_s;
-    QTest::newRow("blanks kept")
-        << QStringList { u" 2014"_s, u"6"_s, u"7"_s, u"  两边有空格  "_s, u" 还有 "_s }
-        << 41797.375 << u"  两边有空格  "_s << u" 还有 "_s;
+    QTest::newRow("leading zeros") << QStringList { u"2014"_s, u"06"_s, u"07"_s, u"t"_s, u"h"_s }
+                                   << 41797.375 << u"t"_s << u"h"_s;
+    QTest::newRow("blanks kept") << QStringList { u" 2014"_s, u"6"_s, u"7"_s, u"  两边有空格  "_s,
+        u" 还有 "_s } << 41797.375
+                                 << u"  两边有空格  "_s << u" 还有 "_s;
     QTest::newRow("empty title") << QStringList { u"2014"_s, u"6"_s, u"7"_s, QString(), u"h"_s }
                                  << 41797.375 << QString() << u"h"_s;
     QTest::newRow("line breaks become blanks")
@@ -184,13 +183,14 @@ void TestSettingsStore::failedSaveKeepsTheOldFileAndSaysWhy()
     QSKIP("needs a process that may not write the folder");
 #else
     QTemporaryDir root;
-    QVERIFY(QFile::setPermissions(root.path(), QFile::ReadOwner | QFile::WriteOwner
-            | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
+    QVERIFY(QFile::setPermissions(root.path(),
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
+            | QFile::ExeOther));
     const SettingsStore store(root.filePath(u"VEKTemp"_s), [] { return kNow; });
     store.EnsureSettingsFile();
     const QByteArray before = readAll(store.filePath());
-    QVERIFY(QFile::setPermissions(store.folder(), QFile::ReadOwner | QFile::ExeOwner
-            | QFile::ReadOther | QFile::ExeOther));
+    QVERIFY(QFile::setPermissions(
+        store.folder(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
     const bool reported = runUnprivileged([&] {
         const SaveResult saved = store.SaveSettings(u"2015"_s, u"6"_s, u"7"_s, u"new"_s, u"h"_s);
         return !saved.ok && saved.error.contains(QDir::toNativeSeparators(store.filePath()));
@@ -223,8 +223,8 @@ void TestSettingsStore::badFiles_data()
                               << false;
     QTest::newRow("three lines") << QByteArray("a\r\n2014-6-7 9:00:00\r\ntitle\r\n")
                                  << status(LoadStatus::TooFewLines) << false;
-    QTest::newRow("line 2 garbage") << QByteArray("a\r\nsoon\r\ntitle\r\nheading\r\n")
-                                    << status(LoadStatus::BadTarget) << true;
+    QTest::newRow("line 2 garbage")
+        << QByteArray("a\r\nsoon\r\ntitle\r\nheading\r\n") << status(LoadStatus::BadTarget) << true;
     QTest::newRow("month 13") << QByteArray("a\r\n2014-13-7 9:00:00 \r\nt\r\nh\r\n")
                               << status(LoadStatus::BadTarget) << true;
     QByteArray noise(4096, '\0');
@@ -235,8 +235,8 @@ void TestSettingsStore::badFiles_data()
         << QByteArray(10 * 1024 * 1024, 'x') << status(LoadStatus::TooFewLines) << false;
     QTest::newRow("last line without its line end")
         << QByteArray("a\r\n2014-6-7 9:00:00\r\nt\r\nh") << status(LoadStatus::Ok) << true;
-    QTest::newRow("line ends without CR") << QByteArray("a\n2014-6-7 9:00:00\nt\nh\n")
-                                          << status(LoadStatus::Ok) << true;
+    QTest::newRow("line ends without CR")
+        << QByteArray("a\n2014-6-7 9:00:00\nt\nh\n") << status(LoadStatus::Ok) << true;
 }
 
 void TestSettingsStore::badFiles()
@@ -260,7 +260,8 @@ void TestSettingsStore::extraLinesAreIgnored()
 {
     QTemporaryDir root;
     const SettingsStore store(root.path(), [] { return kNow; });
-    writeFile(store.filePath(), "anything at all\r\n2014-6-7 9:00:00\r\nt\r\nh\r\nmore\r\nlines\r\n");
+    writeFile(
+        store.filePath(), "anything at all\r\n2014-6-7 9:00:00\r\nt\r\nh\r\nmore\r\nlines\r\n");
     const LoadResult load = store.LoadSettings();
     QVERIFY(load.ok());
     QCOMPARE(load.record.Heading, u"h"_s);

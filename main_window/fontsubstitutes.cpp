@@ -1,0 +1,19 @@
+#include "fontsubstitutes.h"
+
+#include <QFont>
+#include <QStringList>
+
+using namespace Qt::StringLiterals;
+
+void installFontSubstitutes()
+{
+    const QStringList sans { u"Noto Sans CJK SC"_s, u"WenQuanYi Zen Hei"_s };
+    const QStringList brush { u"LXGW WenKai"_s, u"AR PL UKai CN"_s };
+    const QStringList kai { u"AR PL UKai CN"_s, u"LXGW WenKai"_s };
+    const QStringList serif { u"AR PL UMing CN"_s, u"Noto Serif CJK SC"_s };
+    QFont::insertSubstitutions(u"黑体"_s, sans);
+    QFont::insertSubstitutions(u"隶书"_s, brush);
+    QFont::insertSubstitutions(u"华文新魏"_s, brush);
+    QFont::insertSubstitutions(u"楷体_GB2312"_s, kai);
+    QFont::insertSubstitutions(u"宋体"_s, serif);
+}

@@ -1,0 +1,5 @@
+#pragma once
+
+// The layout names Windows fonts (黑体, 隶书, 华文新魏, 楷体_GB2312, 宋体).
+// Where a system lacks them, Qt is told which installed fonts stand in.
+void installFontSubstitutes();

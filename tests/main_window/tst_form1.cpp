@@ -1,0 +1,413 @@
+#include "datevalue.h"
+#include "fontsubstitutes.h"
+#include "form1.h"
+#include "picturebox.h"
+#include "picturebutton.h"
+#include "settingsstore.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QFile>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+const double kWorkedNow = DateValue::valueOf({ 2014, 3, 1, 12, 34, 56 }).value();
+
+// Answers the next modal message box with `button` as soon as it shows, and
+// keeps what it said.
+struct MessageBoxAnswer {
+    QString title, text;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+    QTimer poll;
+
+    explicit MessageBoxAnswer(QMessageBox::StandardButton button)
+    {
+        poll.setInterval(10);
+        QObject::connect(&poll, &QTimer::timeout, [this, button] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible())
+                return;
+            poll.stop();
+            title = box->windowTitle();
+            text = box->text();
+            buttons = box->standardButtons();
+            if (box->defaultButton())
+                defaultButton = box->standardButton(box->defaultButton());
+            box->button(button)->click();
+        });
+        poll.start();
+    }
+};
+}
+
+// Ends a test's run of the event loop that something failed to end.
+std::unique_ptr<QTimer> exitAfterFiveSeconds()
+{
+    auto timer = std::make_unique<QTimer>();
+    timer->setSingleShot(true);
+    QObject::connect(timer.get(), &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    timer->start(5000);
+    return timer;
+}
+
+class TestForm1 : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { installFontSubstitutes(); }
+    void init();
+    void cleanup();
+    void window();
+    void controls_data();
+    void controls();
+    void frontToBackOrder();
+    void tabOrderAndFocus();
+    void designTextsUntilTheFirstTick();
+    void firstTickWritesTheWorkedExample();
+    void doublingTheWidth();
+    void minimiseAndRestoreKeepTheLayout();
+    void zeroSizeAndBack();
+    void exitAnsweredNoKeepsRunning();
+    void exitAnsweredYesEndsTheProgram();
+    void enterRightAfterStartAsksToExit();
+    void closingEndsWithoutAsking();
+    void unreadableSettingsFileKeepsTicking();
+    void realTicksNeitherSkipNorRepeat();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_root;
+    double m_now = kWorkedNow;
+    std::unique_ptr<SettingsStore> m_store;
+    std::unique_ptr<Form1> m_form;
+};
+
+void TestForm1::init()
+{
+    m_root = std::make_unique<QTemporaryDir>();
+    m_now = kWorkedNow;
+    m_store
+        = std::make_unique<SettingsStore>(m_root->filePath(u"VEKTemp"_s), [this] { return m_now; });
+    m_form = std::make_unique<Form1>(*m_store);
+    m_form->show();
+    m_form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+}
+
+void TestForm1::cleanup()
+{
+    m_form.reset();
+    m_store.reset();
+    m_root.reset();
+}
+
+void TestForm1::window()
+{
+    QCOMPARE(Form1::instance(), m_form.get());
+    QCOMPARE(m_form->objectName(), u"Form1"_s);
+    QCOMPARE(m_form->windowTitle(), u"曜刻软件1.0 版"_s);
+    QCOMPARE(m_form->size(), QSize(859, 533));
+    QCOMPARE(m_form->palette().color(QPalette::Window), QColor(Qt::white));
+    QVERIFY(!m_form->windowIcon().isNull());
+    QVERIFY(m_form->windowIcon().availableSizes().contains(QSize(16, 16)));
+    QVERIFY(m_form->windowFlags() & Qt::WindowMinMaxButtonsHint);
+    QCOMPARE(m_form->controls().size(), 16);
+    // The settings file is ensured at start-up.
+    QVERIFY(QFile::exists(m_store->filePath()));
+}
+
+void TestForm1::controls_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QRect>("twips");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("font");
+    QTest::addColumn<qreal>("size");
+    QTest::addColumn<QColor>("color");
+    QTest::addColumn<bool>("visible");
+    const QColor red(255, 0, 0);
+    const auto row = [](const QString& name, const char* type, QRect twips, const QString& text,
+                         const QString& font, qreal size, QColor color, bool visible = true) {
+        QTest::newRow(qPrintable(name)) << name << QString::fromLatin1(type) << twips << text
+                                        << font << size << color << visible;
+    };
+    row(u"Comgjsz"_s, "PictureButton", { 9480, 6840, 1815, 615 }, u"自定义设置"_s, u"楷体_GB2312"_s,
+        15, Qt::black);
+    row(u"TextTIAN"_s, "QLineEdit", { 3960, 4560, 1695, 615 }, {}, u"黑体"_s, 26.25, red);
+    row(u"TextS"_s, "QLineEdit", { 11160, 3840, 1695, 650 }, {}, u"黑体"_s, 26.25, red);
+    row(u"TextF"_s, "QLineEdit", { 9360, 3840, 1815, 650 }, {}, u"黑体"_s, 26.25, red);
+    row(u"TextH"_s, "QLineEdit", { 7440, 3840, 1935, 650 }, {}, u"黑体"_s, 26.25, red);
+    row(u"TextD"_s, "QLineEdit", { 5640, 3840, 1815, 650 }, {}, u"黑体"_s, 26.25, red);
+    row(u"TextM"_s, "QLineEdit", { 3960, 3840, 1695, 650 }, {}, u"黑体"_s, 26.25, red);
+    row(u"Comexit"_s, "PictureButton", { 11280, 6840, 1575, 615 }, u"退 出"_s, u"楷体_GB2312"_s,
+        15.75, Qt::black);
+    row(u"Labtime2"_s, "DesignLabel", { 720, 5280, 3495, 1335 }, u"自定义曜刻："_s, u"隶书"_s, 24,
+        red, false);
+    row(u"Labnowtime"_s, "DesignLabel", { 3960, 3120, 8895, 615 }, {}, u"黑体"_s, 26.25, red);
+    row(u"Label5"_s, "DesignLabel", { 8880, 7560, 4335, 375 }, u"gkcd@example.org 制作"_s,
+        u"华文新魏"_s, 14.25, QColor(255, 255, 0));
+    row(u"Labtime1"_s, "DesignLabel", { 720, 3840, 3255, 1335 }, u"距2013年高考 还 有 ："_s,
+        u"隶书"_s, 26.25, red);
+    row(u"Labnow"_s, "DesignLabel", { 600, 3120, 3615, 495 }, u"现在时间是："_s, u"隶书"_s, 26.25,
+        red);
+    row(u"Labname"_s, "DesignLabel", { 360, 600, 12135, 1095 }, u"沐芷中学高考曜刻软件"_s,
+        u"隶书"_s, 42, red);
+    row(u"Image1"_s, "PictureBox", { 0, -3691, 19305, 12090 }, {}, {}, 0, {});
+}
+
+void TestForm1::controls()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, type);
+    QFETCH(QRect, twips);
+    QFETCH(QString, text);
+    QFETCH(QString, font);
+    QFETCH(qreal, size);
+    QFETCH(QColor, color);
+    QFETCH(bool, visible);
+
+    auto* widget = m_form->findChild<QWidget*>(name);
+    QVERIFY(widget);
+    QCOMPARE(QString::fromLatin1(widget->metaObject()->className()), type);
+    const QRect pixels(qRound(twips.x() / 15.0), qRound(twips.y() / 15.0),
+        qRound(twips.width() / 15.0), qRound(twips.height() / 15.0));
+    QCOMPARE(widget->geometry(), pixels);
+    QCOMPARE(widget->isVisible(), visible);
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        QCOMPARE(label->text(), text);
+        QVERIFY(label->wordWrap());
+        QVERIFY(label->alignment() & Qt::AlignTop);
+        QVERIFY(!label->autoFillBackground());
+        QCOMPARE(label->palette().color(QPalette::WindowText), color);
+    } else if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+        QCOMPARE(box->text(), text);
+        QCOMPARE(box->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+        QCOMPARE(box->palette().color(QPalette::Text), color);
+        QVERIFY(!box->isReadOnly());
+    } else if (auto* button = qobject_cast<PictureButton*>(widget)) {
+        QCOMPARE(button->text(), text);
+        QCOMPARE(button->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+        QCOMPARE(button->iconSize(), QSize(16, 16));
+        QVERIFY(!button->icon().isNull());
+        QCOMPARE(button->palette().color(QPalette::Button), QColor(212, 208, 200));
+        QCOMPARE(button->palette().color(QPalette::ButtonText), color);
+    } else if (auto* picture = qobject_cast<PictureBox*>(widget)) {
+        QCOMPARE(picture->picture().size(), QSize(1024, 768));
+    }
+    if (!font.isEmpty()) {
+        QCOMPARE(widget->font().family(), font);
+        QCOMPARE(widget->font().pointSizeF(), size);
+        QVERIFY(widget->font().bold());
+        // The Windows name resolves to an installed Chinese font.
+        const QString shown = QFontInfo(widget->font()).family();
+        QVERIFY2(shown.contains(u"CJK"_s) || shown.contains(u"WenKai"_s)
+                || shown.contains(u"AR PL"_s) || shown.contains(u"WenQuanYi"_s),
+            qPrintable(shown));
+    }
+}
+
+void TestForm1::frontToBackOrder()
+{
+    QStringList backToFront;
+    for (QObject* child : m_form->children())
+        if (child->isWidgetType())
+            backToFront.append(child->objectName());
+    QCOMPARE(backToFront,
+        (QStringList { u"Image1"_s, u"Labname"_s, u"Labnow"_s, u"Labtime1"_s, u"Label5"_s,
+            u"Labnowtime"_s, u"Labtime2"_s, u"Comexit"_s, u"TextM"_s, u"TextD"_s, u"TextH"_s,
+            u"TextF"_s, u"TextS"_s, u"TextTIAN"_s, u"Comgjsz"_s }));
+    QStringList collection;
+    for (TwipsControl* control : m_form->controls())
+        collection.append(control->object()->objectName());
+    QCOMPARE(collection.indexOf(u"Timer1"_s), 6);
+}
+
+void TestForm1::tabOrderAndFocus()
+{
+    QCOMPARE(QApplication::focusWidget(), m_form->Comexit);
+    QStringList order;
+    QWidget* widget = m_form->Comexit;
+    for (int i = 0; i < 8; ++i) {
+        order.append(widget->objectName());
+        widget = widget->nextInFocusChain();
+        while (widget->focusPolicy() == Qt::NoFocus || !widget->isVisible())
+            widget = widget->nextInFocusChain();
+    }
+    QCOMPARE(order,
+        (QStringList { u"Comexit"_s, u"TextM"_s, u"TextD"_s, u"TextH"_s, u"TextF"_s, u"TextS"_s,
+            u"TextTIAN"_s, u"Comgjsz"_s }));
+    QCOMPARE(widget, m_form->Comexit);
+}
+
+void TestForm1::designTextsUntilTheFirstTick()
+{
+    QCOMPARE(m_form->Labname->text(), u"沐芷中学高考曜刻软件"_s);
+    QCOMPARE(m_form->Labtime1->text(), u"距2013年高考 还 有 ："_s);
+    QCOMPARE(m_form->Labnowtime->text(), QString());
+    QCOMPARE(m_form->TextTIAN->text(), QString());
+    QVERIFY(m_form->Timer1->isActive());
+    QVERIFY(m_form->Timer1->remainingTime() <= 1100);
+}
+
+void TestForm1::firstTickWritesTheWorkedExample()
+{
+    m_form->Timer1_Timer();
+    QCOMPARE(m_form->Labnowtime->text(), u"2014-3-1 12:34:56"_s);
+    QCOMPARE(m_form->Labname->text(), u"沐芷中学高考曜刻软件"_s);
+    QCOMPARE(m_form->Labtime1->text(), u"距2014年高考 还 有 ："_s);
+    const QStringList shown { m_form->TextTIAN->text(), m_form->TextM->text(),
+        m_form->TextD->text(), m_form->TextH->text(), m_form->TextF->text(),
+        m_form->TextS->text() };
+    QCOMPARE(shown,
+        (QStringList { u"97天"_s, u"3个月"_s, u"7天"_s, u"20小时"_s, u"25分钟"_s, u"4秒"_s }));
+    QCOMPARE(m_form->lastLoadedTarget(), 41797.375);
+    QCOMPARE(m_form->windowTitle(), u"曜刻软件1.0 版"_s);
+}
+
+void TestForm1::doublingTheWidth()
+{
+    QList<QRectF> before;
+    for (TwipsControl* c : m_form->controls())
+        before.append(
+            c->Width() ? QRectF(*c->Left(), *c->Top(), *c->Width(), *c->Height()) : QRectF());
+    m_form->resize(2 * 859, 533);
+    QCOMPARE(m_form->ScaleWidth(), 25770.0f);
+    const auto& controls = m_form->controls();
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+        TwipsControl* c = controls[i];
+        if (!c->Width())
+            continue;
+        QVERIFY(qAbs(*c->Left() - 2 * before[i].x()) < 0.01);
+        QVERIFY(qAbs(*c->Width() - 2 * before[i].width()) < 0.01);
+        QVERIFY(qAbs(*c->Top() - before[i].y()) < 0.01);
+        QVERIFY(qAbs(*c->Height() - before[i].height()) < 0.01);
+    }
+    QCOMPARE(m_form->Comexit->geometry(), QRect(1504, 456, 210, 41));
+    // Text keeps its design size.
+    QCOMPARE(m_form->TextM->font().pointSizeF(), 26.25);
+}
+
+void TestForm1::minimiseAndRestoreKeepTheLayout()
+{
+    m_form->resize(1000, 600);
+    QList<QRect> at1000;
+    for (QObject* child : m_form->children())
+        if (auto* w = qobject_cast<QWidget*>(child))
+            at1000.append(w->geometry());
+    m_form->showMinimized();
+    QCoreApplication::processEvents();
+    m_form->resize(700, 300);
+    m_form->showNormal();
+    m_form->resize(1000, 600);
+    QList<QRect> again;
+    for (QObject* child : m_form->children())
+        if (auto* w = qobject_cast<QWidget*>(child))
+            again.append(w->geometry());
+    QCOMPARE(again, at1000);
+}
+
+void TestForm1::zeroSizeAndBack()
+{
+    const QRect design = m_form->TextTIAN->geometry();
+    m_form->setMinimumSize(0, 0);
+    m_form->resize(0, 0);
+    if (m_form->width() == 0)
+        QCOMPARE(m_form->TextTIAN->geometry(), QRect());
+    m_form->resize(859, 533);
+    QCOMPARE(m_form->TextTIAN->geometry(), design);
+    QCOMPARE(m_form->Image1->geometry(), QRect(0, -246, 1287, 806));
+}
+
+void TestForm1::exitAnsweredNoKeepsRunning()
+{
+    MessageBoxAnswer answer(QMessageBox::No);
+    QSignalSpy quitting(qApp, &QCoreApplication::aboutToQuit);
+    m_form->Comexit->click();
+    QCOMPARE(answer.title, u"提示"_s);
+    QCOMPARE(answer.text, u"是否真的退出程序"_s);
+    QCOMPARE(answer.buttons, QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(answer.defaultButton, QMessageBox::Yes);
+    QVERIFY(m_form->isVisible());
+    QVERIFY(m_form->Timer1->isActive());
+}
+
+void TestForm1::exitAnsweredYesEndsTheProgram()
+{
+    // The program's event loop ends with Yes: run it here and see it end.
+    MessageBoxAnswer answer(QMessageBox::Yes);
+    QTimer::singleShot(0, m_form->Comexit, &QToolButton::click);
+    const auto guard = exitAfterFiveSeconds();
+    QCOMPARE(QApplication::exec(), 0);
+    QCOMPARE(answer.text, u"是否真的退出程序"_s);
+}
+
+void TestForm1::enterRightAfterStartAsksToExit()
+{
+    for (Qt::Key key : { Qt::Key_Return, Qt::Key_Space }) {
+        // The box took the focus while it was open; the window gets it back.
+        m_form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+        QCOMPARE(QApplication::focusWidget(), m_form->Comexit);
+        MessageBoxAnswer answer(QMessageBox::No);
+        QTest::keyClick(m_form->Comexit, key);
+        QTRY_VERIFY2(answer.text == u"是否真的退出程序"_s, qPrintable(QString::number(key, 16)));
+    }
+}
+
+void TestForm1::closingEndsWithoutAsking()
+{
+    // Run the program's event loop and close the window: the loop ends, and
+    // no box asked anything on the way.
+    bool asked = false;
+    QTimer::singleShot(0, [&] {
+        m_form->close();
+        asked = QApplication::activeModalWidget() != nullptr;
+    });
+    const auto guard = exitAfterFiveSeconds();
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(!asked);
+    QVERIFY(!m_form->isVisible());
+}
+
+void TestForm1::unreadableSettingsFileKeepsTicking()
+{
+    m_form->Timer1_Timer();
+    QFile file(m_store->filePath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(1000, '\xff'));
+    file.close();
+    m_now += 1.0 / 86400;
+    m_form->Timer1_Timer();
+    QCOMPARE(m_form->Labnowtime->text(), u"2014-3-1 12:34:57"_s);
+    QCOMPARE(m_form->TextS->text(), u"3秒"_s);
+    QCOMPARE(m_form->Labname->text(), u"沐芷中学高考曜刻软件"_s);
+    QFile::remove(m_store->filePath());
+    m_now += 1.0 / 86400;
+    m_form->Timer1_Timer();
+    QCOMPARE(m_form->TextS->text(), u"2秒"_s);
+    QVERIFY(m_form->isVisible());
+}
+
+// A tolerant look at real ticks on the real clock: each lands in the next second.
+void TestForm1::realTicksNeitherSkipNorRepeat()
+{
+    QList<qint64> seconds;
+    connect(m_form->Timer1, &QTimer::timeout, this,
+        [&] { seconds.append(QDateTime::currentMSecsSinceEpoch() / 1000); });
+    QTRY_VERIFY_WITH_TIMEOUT(seconds.size() >= 3, 5000);
+    for (qsizetype i = 1; i < seconds.size(); ++i)
+        QCOMPARE(seconds[i], seconds[i - 1] + 1);
+}
+
+QTEST_MAIN(TestForm1)
+#include "tst_form1.moc"
