@@ -1,0 +1,180 @@
+// The main window under bad settings files and over a long run: it keeps
+// ticking, stays quick, writes nothing on its own, and does not grow.
+#include "datevalue.h"
+#include "fontsubstitutes.h"
+#include "form1.h"
+#include "settingsstore.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+constexpr double kSecond = 1.0 / 86400;
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// Resident memory of this process in KiB, or -1 where it cannot be read.
+qint64 residentKiB()
+{
+    QFile status(u"/proc/self/status"_s);
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLongLong();
+    return -1;
+}
+
+struct Listing {
+    QStringList names;
+    QList<QDateTime> times;
+    QList<qint64> sizes;
+    friend bool operator==(const Listing&, const Listing&) = default;
+};
+
+Listing listing(const QString& folder)
+{
+    Listing l;
+    for (const QFileInfo& info :
+        QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        l.names.append(info.fileName());
+        l.times.append(info.lastModified());
+        l.sizes.append(info.size());
+    }
+    return l;
+}
+}
+
+class TestForm1Stress : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { installFontSubstitutes(); }
+    void badSettingsFiles_data();
+    void badSettingsFiles();
+    void soak();
+};
+
+void TestForm1Stress::badSettingsFiles_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("removeFile");
+    QTest::addColumn<bool>("removeFolder");
+    QTest::newRow("missing file and folder") << QByteArray() << true << true;
+    QTest::newRow("folder without file") << QByteArray() << true << false;
+    QTest::newRow("empty file") << QByteArray() << false << false;
+    QTest::newRow("one line") << QByteArray("2014-3-1 12:00:00\r\n") << false << false;
+    QByteArray noise(64 * 1024, '\0');
+    for (qsizetype i = 0; i < noise.size(); ++i)
+        noise[i] = char((i * 2654435761u) >> 13);
+    QTest::newRow("binary noise") << noise << false << false;
+    QTest::newRow("100 MB without line breaks")
+        << QByteArray(100 * 1024 * 1024, 'x') << false << false;
+    QTest::newRow("invalid GB18030 bytes")
+        << QByteArray("\x81\x30\r\n\xff\xfe\x80\r\n\x81\x30\x81\r\n\xa1\r\n") << false << false;
+    QTest::newRow("line 2 garbage")
+        << QByteArray("stamp\r\n下周一\r\ntitle\r\nheading\r\n") << false << false;
+}
+
+void TestForm1Stress::badSettingsFiles()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, removeFile);
+    QFETCH(bool, removeFolder);
+    QTemporaryDir root;
+    double now = DateValue::valueOf({ 2014, 3, 1, 12, 34, 56 }).value();
+    const SettingsStore store(root.filePath(u"VEKTemp"_s), [&] { return now; });
+    Form1 form(store);
+    form.show();
+    form.Timer1_Timer(); // a good file first: the countdown has a target
+
+    if (removeFolder)
+        QVERIFY(QDir(store.folder()).removeRecursively());
+    else if (removeFile)
+        QVERIFY(QFile::remove(store.filePath()));
+    else
+        writeFile(store.filePath(), bytes);
+    const Listing before = listing(root.path());
+    const Listing inFolder = listing(store.folder());
+
+    qint64 slowestNs = 0;
+    for (int i = 0; i < 20; ++i) {
+        now += kSecond;
+        QElapsedTimer timer;
+        timer.start();
+        form.Timer1_Timer();
+        slowestNs = qMax(slowestNs, timer.nsecsElapsed());
+        QCoreApplication::processEvents();
+    }
+    QVERIFY2(slowestNs < 5'000'000, qPrintable(u"slowest tick %1 µs"_s.arg(slowestNs / 1000)));
+    QCOMPARE(form.Labnowtime->text(), u"2014-3-1 12:35:16"_s);
+    QCOMPARE(form.TextS->text(), u"44秒"_s); // still counting toward 2014-6-7 9:00:00
+    QVERIFY(form.isVisible());
+    QVERIFY(form.Timer1->isActive());
+    QCOMPARE(listing(root.path()), before);
+    QCOMPARE(listing(store.folder()), inFolder);
+}
+
+void TestForm1Stress::soak()
+{
+    QTemporaryDir root;
+    // Starts 100 000 seconds before the target and ends as long after it.
+    double now = DateValue::kDefaultTarget - 100'000 * kSecond;
+    const SettingsStore store(root.filePath(u"VEKTemp"_s), [&] { return now; });
+    Form1 form(store);
+    form.show();
+    const QList<QLineEdit*> boxes { form.TextTIAN, form.TextM, form.TextD, form.TextH, form.TextF,
+        form.TextS };
+    const QStringList units { u"天"_s, u"个月"_s, u"天"_s, u"小时"_s, u"分钟"_s, u"秒"_s };
+    static const QRegularExpression number(u"^-?[0-9]+$"_s);
+    static const QRegularExpression dateText(
+        u"^[0-9]{4}-[0-9]{1,2}-[0-9]{1,2}( [0-9]{1,2}:[0-9]{2}:[0-9]{2})?$"_s);
+
+    qint64 residentAfterWarmUp = 0;
+    for (int tick = 1; tick <= 200'000; ++tick) {
+        now += kSecond;
+        form.Timer1_Timer();
+        if (tick % 1000 == 0) {
+            QCoreApplication::processEvents();
+            QVERIFY(
+                store.SaveSettings(u"2014"_s, u"06"_s, u"07"_s, u"标题 %1"_s.arg(tick), u"距高考"_s)
+                    .ok);
+            QVERIFY2(dateText.match(form.Labnowtime->text()).hasMatch(),
+                qPrintable(form.Labnowtime->text()));
+            for (qsizetype i = 0; i < boxes.size(); ++i) {
+                const QString text = boxes[i]->text();
+                QVERIFY2(text.endsWith(units[i])
+                        && number.match(text.chopped(units[i].size())).hasMatch(),
+                    qPrintable(text));
+            }
+            if (tick == 1000)
+                residentAfterWarmUp = residentKiB();
+        }
+    }
+    QCOMPARE(form.TextTIAN->text(), u"-1天"_s);
+    QCOMPARE(form.TextS->text(), u"0秒"_s);
+    QCOMPARE(form.Labname->text(), u"标题 199000"_s); // the last save comes after the last tick
+#if defined(__SANITIZE_ADDRESS__)
+    QSKIP("resident memory means nothing under AddressSanitizer");
+#else
+    const qint64 growth = residentKiB() - residentAfterWarmUp;
+    QVERIFY2(growth < 2048, qPrintable(u"grew by %1 KiB"_s.arg(growth)));
+#endif
+}
+
+QTEST_MAIN(TestForm1Stress)
+#include "tst_form1stress.moc"
