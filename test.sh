@@ -1,11 +1,19 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test through CTest: once in
-# the release build and once under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is missing, builds, and runs every test through CTest: the
+# fuzzers for a bounded time, then the test suite once in the release build and
+# once under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh build test
 
 status=0
+# The fuzzers first, a bounded run each; they need clang.
+if command -v clang++-14 >/dev/null; then
+    echo "== fuzz =="
+    cmake --preset fuzz >/dev/null
+    cmake --build --preset fuzz
+    ctest --preset fuzz --parallel "$(nproc)" || status=1
+fi
 for preset in release asan; do
     echo "== $preset =="
     cmake --preset "$preset" >/dev/null

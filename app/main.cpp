@@ -1,5 +1,6 @@
 #include "fontsubstitutes.h"
 #include "form1.h"
+#include "form2.h"
 #include "settingsstore.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@ int main(int argc, char* argv[])
 
     const SettingsStore store;
     Form1 form(store);
+    form.setSettingsDialogOpener([] { Form2::openModal(); });
     QApplication::setWindowIcon(form.windowIcon());
     form.show();
     return app.exec();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QString>
 #include <Qt>
 
@@ -23,6 +24,15 @@ struct ControlDesign {
     bool enabled = true;
     QString picture; // resource path of a button's 16 × 16 picture
 };
+
+// A font of the window layouts: the family as named, the size in points, bold.
+inline QFont designFont(const QString& family, qreal pointSize)
+{
+    QFont font(family);
+    font.setPointSizeF(pointSize);
+    font.setBold(true);
+    return font;
+}
 
 namespace Twips {
 inline constexpr float kPerPixel = 15.0f;

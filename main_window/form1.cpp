@@ -23,14 +23,6 @@ using namespace Qt::StringLiterals;
 namespace {
 Form1* theInstance = nullptr;
 
-QFont designFont(const QString& family, qreal pointSize)
-{
-    QFont font(family);
-    font.setPointSizeF(pointSize);
-    font.setBold(true);
-    return font;
-}
-
 void setTextColor(QWidget* widget, QPalette::ColorRole role, const QColor& color)
 {
     if (!color.isValid())

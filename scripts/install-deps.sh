@@ -6,7 +6,7 @@ set -euo pipefail
 build=(cmake ninja-build g++ pkg-config qt6-base-dev libbenchmark-dev
        fonts-noto-cjk fonts-wqy-zenhei fonts-arphic-ukai fonts-arphic-uming fonts-lxgw-wenkai)
 run=(xvfb xauth imagemagick x11-utils)
-test=(xvfb xauth imagemagick python3)
+test=(xvfb xauth imagemagick python3 clang-14 libclang-rt-14-dev)
 
 wanted=("${build[@]}")
 for purpose in "$@"; do

@@ -113,11 +113,22 @@ void TestSaveFaults::killedAtRandomMoments()
     QRandomGenerator random(20261207);
     int seenA = 0, seenB = 0;
     for (int round = 0; round < 200; ++round) {
+        int ready[2];
+        QVERIFY(pipe(ready) == 0);
         const pid_t pid = fork();
         if (pid == 0) {
-            for (int i = 0;; ++i)
+            close(ready[0]);
+            for (int i = 0;; ++i) {
                 (void)f.saveTitle(i % 2 ? u"A"_s : QString(3000, u'B'));
+                if (i == 0 && write(ready[1], "!", 1) != 1)
+                    _exit(1);
+            }
         }
+        close(ready[1]);
+        // Wait until the child is saving, then kill it at a random moment.
+        char byte = 0;
+        QCOMPARE(read(ready[0], &byte, 1), ssize_t(1));
+        close(ready[0]);
         usleep(useconds_t(random.bounded(3000)));
         kill(pid, SIGKILL);
         int status = 0;

@@ -1,0 +1,83 @@
+#include "picturebox.h"
+
+#include <QTest>
+
+class TestPictureBox : public QObject {
+    Q_OBJECT
+private slots:
+    void stretchesWithoutKeepingTheAspectRatio_data();
+    void stretchesWithoutKeepingTheAspectRatio();
+    void nullPictureShowsWhatIsBehind();
+};
+
+namespace {
+// Left half red, right half blue, top row green.
+QImage quarters()
+{
+    QImage image(4, 4, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 2; x < 4; ++x)
+            image.setPixelColor(x, y, Qt::blue);
+    for (int x = 0; x < 4; ++x)
+        image.setPixelColor(x, 0, Qt::green);
+    return image;
+}
+
+bool near(QColor a, QColor b)
+{
+    return qAbs(a.red() - b.red()) < 40 && qAbs(a.green() - b.green()) < 40
+        && qAbs(a.blue() - b.blue()) < 40;
+}
+}
+
+void TestPictureBox::stretchesWithoutKeepingTheAspectRatio_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("settled");
+    QTest::newRow("wide, while resizing") << QSize(400, 40) << false;
+    QTest::newRow("wide, settled") << QSize(400, 40) << true;
+    QTest::newRow("tall, settled") << QSize(40, 400) << true;
+}
+
+void TestPictureBox::stretchesWithoutKeepingTheAspectRatio()
+{
+    QFETCH(QSize, size);
+    QFETCH(bool, settled);
+    QWidget window;
+    window.resize(500, 500);
+    PictureBox box(&window);
+    box.setPicture(quarters());
+    box.resize(100, 100);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    box.grab(); // the first paint makes the smooth copy for 100 × 100
+    box.resize(size);
+    if (settled)
+        QTest::qWait(PictureBox::kSettleMs + 100);
+    const QImage shown = box.grab().toImage();
+    const int w = size.width(), h = size.height();
+    QVERIFY(near(shown.pixelColor(w / 8, h / 8 * 7), Qt::red));
+    QVERIFY(near(shown.pixelColor(w / 8 * 7, h / 8 * 7), Qt::blue));
+    QVERIFY(near(shown.pixelColor(w / 2 - w / 8, h / 16), Qt::green));
+}
+
+void TestPictureBox::nullPictureShowsWhatIsBehind()
+{
+    QWidget window;
+    window.setAutoFillBackground(true);
+    QPalette white;
+    white.setColor(QPalette::Window, Qt::white);
+    window.setPalette(white);
+    window.resize(100, 100);
+    PictureBox box(&window);
+    box.setPicture(quarters());
+    box.setPicture(QImage());
+    box.resize(100, 100);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.grab().toImage().pixelColor(50, 50), QColor(Qt::white));
+}
+
+QTEST_MAIN(TestPictureBox)
+#include "tst_picturebox.moc"

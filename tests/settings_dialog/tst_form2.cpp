@@ -1,0 +1,526 @@
+#include "datevalue.h"
+#include "fontsubstitutes.h"
+#include "form1.h"
+#include "form2.h"
+#include "picturebox.h"
+#include "picturebutton.h"
+#include "settingsstore.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QtEndian>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+const QString kCaption = u"高考曜刻1.0版"_s;
+const QString kDateError = u"您输入的日期有误，请重新输入！"_s;
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
+// Answers the next modal message box with OK and keeps what it showed. Gone
+// with its scope, so a box that never came leaves no timer behind.
+struct MessageBoxAnswer {
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    QObject scope;
+
+    MessageBoxAnswer()
+    {
+        QTimer::singleShot(0, &scope, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                title = box->windowTitle();
+                text = box->text();
+                icon = box->icon();
+                buttons = box->standardButtons();
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+    }
+    bool isCriticalOk() const
+    {
+        return title == kCaption && icon == QMessageBox::Critical && buttons == QMessageBox::Ok;
+    }
+};
+}
+
+class TestForm2 : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void window();
+    void controls_data();
+    void controls();
+    void frontToBackTabOrderAndFocus();
+    void loadTakesTheMainWindowsCaptionsAtEveryOpening();
+    void okSavesAsTyped_data();
+    void okSavesAsTyped();
+    void badDatesAreRefused_data();
+    void badDatesAreRefused();
+    void failedSaveKeepsTheDialogOpen();
+    void pictures_data();
+    void pictures();
+    void realFileDialogChoosesAndCancels();
+    void roadOfOneChange();
+
+private:
+    // Opens the dialog with the main window's button and runs `body` while it
+    // is shown; closes it afterwards if `body` left it open.
+    void runDialog(const std::function<void(Form2&)>& body);
+    QByteArray settingsBytes() const { return readAll(m_store->filePath()); }
+
+    QTemporaryDir m_pictures;
+    std::unique_ptr<QTemporaryDir> m_root;
+    // 2014-3-1 12:34:56, the fake clock's time.
+    double m_now = 0;
+    std::unique_ptr<SettingsStore> m_store;
+    std::unique_ptr<Form1> m_form;
+};
+
+void TestForm2::initTestCase()
+{
+    installFontSubstitutes();
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    QImage red(40, 30, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QVERIFY(red.save(m_pictures.filePath(u"red.jpg"_s)));
+    QVERIFY(red.save(m_pictures.filePath(u"red.bmp"_s)));
+    // Qt reads GIF but cannot write it: one red pixel, written by hand.
+    writeFile(m_pictures.filePath(u"red.gif"_s),
+        QByteArray::fromHex(
+            "47494638396101000100800000ff000000000021f9040000000000" // header, red and black
+            "2c00000000010001000002024401003b")); // the pixel
+    writeFile(m_pictures.filePath(u"text.jpg"_s), "no picture here\n");
+    const QByteArray jpeg = readAll(m_pictures.filePath(u"red.jpg"_s));
+    writeFile(m_pictures.filePath(u"truncated.jpg"_s), jpeg.left(jpeg.size() / 2));
+    // A BMP header asking for 40000 × 40000 pixels, beyond Qt's allocation limit.
+    QByteArray huge = readAll(m_pictures.filePath(u"red.bmp"_s));
+    qToLittleEndian<qint32>(40000, huge.data() + 18);
+    qToLittleEndian<qint32>(40000, huge.data() + 22);
+    writeFile(m_pictures.filePath(u"huge.bmp"_s), huge);
+}
+
+void TestForm2::init()
+{
+    m_root = std::make_unique<QTemporaryDir>();
+    m_now = DateValue::valueOf({ 2014, 3, 1, 12, 34, 56 }).value();
+    m_store
+        = std::make_unique<SettingsStore>(m_root->filePath(u"VEKTemp"_s), [this] { return m_now; });
+    m_form = std::make_unique<Form1>(*m_store);
+    m_form->setSettingsDialogOpener([] { Form2::openModal(); });
+    // Ticks are run by hand, so none lands in the middle of a test.
+    m_form->Timer1->stop();
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+}
+
+void TestForm2::cleanup()
+{
+    Form2::setFileChooser({});
+    m_form.reset();
+    m_store.reset();
+    m_root.reset();
+}
+
+void TestForm2::runDialog(const std::function<void(Form2&)>& body)
+{
+    bool ran = false;
+    QTimer::singleShot(0, this, [&] {
+        QPointer<Form2> dialog = Form2::instance();
+        if (!dialog)
+            return;
+        ran = true;
+        body(*dialog);
+        if (dialog && dialog->isVisible())
+            dialog->close();
+    });
+    m_form->Comgjsz->click();
+    QVERIFY(ran);
+    // Closing discards the dialog.
+    QCOMPARE(Form2::instance(), nullptr);
+}
+
+void TestForm2::window()
+{
+    runDialog([](Form2& d) {
+        QCOMPARE(QApplication::activeModalWidget(), &d);
+        QCOMPARE(d.windowModality(), Qt::ApplicationModal);
+        QCOMPARE(d.parentWidget(), nullptr);
+        QCOMPARE(d.windowTitle(), u"自定义设置"_s);
+        QCOMPARE(d.size(), QSize(734, 483));
+        QVERIFY(d.windowFlags() & Qt::WindowCloseButtonHint);
+        QVERIFY(!(d.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QCOMPARE(d.windowIcon().pixmap(16).toImage().pixelColor(8, 8).alpha(), 0);
+        QCOMPARE(
+            d.palette().color(QPalette::Window), QApplication::palette().color(QPalette::Button));
+        const QString shown = QFontInfo(d.Textbt->font()).family();
+        QVERIFY2(shown.contains(u"CJK"_s) || shown.contains(u"AR PL"_s), qPrintable(shown));
+        // There is no cancel button, so Escape does not close it.
+        QTest::keyClick(d.Textbt, Qt::Key_Escape);
+        QVERIFY(d.isVisible());
+    });
+}
+
+void TestForm2::controls_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QRect>("twips"); // in the frame's coordinates, except for the first two
+    QTest::addColumn<QString>("text"); // after loading
+    QTest::addColumn<qreal>("size");
+    QTest::addColumn<bool>("red");
+    QTest::addColumn<bool>("enabled");
+    const auto row = [](const char* name, const char* type, QRect twips, const QString& text,
+                         qreal size, bool red, bool enabled = true) {
+        QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(type) << twips
+                            << text << size << red << enabled;
+    };
+    // clang-format off
+    row("Comok",     "PictureButton", { 4680, 6600, 1335, 615 },   u"确 定"_s,                 14.25, false);
+    row("Framegjsz", "QGroupBox",     { 0, 4080, 10935, 2415 },    u"自定义设置"_s,            14.25, true);
+    row("Comimg",    "QPushButton",   { 8040, 360, 2535, 495 },    u"自定义图片"_s,            12,    false);
+    row("Textr2",    "QLineEdit",     { 9960, 1800, 615, 495 },    u"0"_s,                     12,    true, false);
+    row("Texty2",    "QLineEdit",     { 9120, 1800, 615, 495 },    u"0"_s,                     12,    true, false);
+    row("Textn2",    "QLineEdit",     { 7920, 1800, 855, 495 },    u"0"_s,                     12,    true, false);
+    row("Textr1",    "QLineEdit",     { 9960, 1080, 585, 495 },    u"7"_s,                     12,    true);
+    row("Texty1",    "QLineEdit",     { 9120, 1080, 615, 495 },    u"6"_s,                     12,    true);
+    row("Textn1",    "QLineEdit",     { 7920, 1080, 855, 495 },    u"2014"_s,                  12,    true);
+    row("Textnr2",   "QLineEdit",     { 2640, 1800, 3135, 495 },   QString(),                  14.25, true, false);
+    row("Textnr1",   "QLineEdit",     { 2640, 1080, 3135, 495 },   u"距2013年高考 还 有 ："_s, 14.25, true);
+    row("Textbt",    "QLineEdit",     { 2640, 360, 5295, 495 },    u"沐芷中学高考曜刻软件"_s,  14.25, true);
+    row("Label12",   "QLabel",        { 10560, 1920, 255, 255 },   u"日"_s,                    12,    true);
+    row("Label11",   "QLabel",        { 9720, 1920, 255, 255 },    u"月"_s,                    12,    true);
+    row("Label10",   "QLabel",        { 8760, 1920, 255, 255 },    u"年"_s,                    12,    true);
+    row("Label9",    "QLabel",        { 10560, 1200, 255, 375 },   u"日"_s,                    12,    true);
+    row("Label8",    "QLabel",        { 9720, 1200, 255, 375 },    u"月"_s,                    12,    true);
+    row("Label7",    "QLabel",        { 8760, 1200, 255, 375 },    u"年"_s,                    12,    true);
+    row("Label6",    "QLabel",        { 5880, 1920, 1935, 375 },   u"曜刻2截止时间："_s,       12,    false);
+    row("Label5",    "QLabel",        { 5880, 1200, 2175, 375 },   u"曜刻1截止时间："_s,       12,    false);
+    row("Label4",    "QLabel",        { 120, 1920, 2895, 375 },    u"输入曜刻2内容\u2014>"_s,  12,    false);
+    row("Label2",    "QLabel",        { 120, 1200, 3015, 495 },    u"输入曜刻1内容\u2014>"_s,  12,    false);
+    row("Label1",    "QLabel",        { 120, 480, 3375, 495 },     u"输入软件上方标题\u2014>"_s, 12,  false);
+    // clang-format on
+}
+
+void TestForm2::controls()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, type);
+    QFETCH(QRect, twips);
+    QFETCH(QString, text);
+    QFETCH(qreal, size);
+    QFETCH(bool, red);
+    QFETCH(bool, enabled);
+    runDialog([&](Form2& d) {
+        auto* widget = d.findChild<QWidget*>(name);
+        QVERIFY(widget);
+        QCOMPARE(QString::fromLatin1(widget->metaObject()->className()), type);
+        const bool onWindow = name == u"Comok"_s || name == u"Framegjsz"_s;
+        QCOMPARE(widget->parentWidget(), onWindow ? static_cast<QWidget*>(&d) : d.Framegjsz);
+        const auto px = [](int twips) { return qRound(twips / 15.0); };
+        QCOMPARE(widget->geometry(),
+            QRect(px(twips.x()), px(twips.y()), px(twips.width()), px(twips.height())));
+        QCOMPARE(widget->font().family(), u"宋体"_s);
+        QCOMPARE(widget->font().pointSizeF(), size);
+        QVERIFY(widget->font().bold());
+        QVERIFY(widget->isVisible());
+        QCOMPARE(widget->isEnabled(), enabled);
+        const QColor colour
+            = red ? QColor(Qt::red) : QApplication::palette().color(QPalette::ButtonText);
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            QCOMPARE(label->text(), text);
+            QVERIFY(label->wordWrap());
+            QCOMPARE(label->alignment(), (red ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+            QCOMPARE(label->palette().color(QPalette::WindowText), colour);
+        } else if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+            QCOMPARE(box->text(), text);
+            QCOMPARE(box->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+            QCOMPARE(box->palette().color(QPalette::Active, QPalette::Text), colour);
+            // Disabled boxes grey out like any other.
+            QCOMPARE(box->palette().color(QPalette::Disabled, QPalette::Text),
+                QApplication::palette().color(QPalette::Disabled, QPalette::Text));
+        } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+            QCOMPARE(frame->title(), text);
+            const QImage title = frame->grab(QRect(0, 0, 150, 20)).toImage();
+            int reds = 0;
+            for (int y = 0; y < title.height(); ++y)
+                for (int x = 0; x < title.width(); ++x)
+                    reds += title.pixelColor(x, y) == QColor(Qt::red);
+            QVERIFY2(reds > 20, "the caption is drawn in red");
+        } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            QCOMPARE(button->text(), text);
+            QCOMPARE(button->palette().color(QPalette::Button),
+                QApplication::palette().color(QPalette::Button));
+        }
+        if (auto* picture = qobject_cast<PictureButton*>(widget))
+            QVERIFY(picture->icon().availableSizes().contains(QSize(16, 16)));
+    });
+}
+
+void TestForm2::frontToBackTabOrderAndFocus()
+{
+    const auto backToFront = [](QWidget* container) {
+        QStringList names;
+        for (QObject* child : container->children())
+            if (child->isWidgetType())
+                names.append(child->objectName());
+        return names.join(u' ');
+    };
+    runDialog([&](Form2& d) {
+        QCOMPARE(backToFront(&d), u"Framegjsz Comok"_s);
+        QCOMPARE(backToFront(d.Framegjsz),
+            u"Label1 Label2 Label4 Label5 Label6 Label7 Label8 Label9 Label10 Label11 Label12 "
+            "Textbt Textnr1 Textnr2 Textn1 Texty1 Textr1 Textn2 Texty2 Textr2 Comimg"_s);
+
+        QTRY_COMPARE(QApplication::focusWidget(), d.Textbt);
+        QStringList order;
+        for (int i = 0; i < 7; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            order.append(QApplication::focusWidget()->objectName());
+        }
+        QCOMPARE(order.join(u' '), u"Textnr1 Comok Textn1 Texty1 Textr1 Comimg Textbt"_s);
+
+        // Enter in a box clicks no button: nothing is chosen, the dialog stays.
+        bool chose = false;
+        Form2::setFileChooser([&] { return chose = true, QString(); });
+        QTest::keyClick(d.Textbt, Qt::Key_Return);
+        QVERIFY(!chose);
+        QVERIFY(d.isVisible());
+    });
+}
+
+// Before the first tick the target comes from the file, the texts never do.
+void TestForm2::loadTakesTheMainWindowsCaptionsAtEveryOpening()
+{
+    QVERIFY(m_store->SaveSettings(u"2015"_s, u"06"_s, u"07"_s, u"文件里的标题"_s, u"h"_s).ok);
+    m_form->Labname->setText(u"窗口上的标题"_s);
+    for (int opening = 0; opening < 2; ++opening) {
+        runDialog([](Form2& d) {
+            QCOMPARE(d.Textbt->text(), u"窗口上的标题"_s);
+            QCOMPARE(d.Textnr1->text(), u"距2013年高考 还 有 ："_s);
+            QCOMPARE(d.Textn1->text() + d.Texty1->text() + d.Textr1->text(), u"201567"_s);
+            // Typed, then closed with the close box: forgotten.
+            d.Textbt->setText(u"作废"_s);
+        });
+    }
+    QCOMPARE(m_form->Labname->text(), u"窗口上的标题"_s);
+}
+
+void TestForm2::okSavesAsTyped_data()
+{
+    QTest::addColumn<QString>("year");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<QString>("day");
+    QTest::newRow("as loaded") << u"2014"_s << u"6"_s << u"7"_s;
+    QTest::newRow("leading zeros") << u"2014"_s << u"06"_s << u"07"_s;
+    QTest::newRow("blank before the year") << u" 2014"_s << u"6"_s << u"7"_s;
+}
+
+void TestForm2::okSavesAsTyped()
+{
+    QFETCH(QString, year);
+    QFETCH(QString, month);
+    QFETCH(QString, day);
+    m_form->Timer1_Timer();
+    m_now += 60.0 / 86400;
+    runDialog([&](Form2& d) {
+        d.Textn1->setText(year);
+        d.Texty1->setText(month);
+        d.Textr1->setText(day);
+        d.Comok->click();
+        QVERIFY(!d.isVisible());
+    });
+    QStringEncoder gbk("GB18030");
+    const QByteArray expected = "2014-3-1 12:35:56\r\n"
+        + (year + u'-' + month + u'-' + day).toLatin1() + " 9:00:00 \r\n"
+        + QByteArray(gbk.encode(u"沐芷中学高考曜刻软件\r\n距2014年高考 还 有 ：\r\n"_s));
+    QCOMPARE(settingsBytes(), expected);
+    m_form->Timer1_Timer();
+    QCOMPARE(m_form->lastLoadedTarget(), 41797.375);
+}
+
+void TestForm2::badDatesAreRefused_data()
+{
+    QTest::addColumn<QString>("year");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<QString>("day");
+    QTest::newRow("empty day") << u"2014"_s << u"6"_s << QString();
+    QTest::newRow("blank month") << u"2014"_s << u"  "_s << u"7"_s;
+    QTest::newRow("letters") << u"二〇一四"_s << u"6"_s << u"7"_s;
+    QTest::newRow("full-width digits") << u"２０１４"_s << u"6"_s << u"7"_s;
+    QTest::newRow("month 13") << u"2014"_s << u"13"_s << u"7"_s;
+    QTest::newRow("day 40") << u"2014"_s << u"6"_s << u"40"_s;
+    QTest::newRow("fraction") << u"2014"_s << u"6.5"_s << u"7"_s;
+    QTest::newRow("negative") << u"2014"_s << u"6"_s << u"-1"_s;
+    QTest::newRow("30 February") << u"2014"_s << u"2"_s << u"30"_s;
+}
+
+// The labels take the typed title and heading whatever the date test says;
+// the next tick puts the saved ones back.
+void TestForm2::badDatesAreRefused()
+{
+    QFETCH(QString, year);
+    QFETCH(QString, month);
+    QFETCH(QString, day);
+    m_form->Timer1_Timer();
+    const QByteArray before = settingsBytes();
+    runDialog([&](Form2& d) {
+        d.Textbt->setText(u" 新的标题 "_s);
+        d.Textnr1->setText(u"新的提示"_s);
+        d.Textn1->setText(year);
+        d.Texty1->setText(month);
+        d.Textr1->setText(day);
+        MessageBoxAnswer answer;
+        d.Comok->click();
+        QCOMPARE(answer.text, kDateError);
+        QVERIFY(answer.isCriticalOk());
+        QVERIFY(d.isVisible());
+        QCOMPARE(QStringList({ d.Textn1->text(), d.Texty1->text(), d.Textr1->text() }),
+            QStringList({ year, month, day }));
+    });
+    QCOMPARE(settingsBytes(), before);
+    QCOMPARE(m_form->Labname->text() + m_form->Labtime1->text(), u" 新的标题 新的提示"_s);
+    m_form->Timer1_Timer();
+    QCOMPARE(m_form->Labname->text(), u"沐芷中学高考曜刻软件"_s);
+    QCOMPARE(m_form->Labtime1->text(), u"距2014年高考 还 有 ："_s);
+}
+
+void TestForm2::failedSaveKeepsTheDialogOpen()
+{
+    // A plain file where the settings folder belongs stops even root.
+    QVERIFY(QDir(m_store->folder()).removeRecursively());
+    writeFile(m_store->folder(), "in the way");
+    runDialog([this](Form2& d) {
+        d.Textr1->setText(u"8"_s);
+        MessageBoxAnswer answer;
+        d.Comok->click();
+        QVERIFY(answer.isCriticalOk());
+        QVERIFY2(answer.text.startsWith(u"设置未能保存"_s), qPrintable(answer.text));
+        QVERIFY(answer.text.contains(QDir::toNativeSeparators(m_store->folder())));
+        QVERIFY(d.isVisible());
+        QCOMPARE(d.Textr1->text(), u"8"_s);
+    });
+}
+
+void TestForm2::pictures_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QSize>("size"); // empty: not readable
+    QTest::newRow("JPEG") << u"red.jpg"_s << QSize(40, 30);
+    QTest::newRow("BMP") << u"red.bmp"_s << QSize(40, 30);
+    QTest::newRow("GIF") << u"red.gif"_s << QSize(1, 1);
+    QTest::newRow("missing") << u"missing.jpg"_s << QSize();
+    QTest::newRow("not a picture") << u"text.jpg"_s << QSize();
+    QTest::newRow("truncated") << u"truncated.jpg"_s << QSize();
+    QTest::newRow("too large to decode") << u"huge.bmp"_s << QSize();
+}
+
+void TestForm2::pictures()
+{
+    QFETCH(QString, file);
+    QFETCH(QSize, size);
+    const QString path = m_pictures.filePath(file);
+    Form2::setFileChooser([&] { return path; });
+    const QByteArray settings = settingsBytes();
+    const QImage before = m_form->Image1->picture();
+    runDialog([&](Form2& d) {
+        MessageBoxAnswer answer;
+        d.Comimg->click();
+        QVERIFY(d.isVisible());
+        if (size.isEmpty()) {
+            QVERIFY(answer.isCriticalOk());
+            QVERIFY2(answer.text.contains(QDir::toNativeSeparators(path)), qPrintable(answer.text));
+        } else {
+            QCOMPARE(answer.text, QString());
+        }
+    });
+    const QImage& shown = m_form->Image1->picture();
+    if (size.isEmpty()) {
+        QCOMPARE(shown.cacheKey(), before.cacheKey());
+    } else {
+        QCOMPARE(shown.size(), size);
+        const QColor pixel = shown.pixelColor(0, 0);
+        QVERIFY2(
+            pixel.red() > 230 && pixel.green() < 30 && pixel.blue() < 30, qPrintable(pixel.name()));
+    }
+    QCOMPARE(settingsBytes(), settings);
+}
+
+// The file dialog itself, driven like a message box: a picture is chosen
+// once, then the dialog is cancelled.
+void TestForm2::realFileDialogChoosesAndCancels()
+{
+    QStringList filters;
+    QString shownName = u"<not shown>"_s;
+    const auto answerFileDialog = [&](const QString& choose) {
+        QTimer::singleShot(0, [&, choose] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            filters = dialog->nameFilters();
+            shownName = dialog->findChild<QLineEdit*>(u"fileNameEdit"_s)->text();
+            if (!choose.isEmpty())
+                dialog->selectFile(choose);
+            choose.isEmpty() ? dialog->reject() : static_cast<QDialog*>(dialog)->accept();
+        });
+    };
+    runDialog([&](Form2& d) {
+        answerFileDialog(m_pictures.filePath(u"red.bmp"_s));
+        d.Comimg->click();
+        QCOMPARE(filters, QStringList { u"所有图片文件 (*.jpg *.bmp *.gif)"_s });
+        QCOMPARE(m_form->Image1->picture().size(), QSize(40, 30));
+
+        answerFileDialog(QString());
+        d.Comimg->click();
+        // The file name starts empty, and cancelling leaves no picture.
+        QCOMPARE(shownName, QString());
+        QVERIFY(m_form->Image1->picture().isNull());
+    });
+}
+
+void TestForm2::roadOfOneChange()
+{
+    m_form->Timer1_Timer();
+    QCOMPARE(m_form->TextTIAN->text(), u"97天"_s);
+    runDialog([](Form2& d) {
+        QCOMPARE(d.Textr1->text(), u"7"_s);
+        d.Textr1->selectAll();
+        QTest::keyClicks(d.Textr1, u"8"_s);
+        QTest::mouseClick(d.Comok, Qt::LeftButton);
+        QVERIFY(!d.isVisible());
+    });
+    QCOMPARE(settingsBytes().split('\n').value(1), QByteArray("2014-6-8 9:00:00 \r"));
+    m_now += 1.0 / 86400;
+    m_form->Timer1_Timer();
+    QCOMPARE(m_form->lastLoadedTarget(), 41798.375);
+    QCOMPARE(m_form->TextTIAN->text(), u"98天"_s);
+    QCOMPARE(m_form->TextD->text(), u"8天"_s);
+}
+
+QTEST_MAIN(TestForm2)
+#include "tst_form2.moc"
