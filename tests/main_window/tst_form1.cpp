@@ -1,6 +1,7 @@
 #include "datevalue.h"
 #include "fontsubstitutes.h"
 #include "form1.h"
+#include "messageboxanswer.h"
 #include "picturebox.h"
 #include "picturebutton.h"
 #include "settingsstore.h"
@@ -23,34 +24,6 @@ using namespace Qt::StringLiterals;
 namespace {
 const double kWorkedNow = DateValue::valueOf({ 2014, 3, 1, 12, 34, 56 }).value();
 
-// Answers the next modal message box with `button` as soon as it shows, and
-// keeps what it said.
-struct MessageBoxAnswer {
-    QString title, text;
-    QMessageBox::StandardButtons buttons;
-    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
-    QTimer poll;
-
-    explicit MessageBoxAnswer(QMessageBox::StandardButton button)
-    {
-        poll.setInterval(10);
-        QObject::connect(&poll, &QTimer::timeout, [this, button] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box || !box->isVisible())
-                return;
-            poll.stop();
-            title = box->windowTitle();
-            text = box->text();
-            buttons = box->standardButtons();
-            if (box->defaultButton())
-                defaultButton = box->standardButton(box->defaultButton());
-            box->button(button)->click();
-        });
-        poll.start();
-    }
-};
-}
-
 // Ends a test's run of the event loop that something failed to end.
 std::unique_ptr<QTimer> exitAfterFiveSeconds()
 {
@@ -59,6 +32,7 @@ std::unique_ptr<QTimer> exitAfterFiveSeconds()
     QObject::connect(timer.get(), &QTimer::timeout, [] { QCoreApplication::exit(99); });
     timer->start(5000);
     return timer;
+}
 }
 
 class TestForm1 : public QObject {

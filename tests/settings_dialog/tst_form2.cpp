@@ -2,6 +2,7 @@
 #include "fontsubstitutes.h"
 #include "form1.h"
 #include "form2.h"
+#include "messageboxanswer.h"
 #include "picturebox.h"
 #include "picturebutton.h"
 #include "settingsstore.h"
@@ -25,7 +26,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-const QString kCaption = u"高考曜刻1.0版"_s;
 const QString kDateError = u"您输入的日期有误，请重新输入！"_s;
 
 QByteArray readAll(const QString& path)
@@ -40,31 +40,6 @@ void writeFile(const QString& path, const QByteArray& bytes)
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }
 
-// Answers the next modal message box with OK and keeps what it showed. Gone
-// with its scope, so a box that never came leaves no timer behind.
-struct MessageBoxAnswer {
-    QString title, text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons buttons;
-    QObject scope;
-
-    MessageBoxAnswer()
-    {
-        QTimer::singleShot(0, &scope, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                title = box->windowTitle();
-                text = box->text();
-                icon = box->icon();
-                buttons = box->standardButtons();
-                box->button(QMessageBox::Ok)->click();
-            }
-        });
-    }
-    bool isCriticalOk() const
-    {
-        return title == kCaption && icon == QMessageBox::Critical && buttons == QMessageBox::Ok;
-    }
-};
 }
 
 class TestForm2 : public QObject {
