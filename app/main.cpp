@@ -10,6 +10,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("gaokao-countdown"));
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
+    // Lets a Wayland desktop find the menu entry, and so the icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(GAOKAO_APP_ID));
     installFontSubstitutes();
 
     const SettingsStore store;

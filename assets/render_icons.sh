@@ -24,6 +24,7 @@ render icon.svg 32 icon-16@2x.png
 render icon.svg 32 icon-32.png
 render icon.svg 64 icon-32@2x.png
 render icon.svg 48 icon-48.png
+render icon.svg 96 icon-48@2x.png
 render icon.svg 128 icon-128.png
 render icon.svg 256 icon-256.png
 convert icon-16.png icon-32.png icon-48.png icon-128.png icon-256.png icon.ico

@@ -7,6 +7,7 @@
 #include "settingsstore.h"
 #include "tickschedule.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDateTime>
@@ -14,6 +15,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLoggingCategory>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
@@ -22,6 +24,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 Form1* theInstance = nullptr;
+
+// Each tick's texts, for following the program from outside:
+// QT_LOGGING_RULES="gaokao.tick.debug=true" gaokao-countdown
+Q_LOGGING_CATEGORY(lcTick, "gaokao.tick", QtWarningMsg)
 
 void setTextColor(QWidget* widget, QPalette::ColorRole role, const QColor& color)
 {
@@ -46,6 +52,10 @@ void setText(QLineEdit* box, const QString& text)
     box->setText(text);
     // A text wider than its box shows its beginning, minus sign included.
     box->setCursorPosition(0);
+    // The box's value changed, so that a screen reader says the new one. Sent
+    // whether or not one listens: the platform bridge drops it if none does.
+    QAccessibleValueChangeEvent changed(box, text);
+    QAccessible::updateAccessibility(&changed);
 }
 }
 
@@ -124,6 +134,20 @@ void Form1::buildControls()
     bind(Labnow, u"Labnow"_s);
     bind(Labname, u"Labname"_s);
     bind(Image1, u"Image1"_s);
+
+    // What a screen reader says for each box and button.
+    const std::pair<QWidget*, QString> accessibleNames[] = {
+        { TextTIAN, u"剩余总天数"_s },
+        { TextM, u"剩余月数"_s },
+        { TextD, u"剩余天数"_s },
+        { TextH, u"剩余小时数"_s },
+        { TextF, u"剩余分钟数"_s },
+        { TextS, u"剩余秒数"_s },
+        { Comgjsz, u"自定义设置"_s },
+        { Comexit, u"退出"_s },
+    };
+    for (const auto& [widget, name] : accessibleNames)
+        widget->setAccessibleName(name);
 
     setTabOrder(Comexit, TextM);
     setTabOrder(TextM, TextD);
@@ -228,6 +252,9 @@ void Form1::Timer1_Timer()
         setText(TextH, texts->HoursText);
         setText(TextF, texts->MinutesText);
         setText(TextS, texts->SecondsText);
+        qCDebug(lcTick).noquote() << tick.nowText << texts->TotalDaysText << texts->MonthsText
+                                  << texts->DaysText << texts->HoursText << texts->MinutesText
+                                  << texts->SecondsText;
     }
 }
 

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the program needs for a purpose, only those
-# still missing. Usage: scripts/install-deps.sh build|run|test
+# still missing. Usage: scripts/install-deps.sh build|run|test|screenshots
 set -euo pipefail
 
 build=(cmake ninja-build g++ pkg-config qt6-base-dev libbenchmark-dev
        fonts-noto-cjk fonts-wqy-zenhei fonts-arphic-ukai fonts-arphic-uming fonts-lxgw-wenkai)
 run=(xvfb xauth imagemagick x11-utils)
-test=(xvfb xauth imagemagick python3 clang-14 libclang-rt-14-dev)
+test=(xvfb xauth imagemagick python3 clang-14 libclang-rt-14-dev
+      desktop-file-utils appstream dpkg-dev file dbus-daemon at-spi2-core)
+screenshots=(xvfb xauth imagemagick xdotool)
 
 wanted=("${build[@]}")
 for purpose in "$@"; do
@@ -14,6 +16,7 @@ for purpose in "$@"; do
         build) ;;
         run) wanted+=("${run[@]}") ;;
         test) wanted+=("${test[@]}") ;;
+        screenshots) wanted+=("${screenshots[@]}") ;;
         *) echo "unknown purpose: $purpose" >&2; exit 2 ;;
     esac
 done

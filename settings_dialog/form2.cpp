@@ -116,6 +116,23 @@ void Form2::buildControls()
     bind(Label2, u"Label2"_s);
     bind(Label1, u"Label1"_s);
 
+    // What a screen reader says for each box and button: the label beside it.
+    const std::pair<QWidget*, QString> accessibleNames[] = {
+        { Textbt, u"软件上方标题"_s },
+        { Textnr1, u"曜刻1内容"_s },
+        { Textn1, u"曜刻1截止时间：年"_s },
+        { Texty1, u"曜刻1截止时间：月"_s },
+        { Textr1, u"曜刻1截止时间：日"_s },
+        { Textnr2, u"曜刻2内容"_s },
+        { Textn2, u"曜刻2截止时间：年"_s },
+        { Texty2, u"曜刻2截止时间：月"_s },
+        { Textr2, u"曜刻2截止时间：日"_s },
+        { Comok, u"确定"_s },
+        { Comimg, u"自定义图片"_s },
+    };
+    for (const auto& [widget, name] : accessibleNames)
+        widget->setAccessibleName(name);
+
     setTabOrder(Textbt, Textnr1);
     setTabOrder(Textnr1, Comok);
     setTabOrder(Comok, Textn1);

@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Makes the README's pictures from a built program, on a virtual display
+# (Xvfb): docs/screenshot-main.png, the main window a moment after it starts,
+# and docs/screenshot-settings.png, the settings dialog opened by a click on
+# the main window's settings button. Each picture is cropped to its window.
+# Builds nothing. Regenerate them whenever the look changes.
+#
+#   packaging/make-screenshots.sh [PROGRAM [OUTPUT_FOLDER]]
+#
+# PROGRAM defaults to build/release/app/gaokao-countdown, OUTPUT_FOLDER to
+# docs. QT_SCALE_FACTOR passes through, for a look at high-density screens:
+#   QT_SCALE_FACTOR=2 packaging/make-screenshots.sh build/release/app/gaokao-countdown /tmp/2x
+set -euo pipefail
+cd "$(dirname "$0")/.."
+program=$(realpath "${1:-build/release/app/gaokao-countdown}")
+out=${2:-docs}
+scale=${QT_SCALE_FACTOR:-1}
+[ -x "$program" ] || { echo "make-screenshots.sh: no program at $program; build it first" >&2; exit 1; }
+scripts/install-deps.sh screenshots
+mkdir -p "$out"
+
+work=$(mktemp -d)
+xvfb_pid=""
+program_pid=""
+cleanup() {
+    [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A screen of 1280 x 800 logical pixels.
+scaled() { awk -v v="$1" -v s="$scale" 'BEGIN { printf "%d", v * s + 0.5 }'; }
+n=99
+while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+Xvfb ":$n" -screen 0 "$(scaled 1280)x$(scaled 800)x24" -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+export DISPLAY=":$n"
+
+# A settings file of its own that counts down to the next exam (7 June, 9:00),
+# so the pictures show what a user sees in the run-up to it.
+year=$(date +%Y)
+[ "$(date +%m%d)" -ge 0607 ] && year=$((year + 1))
+mkdir -p "$work/config/VEKTemp"
+printf '%s\r\n%s\r\n%s\r\n%s\r\n' "$(date '+%Y-%-m-%-d %-H:%M:%S')" "$year-6-7 9:00:00" \
+    "沐芷中学高考曜刻软件" "距${year}年高考 还 有 ：" |
+    iconv -f UTF-8 -t GB18030 >"$work/config/VEKTemp/data.txt"
+
+HOME=$work XDG_CONFIG_HOME=$work/config "$program" &
+program_pid=$!
+find_window() { timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n 1; }
+
+main=$(find_window '^曜刻软件1.0 版$')
+sleep 2 # two ticks: every text filled in
+import -window "$main" "$out/screenshot-main.png"
+
+# The settings button Comgjsz: 9480, 6840 twips, 1815 x 615, 15 twips a pixel.
+xdotool mousemove --window "$main" "$(scaled 692)" "$(scaled 476)" click 1
+dialog=$(find_window '^自定义设置$')
+sleep 1
+import -window "$dialog" "$out/screenshot-settings.png"
+echo "make-screenshots.sh: wrote $out/screenshot-main.png and $out/screenshot-settings.png"
