@@ -6,13 +6,13 @@
 #include "form2design.h"
 #include "picturebox.h"
 #include "picturebutton.h"
+#include "picturefile.h"
 #include "settingsstore.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QGroupBox>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -266,11 +266,10 @@ void Form2::Comimg_Click()
     // A cancelled choice gives the empty path and so takes the picture away.
     QImage picture;
     if (!wjm.isEmpty()) {
-        QImageReader reader(wjm);
-        picture = reader.read();
+        QString why;
+        picture = PictureFile::read(wjm, &why);
         if (picture.isNull()) {
-            showError(u"无法读取图片文件“%1”：%2"_s.arg(
-                QDir::toNativeSeparators(wjm), reader.errorString()));
+            showError(u"无法读取图片文件“%1”：%2"_s.arg(QDir::toNativeSeparators(wjm), why));
             return;
         }
     }
