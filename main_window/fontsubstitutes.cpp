@@ -1,7 +1,10 @@
 #include "fontsubstitutes.h"
 
 #include <QFont>
+#include <QFontDatabase>
+#include <QGuiApplication>
 #include <QStringList>
+#include <QThreadPool>
 
 using namespace Qt::StringLiterals;
 
@@ -16,4 +19,13 @@ void installFontSubstitutes()
     QFont::insertSubstitutions(u"华文新魏"_s, brush);
     QFont::insertSubstitutions(u"楷体_GB2312"_s, kai);
     QFont::insertSubstitutions(u"宋体"_s, serif);
+
+    // Qt reads the system's font list at the first use of a font, which
+    // takes fontconfig a good part of the start-up. Read here on another
+    // thread instead, the list is ready by the time the windows are built.
+    // The font database is thread-safe, and QCoreApplication waits for the
+    // global pool before it goes. Without an application object there is no
+    // font database to read yet.
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        QThreadPool::globalInstance()->start([] { QFontDatabase::families(); });
 }
