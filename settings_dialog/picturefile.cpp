@@ -1,5 +1,9 @@
 #include "picturefile.h"
 
+#include "filetrouble.h"
+#include "picturestructure.h"
+#include "regularfile.h"
+
 #include <QFile>
 #include <QImageReader>
 
@@ -8,35 +12,50 @@ using namespace Qt::StringLiterals;
 namespace PictureFile {
 
 namespace {
-    // A JPEG ends its last scan with the end-of-image marker. Inside the
-    // compressed data 0xFF is always followed by 0x00 or a restart marker, so
-    // the markers cannot be mistaken for picture data.
-    bool isCutOffJpeg(const QString& path)
+    QString tooLarge(const QSize& size)
     {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            return true;
-        const QByteArray bytes = file.readAll();
-        if (!bytes.startsWith("\xFF\xD8\xFF"))
-            return false;
-        const qsizetype lastScan = bytes.lastIndexOf("\xFF\xDA");
-        return lastScan < 0 || bytes.indexOf("\xFF\xD9", lastScan) < 0;
+        return u"%1（%2×%3 像素，最多 %4 万像素）"_s
+            .arg(FileTrouble(FileTrouble::Kind::TooLarge).text())
+            .arg(size.width())
+            .arg(size.height())
+            .arg(kMaxPixels / 10000);
     }
 }
 
 QImage read(const QString& path, QString* why)
 {
-    QImageReader reader(path);
+    QFile file;
+    if (const FileTrouble trouble = RegularFile::open(file, path); !trouble.isNone()) {
+        *why = trouble.text();
+        return {};
+    }
+    if (PictureStructure::check(file) == PictureStructure::Verdict::Incomplete) {
+        *why = FileTrouble(FileTrouble::Kind::Incomplete).text();
+        return {};
+    }
+    file.seek(0);
+    QImageReader reader(&file);
+    const QSize size = reader.size();
+    if (size.isValid() && qint64(size.width()) * size.height() > kMaxPixels) {
+        *why = tooLarge(size);
+        return {};
+    }
     QImage picture = reader.read();
-    if (picture.isNull()) {
-        *why = reader.errorString();
-        return {};
+    if (!picture.isNull())
+        return picture;
+    switch (reader.error()) {
+    case QImageReader::UnsupportedFormatError:
+        *why = FileTrouble(FileTrouble::Kind::NotAPicture).text();
+        break;
+    case QImageReader::DeviceError:
+        *why = FileTrouble::fromSystemText(file.errorString()).text();
+        break;
+    default:
+        // The decoder's own words say what is wrong inside the picture.
+        *why = u"图片数据有误（%1）"_s.arg(reader.errorString());
+        break;
     }
-    if (isCutOffJpeg(path)) {
-        *why = u"文件不完整，图片只读出了一部分"_s;
-        return {};
-    }
-    return picture;
+    return {};
 }
 
 } // namespace PictureFile
