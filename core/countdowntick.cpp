@@ -41,7 +41,10 @@ QString CountdownTick::troubleText(const LoadResult& load) const
     QString why;
     switch (load.status) {
     case LoadStatus::Ok:
-        return {};
+        if (!load.textsGarbled)
+            return {};
+        return u"设置文件“%1”的第 3、4 行不是可读的文字，标题和曜刻内容保持不变。"_s.arg(
+            QDir::toNativeSeparators(m_store.filePath()));
     case LoadStatus::Missing:
         why = load.openTrouble.text();
         break;

@@ -24,6 +24,7 @@ struct [[nodiscard]] LoadResult {
     LoadStatus status = LoadStatus::Missing;
     SettingsRecord record; // Target is meaningful only when ok()
     bool textsRead = false; // Title and Heading hold lines 3 and 4
+    bool textsGarbled = false; // lines 3 and 4 are there but are not text
     FileTrouble openTrouble; // why the file could not be opened, when Missing
 
     bool ok() const { return status == LoadStatus::Ok; }

@@ -11,6 +11,9 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
+#include <optional>
+
 #ifdef Q_OS_UNIX
 #include <cerrno>
 #include <unistd.h>
@@ -62,6 +65,22 @@ QString decode(const QByteArray& bytes)
 {
     QStringDecoder decoder(kEncoding);
     return decoder.decode(bytes);
+}
+
+// A title or heading as text, or nothing when the bytes are no text: byte
+// sequences that are not GB18030, or control characters. Random bytes are
+// never text, so a file overwritten with them shows no garbage; drawing a new
+// garbage title every second would fill the font engines' glyph caches with
+// every glyph of every installed font.
+std::optional<QString> text(const QByteArray& bytes)
+{
+    QStringDecoder decoder(kEncoding);
+    QString line = decoder.decode(bytes);
+    const bool control = std::any_of(
+        line.cbegin(), line.cend(), [](QChar c) { return c.unicode() < 0x20 && c != u'\t'; });
+    if (decoder.hasError() || control)
+        return std::nullopt;
+    return line;
 }
 
 QByteArray encode(const QString& line)
@@ -145,9 +164,13 @@ LoadResult SettingsStore::LoadSettings() const
         result.status = LoadStatus::TooFewLines;
         return result;
     }
-    result.record.Title = decode(lines[2]);
-    result.record.Heading = decode(lines[3]);
-    result.textsRead = true;
+    const auto title = text(lines[2]), heading = text(lines[3]);
+    result.textsRead = title && heading;
+    result.textsGarbled = !result.textsRead;
+    if (result.textsRead) {
+        result.record.Title = *title;
+        result.record.Heading = *heading;
+    }
     const auto target = DateValue::parseTargetLine(decode(lines[1]));
     if (!target) {
         result.status = LoadStatus::BadTarget;

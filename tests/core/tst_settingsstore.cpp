@@ -244,7 +244,13 @@ void TestSettingsStore::badFiles_data()
     QByteArray noise(4096, '\0');
     for (int i = 0; i < noise.size(); ++i)
         noise[i] = char((i * 7919 + 13) % 251);
-    QTest::newRow("binary noise") << noise << status(LoadStatus::BadTarget) << true;
+    QTest::newRow("binary noise") << noise << status(LoadStatus::BadTarget) << false;
+    QTest::newRow("title not GB18030")
+        << QByteArray("a\r\n2014-6-7\r\n\x81\x30t\r\nh\r\n") << status(LoadStatus::Ok) << false;
+    QTest::newRow("control character in the heading")
+        << QByteArray("a\r\n2014-6-7\r\nt\r\nh\x07\r\n") << status(LoadStatus::Ok) << false;
+    QTest::newRow("tab in the title")
+        << QByteArray("a\r\n2014-6-7\r\nt\tt\r\nh\r\n") << status(LoadStatus::Ok) << true;
     QTest::newRow("10 MB without line breaks")
         << QByteArray(10 * 1024 * 1024, 'x') << status(LoadStatus::TooFewLines) << false;
     QTest::newRow("last line without its line end")
