@@ -12,14 +12,21 @@ bool installQtTranslations(QCoreApplication& app)
 {
     // A fixed catalogue rather than one picked by QLocale::system(): with
     // LANG=C or an English desktop the program still speaks Chinese only.
-    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    // On Windows, windeployqt puts Qt's catalogues beside the program, merged
+    // into qt_zh_CN.qm.
+    const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    const QString folders[]
+        = { qtFolder, QCoreApplication::applicationDirPath() + u"/translations"_s };
     auto* translator = new QTranslator(&app);
-    if (!translator->load(u"qtbase_zh_CN"_s, folder)) {
-        delete translator;
-        qWarning("Qt's Chinese translations (qtbase_zh_CN.qm) are not in %s: Qt's own texts "
-                 "stay in English",
-            qPrintable(folder));
-        return false;
+    for (const QString& folder : folders) {
+        for (const QString& name : { u"qtbase_zh_CN"_s, u"qt_zh_CN"_s }) {
+            if (translator->load(name, folder))
+                return QCoreApplication::installTranslator(translator);
+        }
     }
-    return QCoreApplication::installTranslator(translator);
+    delete translator;
+    qWarning("Qt's Chinese translations (qtbase_zh_CN.qm) are not in %s: Qt's own texts stay "
+             "in English",
+        qPrintable(qtFolder));
+    return false;
 }

@@ -41,7 +41,7 @@ void TestQtTranslations::questionButtons()
 {
     QFETCH(QMessageBox::StandardButton, button);
     QFETCH(QString, expected);
-    QMessageBox box(QMessageBox::Question, u"高考曜刻1.0版"_s, u"确定退出？"_s,
+    QMessageBox box(QMessageBox::Question, u"提示"_s, u"是否真的退出程序"_s,
         QMessageBox::Yes | QMessageBox::No);
     const QString text = box.button(button)->text();
     QVERIFY2(text.startsWith(expected), qPrintable(text));
