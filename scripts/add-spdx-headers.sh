@@ -28,7 +28,7 @@ licence_of() {
 style_of() {
     case "$1" in
         *.cpp | *.h | *.h.in | *.rc) echo "// |" ;;
-        *.sh | *.py | *.cmake | */CMakeLists.txt | CMakeLists.txt | *.supp | *.desktop \
+        *.sh | *.py | *.cmake | */CMakeLists.txt | CMakeLists.txt | *.supp | *.desktop | *.desktop.in | *.ini \
             | .gitignore | .clang-format | .ci/* | *.lintian-overrides) echo "# |" ;;
         *.md | *.svg | *.xml) echo "<!-- |-->" ;;
         *.1) echo '.\" |' ;;
