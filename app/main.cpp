@@ -1,6 +1,7 @@
 #include "fontsubstitutes.h"
 #include "form1.h"
 #include "form2.h"
+#include "qttranslations.h"
 #include "settingsstore.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@ int main(int argc, char* argv[])
     // Lets a Wayland desktop find the menu entry, and so the icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(GAOKAO_APP_ID));
     installFontSubstitutes();
+    installQtTranslations(app);
 
     const SettingsStore store;
     Form1 form(store);
