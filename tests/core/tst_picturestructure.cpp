@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whether a picture file holds its whole picture, from the file's structure:
 // pictures of every checked format whole, cut off, lying about their size,
 // and followed by other data.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A settings read that hangs, as on a stalled network folder, must not stop
 // the caller: it gets no answer quickly, and no pile of waiting reads builds
 // up behind the hanging one.

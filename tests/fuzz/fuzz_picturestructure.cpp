@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture completeness check, on any bytes: never a crash, never a read
 // outside them, and a whole picture stays whole whatever follows it.
 #include "picturestructure.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A settings file that holds new random bytes every second, as when it was a
 // link to a random device: the window's memory stays level. Drawing each
 // new garbage text would fill Qt's glyph caches with every glyph of every

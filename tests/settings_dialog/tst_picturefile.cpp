@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Picture files as the dialog reads them: whatever the file is, the read
 // neither waits on it nor fills memory, takes a whole picture whatever comes
 // after it, and refuses the rest with a reason in the program's words.
