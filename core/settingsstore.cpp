@@ -194,7 +194,8 @@ SaveResult SettingsStore::SaveSettings(const QString& year, const QString& month
     const qint64 budget = textBudget(stamp, target);
     if (encode(title).size() + encode(heading).size() - 4 > budget)
         return { false,
-            u"软件上方标题和曜刻1内容太长，保存后程序将无法读回。两项合计最多 %1 个汉字或 %2 个英文字母，请删减后再保存。"_s
+            u"无法写入文件“%1”：软件上方标题和曜刻1内容太长，保存后程序将无法读回。两项合计最多 %2 个汉字或 %3 个英文字母，请删减后再保存。"_s
+                .arg(QDir::toNativeSeparators(filePath()))
                 .arg(budget / 2)
                 .arg(budget) };
     if (!QDir().mkpath(m_folder))

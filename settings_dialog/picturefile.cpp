@@ -4,8 +4,13 @@
 #include "picturestructure.h"
 #include "regularfile.h"
 
+#include <QCursor>
+#include <QEventLoop>
 #include <QFile>
+#include <QGuiApplication>
 #include <QImageReader>
+#include <QThread>
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -56,6 +61,25 @@ QImage read(const QString& path, QString* why)
         break;
     }
     return {};
+}
+
+QImage readWhileTicking(const QString& path, QString* why)
+{
+    QImage picture;
+    QString reason;
+    QEventLoop loop;
+    // The worker writes only these locals, which outlive it: the loop waits
+    // for it to finish, and wait() below makes its writes visible here.
+    std::unique_ptr<QThread> worker(
+        QThread::create([&picture, &reason, path] { picture = read(path, &reason); }));
+    QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    QGuiApplication::setOverrideCursor(QCursor(Qt::BusyCursor));
+    worker->start();
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    worker->wait();
+    QGuiApplication::restoreOverrideCursor();
+    *why = reason;
+    return picture;
 }
 
 } // namespace PictureFile

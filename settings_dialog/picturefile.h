@@ -17,4 +17,9 @@ inline constexpr qint64 kMaxPixels = 25'000'000;
 // The picture, or a null image with the reason in `why`.
 QImage read(const QString& path, QString* why);
 
+// read() on a worker thread, with a busy cursor, while the caller's thread
+// goes on with its timers and painting (user input waits): a huge or slow
+// file does not stop the main window's clock.
+QImage readWhileTicking(const QString& path, QString* why);
+
 } // namespace PictureFile
