@@ -1,6 +1,5 @@
 #include "fontsubstitutes.h"
 #include "form1.h"
-#include "form2.h"
 #include "qttranslations.h"
 #include "settingsstore.h"
 
@@ -18,7 +17,6 @@ int main(int argc, char* argv[])
 
     const SettingsStore store;
     Form1 form(store);
-    form.setSettingsDialogOpener([] { Form2::openModal(); });
     QApplication::setWindowIcon(form.windowIcon());
     form.show();
     return app.exec();

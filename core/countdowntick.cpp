@@ -25,7 +25,7 @@ CountdownTick::Result CountdownTick::run()
         m_lastTarget = result.load.record.Target;
     result.trouble = troubleText(result.load);
     if (result.trouble != m_trouble && !result.trouble.isEmpty())
-        qCWarning(lcTick).noquote() << result.trouble;
+        qCWarning(lcSettings).noquote() << result.trouble;
     m_trouble = result.trouble;
     // Read the clock again after the file: this is the moment counted from.
     const double now = m_store.clock()();

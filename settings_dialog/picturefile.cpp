@@ -27,59 +27,46 @@ namespace {
     }
 }
 
-QImage read(const QString& path, QString* why)
+ReadResult read(const QString& path)
 {
     QFile file;
-    if (const FileTrouble trouble = RegularFile::open(file, path); !trouble.isNone()) {
-        *why = trouble.text();
-        return {};
-    }
-    if (PictureStructure::check(file) == PictureStructure::Verdict::Incomplete) {
-        *why = FileTrouble(FileTrouble::Kind::Incomplete).text();
-        return {};
-    }
+    if (const FileTrouble trouble = RegularFile::open(file, path); !trouble.isNone())
+        return { {}, trouble.text() };
+    if (PictureStructure::check(file) == PictureStructure::Verdict::Incomplete)
+        return { {}, FileTrouble(FileTrouble::Kind::Incomplete).text() };
     file.seek(0);
     QImageReader reader(&file);
     const QSize size = reader.size();
-    if (size.isValid() && qint64(size.width()) * size.height() > kMaxPixels) {
-        *why = tooLarge(size);
-        return {};
-    }
+    if (size.isValid() && qint64(size.width()) * size.height() > kMaxPixels)
+        return { {}, tooLarge(size) };
     QImage picture = reader.read();
     if (!picture.isNull())
-        return picture;
+        return { picture, {} };
     switch (reader.error()) {
     case QImageReader::UnsupportedFormatError:
-        *why = FileTrouble(FileTrouble::Kind::NotAPicture).text();
-        break;
+        return { {}, FileTrouble(FileTrouble::Kind::NotAPicture).text() };
     case QImageReader::DeviceError:
-        *why = FileTrouble::fromSystemText(file.errorString()).text();
-        break;
+        return { {}, FileTrouble::fromSystemText(file.errorString()).text() };
     default:
         // The decoder's own words say what is wrong inside the picture.
-        *why = u"图片数据有误（%1）"_s.arg(reader.errorString());
-        break;
+        return { {}, u"图片数据有误（%1）"_s.arg(reader.errorString()) };
     }
-    return {};
 }
 
-QImage readWhileTicking(const QString& path, QString* why)
+ReadResult readWhileTicking(const QString& path)
 {
-    QImage picture;
-    QString reason;
+    ReadResult result;
     QEventLoop loop;
-    // The worker writes only these locals, which outlive it: the loop waits
+    // The worker writes only this local, which outlives it: the loop waits
     // for it to finish, and wait() below makes its writes visible here.
-    std::unique_ptr<QThread> worker(
-        QThread::create([&picture, &reason, path] { picture = read(path, &reason); }));
+    std::unique_ptr<QThread> worker(QThread::create([&result, path] { result = read(path); }));
     QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
     QGuiApplication::setOverrideCursor(QCursor(Qt::BusyCursor));
     worker->start();
     loop.exec(QEventLoop::ExcludeUserInputEvents);
     worker->wait();
     QGuiApplication::restoreOverrideCursor();
-    *why = reason;
-    return picture;
+    return result;
 }
 
 } // namespace PictureFile

@@ -14,12 +14,20 @@ namespace PictureFile {
 // camera's full size with room to spare.
 inline constexpr qint64 kMaxPixels = 25'000'000;
 
-// The picture, or a null image with the reason in `why`.
-QImage read(const QString& path, QString* why);
+// The outcome of reading a picture file: the picture, or a null image and
+// why it could not be read, in the user's language.
+struct [[nodiscard]] ReadResult {
+    QImage picture;
+    QString error;
+
+    bool ok() const { return !picture.isNull(); }
+};
+
+ReadResult read(const QString& path);
 
 // read() on a worker thread, with a busy cursor, while the caller's thread
 // goes on with its timers and painting (user input waits): a huge or slow
 // file does not stop the main window's clock.
-QImage readWhileTicking(const QString& path, QString* why);
+ReadResult readWhileTicking(const QString& path);
 
 } // namespace PictureFile

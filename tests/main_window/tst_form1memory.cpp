@@ -5,8 +5,8 @@
 // new garbage text would fill Qt's glyph caches with every glyph of every
 // installed font, hundreds of MB before they level off.
 #include "fontsubstitutes.h"
-#include "form1.h"
-#include "settingsstore.h"
+#include "mainwindowfixture.h"
+#include "procmemory.h"
 
 #include <QFile>
 #include <QLabel>
@@ -25,17 +25,6 @@ constexpr bool kMeasureMemory = true;
 constexpr int kTicks = 20'000;
 #endif
 constexpr int kWarmUpTicks = 1'000;
-
-qint64 residentKiB()
-{
-    QFile status(u"/proc/self/status"_s);
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    return -1;
-}
 
 // Four lines of random bytes, 200 to 400 of them each, as a random device
 // gives between its line breaks.
@@ -62,22 +51,20 @@ private slots:
 void TestForm1Memory::randomTextEverySecond()
 {
     installFontSubstitutes();
-    QTemporaryDir root;
-    double now = 41699.5;
-    const SettingsStore store(root.path(), [&] { return now; });
-    Form1 form(store);
+    MainWindowFixture f;
+    Form1& form = f.form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QVERIFY(store.SaveSettings(u"2014"_s, u"6"_s, u"7"_s, u"标题"_s, u"距高考"_s).ok);
+    QVERIFY(f.store.SaveSettings(u"2014"_s, u"6"_s, u"7"_s, u"标题"_s, u"距高考"_s).ok);
     form.Timer1_Timer();
     QRandomGenerator random(8);
     qint64 afterWarmUp = 0;
     for (int tick = 1; tick <= kTicks; ++tick) {
-        QFile file(store.filePath());
+        QFile file(f.store.filePath());
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(randomLines(random));
         file.close();
-        now += 1.0 / 86400;
+        f.time.advance(1);
         form.Timer1_Timer();
         QCoreApplication::processEvents(); // paints the new texts
         if (tick % 5000 == 0)
