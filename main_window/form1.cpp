@@ -172,6 +172,7 @@ void Form1::Timer1_Timer()
     if (tick.load.textsRead) {
         setCaptions(tick.load.record.Title, tick.load.record.Heading);
     }
+    showSettingsTrouble(tick.trouble);
     if (const auto& texts = tick.countdown) {
         setText(TextTIAN, texts->TotalDaysText);
         setText(TextM, texts->MonthsText);
@@ -182,6 +183,20 @@ void Form1::Timer1_Timer()
         qCDebug(lcTick).noquote() << tick.nowText << texts->TotalDaysText << texts->MonthsText
                                   << texts->DaysText << texts->HoursText << texts->MinutesText
                                   << texts->SecondsText;
+    }
+}
+
+// Where a user looks, without changing the window's look: the tooltip of the
+// window (shown over every control without one of its own) and of the
+// countdown boxes, and the same text as their accessible description.
+void Form1::showSettingsTrouble(const QString& trouble)
+{
+    if (toolTip() == trouble)
+        return;
+    for (QWidget* widget :
+        std::initializer_list<QWidget*> { this, TextTIAN, TextM, TextD, TextH, TextF, TextS }) {
+        widget->setToolTip(trouble);
+        widget->setAccessibleDescription(trouble);
     }
 }
 

@@ -46,14 +46,49 @@ QByteArray encoded(const char* format, QSize size = { 64, 48 })
     return bytes;
 }
 
-// A GIF of one pixel.
-QByteArray gif()
+// A GIF of `width` × `height` pixels in 256 greys, its image data written as
+// plain 9-bit LZW codes: a clear code before every 250 pixels keeps the code
+// size from growing.
+QByteArray gif(int width, int height)
 {
-    return QByteArray("GIF89a\x01\x00\x01\x00\x80\x00\x00\x00\x00\x00\xff\xff\xff"
-                      ",\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00;",
-        35);
+    QByteArray gif("GIF89a");
+    const auto u16 = [&gif](int value) {
+        gif += char(value & 0xff);
+        gif += char(value >> 8);
+    };
+    u16(width);
+    u16(height);
+    gif += QByteArray("\xf7\x00\x00", 3);
+    for (int i = 0; i < 256; ++i)
+        gif += QByteArray(3, char(i));
+    gif += ',';
+    u16(0);
+    u16(0);
+    u16(width);
+    u16(height);
+    gif += QByteArray("\x00\x08", 2);
+    QByteArray codes;
+    quint32 pending = 0;
+    int bits = 0;
+    const auto put = [&](quint32 code) {
+        pending |= code << bits;
+        for (bits += 9; bits >= 8; bits -= 8, pending >>= 8)
+            codes += char(pending & 0xff);
+    };
+    for (int i = 0; i < width * height; ++i) {
+        if (i % 250 == 0)
+            put(256);
+        put((i * 7) & 0xff);
+    }
+    put(257);
+    if (bits > 0)
+        codes += char(pending & 0xff);
+    for (qsizetype at = 0; at < codes.size(); at += 255) {
+        const QByteArray block = codes.mid(at, 255);
+        gif += char(block.size()) + block;
+    }
+    return gif + QByteArray("\x00;", 2);
 }
-
 }
 
 class TestPictureFile : public QObject {
@@ -86,8 +121,8 @@ void TestPictureFile::initTestCase()
         { u"whole.bmp"_s, bmp },
         { u"half.bmp"_s, bmp.left(bmp.size() / 2) },
         { u"lying.bmp"_s, lyingBmp },
-        { u"whole.gif"_s, gif() },
-        { u"half.gif"_s, gif().left(25) },
+        { u"whole.gif"_s, gif(200, 150) },
+        { u"half.gif"_s, gif(200, 150).left(15000) },
         { u"motion.jpg"_s, motionPhoto },
         { u"huge.jpg"_s, claimsHuge },
         { u"text.jpg"_s, "Dear students,\n" },
