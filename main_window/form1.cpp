@@ -62,6 +62,9 @@ Form1::Form1(const SettingsStore& store, QWidget* parent)
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
     setAutoFillBackground(true);
+    // The settings file's trouble shows in tooltips, also while another
+    // program has the focus, as it usually has on a classroom screen.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
 
     resize(Twips::toPixels(Form1Design::kInnerWidth), Twips::toPixels(Form1Design::kInnerHeight));
     if (const QScreen* screen = QGuiApplication::primaryScreen())
