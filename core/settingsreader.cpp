@@ -6,6 +6,7 @@
 #include <mutex>
 #include <system_error>
 #include <thread>
+#include <utility>
 
 struct SettingsReader::State {
     std::mutex mutex;
@@ -26,8 +27,10 @@ std::optional<LoadResult> SettingsReader::read()
     std::unique_lock lock(m_state->mutex);
     if (m_state->busy)
         return std::nullopt; // the earlier read still hangs: no waiting again
+    // A read that answered after its caller stopped waiting: the newest
+    // result there is while the file system stays slow.
+    std::optional<LoadResult> late = std::exchange(m_state->result, std::nullopt);
     m_state->busy = true;
-    m_state->result.reset();
     try {
         // Detached: a read that never returns must not hold up the program's
         // exit either. The worker keeps the state and its own copy of the
@@ -46,6 +49,6 @@ std::optional<LoadResult> SettingsReader::read()
         return m_read();
     }
     if (!m_state->answered.wait_for(lock, m_patience, [this] { return !m_state->busy; }))
-        return std::nullopt;
-    return std::move(m_state->result);
+        return late;
+    return std::exchange(m_state->result, std::nullopt);
 }

@@ -14,16 +14,17 @@
 // caller's clock. Opening non-blocking keeps pipes and devices from waiting
 // (see RegularFile), but no flag helps when the file system itself hangs in
 // open() or read(); only another thread does. read() waits a short while for
-// the answer, which a healthy disk gives in microseconds, and otherwise
-// returns empty at once; the read goes on in the background, and no second
-// read starts until it has returned, however many calls come meanwhile.
+// the answer, which a healthy disk gives in microseconds; otherwise the read
+// goes on in the background and read() returns at once, with what an earlier
+// read that answered late found, or empty. No second read starts until the
+// first has returned, however many calls come meanwhile.
 class SettingsReader {
 public:
     using ReadFunction = std::function<LoadResult()>;
     explicit SettingsReader(
         ReadFunction read, std::chrono::milliseconds patience = std::chrono::milliseconds(400));
 
-    // A fresh result, or empty while a read has not answered.
+    // A fresh result; else a late one, or empty while a read has not answered.
     std::optional<LoadResult> read();
 
 private:

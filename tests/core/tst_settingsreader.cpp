@@ -8,9 +8,11 @@
 #include <QElapsedTimer>
 #include <QTest>
 
+#include <algorithm>
 #include <atomic>
 #include <condition_variable>
 #include <mutex>
+#include <thread>
 
 using namespace std::chrono_literals;
 
@@ -18,6 +20,7 @@ class TestSettingsReader : public QObject {
     Q_OBJECT
 private slots:
     void hangingReadDoesNotStopTheCaller();
+    void slowReadsStillArrive();
 };
 
 void TestSettingsReader::hangingReadDoesNotStopTheCaller()
@@ -54,6 +57,29 @@ void TestSettingsReader::hangingReadDoesNotStopTheCaller()
     QTRY_VERIFY((load = reader.read()).has_value());
     QVERIFY(load->ok());
     QVERIFY(reads.load() >= 2);
+}
+
+// A file system that answers every read, but only after several calls: the
+// answers arrive, late, instead of being thrown away for ever fresh reads.
+void TestSettingsReader::slowReadsStillArrive()
+{
+    std::atomic<int> reads = 0;
+    SettingsReader reader(
+        [&] {
+            std::this_thread::sleep_for(150ms);
+            LoadResult result;
+            result.record.Target = ++reads;
+            return result;
+        },
+        10ms);
+    QList<double> answers; // which read each answer came from
+    for (int tick = 0; tick < 20; ++tick) {
+        if (const std::optional<LoadResult> load = reader.read())
+            answers.append(load->record.Target);
+        std::this_thread::sleep_for(50ms);
+    }
+    QVERIFY2(answers.size() >= 3, qPrintable(QString::number(answers.size())));
+    QVERIFY(std::is_sorted(answers.cbegin(), answers.cend()));
 }
 
 QTEST_GUILESS_MAIN(TestSettingsReader)
