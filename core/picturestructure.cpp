@@ -110,7 +110,7 @@ namespace {
             width = w;
             height = h < 0 ? -qint64(h) : h;
         } else {
-            return Incomplete;
+            return Unknown; // a header this check does not know
         }
         // Headers and colour table come before the pixels, and the pixels
         // within the file.
