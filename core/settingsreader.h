@@ -23,6 +23,9 @@ public:
     using ReadFunction = std::function<LoadResult()>;
     explicit SettingsReader(
         ReadFunction read, std::chrono::milliseconds patience = std::chrono::milliseconds(400));
+    ~SettingsReader();
+    SettingsReader(const SettingsReader&) = delete;
+    SettingsReader& operator=(const SettingsReader&) = delete;
 
     // A fresh result; else a late one, or empty while a read has not answered.
     std::optional<LoadResult> read();
