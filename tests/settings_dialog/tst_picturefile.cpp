@@ -7,14 +7,11 @@
 #include "procmemory.h"
 
 #include <QBuffer>
-#include <QCursor>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QGuiApplication>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QtEndian>
 
 #include <fcntl.h>
@@ -98,7 +95,6 @@ private slots:
     void read_data();
     void read();
     void jpegFollowedByAGibibyteOfZeros();
-    void timersRunWhileAHugeFileIsRead();
 
 private:
     QTemporaryDir m_dir;
@@ -192,38 +188,6 @@ void TestPictureFile::jpegFollowedByAGibibyteOfZeros()
     const qint64 peak = peakResidentKiB();
     if (kMeasureMemory && peak >= 0)
         QVERIFY2(peak < 300 * 1024, qPrintable(u"peak %1 MiB"_s.arg(peak / 1024)));
-    QFile::remove(path);
-}
-
-void TestPictureFile::timersRunWhileAHugeFileIsRead()
-{
-    // A JPEG whose picture data runs on for 1 GiB of zeros: the check reads
-    // them all, looking for the end-of-image marker.
-    const QString path = m_dir.filePath(u"endless.jpg"_s);
-    {
-        const QByteArray jpeg = encoded("JPEG");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(jpeg.left(jpeg.indexOf("\xFF\xDA") + 64));
-        QVERIFY(file.resize(file.size() + (qint64(1) << 30)));
-    }
-    int ticks = 0;
-    bool busyCursor = false;
-    QTimer timer;
-    connect(&timer, &QTimer::timeout, this, [&] {
-        ++ticks;
-        const QCursor* cursor = QGuiApplication::overrideCursor();
-        busyCursor = busyCursor || (cursor && cursor->shape() == Qt::BusyCursor);
-    });
-    timer.start(5);
-    QElapsedTimer elapsed;
-    elapsed.start();
-    const PictureFile::ReadResult result = PictureFile::readWhileTicking(path);
-    const qint64 ms = elapsed.elapsed();
-    QVERIFY2(result.error.contains(u"文件不完整"_s), qPrintable(result.error));
-    QVERIFY2(ticks >= ms / 5 / 4, qPrintable(u"%1 ticks in %2 ms"_s.arg(ticks).arg(ms)));
-    QVERIFY(busyCursor);
-    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
     QFile::remove(path);
 }
 
