@@ -2,22 +2,28 @@
 #include "form1.h"
 #include "form2.h"
 #include "settingsstore.h"
+#include "startup.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    if (const std::optional<int> status = Startup::answerBeforeDisplay(argc, argv))
+        return *status;
+    const std::unique_ptr<QApplication> app = Startup::createApplication(argc, argv);
     QApplication::setApplicationName(QStringLiteral("gaokao-countdown"));
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
     // Lets a Wayland desktop find the menu entry, and so the icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(GAOKAO_APP_ID));
+    const std::optional<CommandLineOptions> options = Startup::readOptions();
+    if (!options)
+        return Startup::kBadCommandLine;
     installFontSubstitutes();
 
-    const SettingsStore store;
+    const SettingsStore store(options->settingsFolder);
     Form1 form(store);
     form.setSettingsDialogOpener([] { Form2::openModal(); });
     QApplication::setWindowIcon(form.windowIcon());
     form.show();
-    return app.exec();
+    return app->exec();
 }
