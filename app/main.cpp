@@ -1,3 +1,4 @@
+#include "displaycontroller.h"
 #include "fontsubstitutes.h"
 #include "form1.h"
 #include "form2.h"
@@ -24,6 +25,9 @@ int main(int argc, char* argv[])
     Form1 form(store);
     form.setSettingsDialogOpener([] { Form2::openModal(); });
     QApplication::setWindowIcon(form.windowIcon());
+    auto* display = new DisplayController(&form, Preferences(),
+        Autostart(QStringLiteral(GAOKAO_APP_ID), QCoreApplication::applicationFilePath()));
+    display->start(options->fullScreen, options->onTop);
     form.show();
     return app->exec();
 }

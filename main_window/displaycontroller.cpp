@@ -1,0 +1,229 @@
+#include "displaycontroller.h"
+
+#include "fontscale.h"
+#include "form1.h"
+#include "form1design.h"
+#include "pointerhider.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QMenu>
+#include <QMessageBox>
+#include <QScreen>
+#include <QWidget>
+
+using namespace Qt::StringLiterals;
+using Choice = Preferences::Choice;
+
+namespace {
+QList<QWidget*> controlWidgets(const Form1* window)
+{
+    QList<QWidget*> widgets;
+    for (const TwipsControl* control : window->controls()) {
+        if (auto* widget = qobject_cast<QWidget*>(control->object()))
+            widgets.append(widget);
+    }
+    return widgets;
+}
+}
+
+DisplayController::DisplayController(Form1* window, Preferences preferences, Autostart autostart)
+    : QObject(window)
+    , m_window(window)
+    , m_designSize(
+          Twips::toPixels(Form1Design::kInnerWidth), Twips::toPixels(Form1Design::kInnerHeight))
+    , m_preferences(std::move(preferences))
+    , m_autostart(std::move(autostart))
+    , m_text(controlWidgets(window))
+    , m_pointer(new PointerHider(window))
+    , m_menu(new QMenu(window))
+{
+    m_menu->setObjectName(u"displayMenu"_s);
+    m_menu->setAccessibleName(u"窗口菜单"_s);
+    m_fullScreen = addChoice(u"全屏显示"_s, u"fullScreen"_s, &DisplayController::setFullScreen);
+    m_fullScreen->setShortcut(Qt::Key_F11);
+    m_scaleText = addChoice(
+        u"文字随窗口缩放"_s, u"scaleText"_s, &DisplayController::setScaleTextWithWindow);
+    m_onTop = addChoice(u"窗口置顶"_s, u"stayOnTop"_s, &DisplayController::setStayOnTop);
+    m_atLogin
+        = addChoice(u"开机自动启动"_s, u"startAtLogin"_s, &DisplayController::setStartAtLogin);
+    m_menu->addSeparator();
+    const auto addItem = [this](const QString& text, const QString& name, auto slot) {
+        QAction* action = m_menu->addAction(text);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, slot);
+    };
+    addItem(u"自定义设置…"_s, u"settings"_s, [this] { m_window->Comgjsz_Click(); });
+    addItem(u"关于"_s, u"about"_s, [this] { showAbout(); });
+    addItem(u"退出"_s, u"exit"_s, [this] { m_window->Comexit_Click(); });
+
+    // The window's own keys: F11 (the menu's action), Escape while full
+    // screen, and the two keys that open a context menu.
+    m_window->addAction(m_fullScreen);
+    m_leaveFullScreen = new QAction(m_window);
+    m_leaveFullScreen->setShortcut(Qt::Key_Escape);
+    m_leaveFullScreen->setEnabled(false);
+    connect(m_leaveFullScreen, &QAction::triggered, this, [this] { setFullScreen(false); });
+    m_window->addAction(m_leaveFullScreen);
+    auto* menuKey = new QAction(m_window);
+    menuKey->setShortcuts({ QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10) });
+    connect(menuKey, &QAction::triggered, this, [this] {
+        const QWidget* focus = m_window->focusWidget();
+        const QWidget* at = focus ? focus : m_window;
+        popUpMenu(at->mapToGlobal(at->rect().center()));
+    });
+    m_window->addAction(menuKey);
+
+    m_window->installEventFilter(this);
+    // A text box would offer its own editing menu instead.
+    for (QWidget* control : controlWidgets(window))
+        control->installEventFilter(this);
+}
+
+QAction* DisplayController::addChoice(
+    const QString& text, const QString& name, void (DisplayController::*set)(bool))
+{
+    QAction* action = m_menu->addAction(text);
+    action->setObjectName(name);
+    action->setCheckable(true);
+    connect(action, &QAction::triggered, this, set);
+    return action;
+}
+
+void DisplayController::start(bool fullScreen, bool onTop)
+{
+    m_scaleText->setChecked(m_preferences.value(Choice::ScaleTextWithWindow));
+    m_atLogin->setChecked(m_preferences.value(Choice::StartAtLogin));
+    const bool top = onTop || m_preferences.value(Choice::StayOnTop);
+    m_onTop->setChecked(top);
+    if (top)
+        m_window->setWindowFlag(Qt::WindowStaysOnTopHint);
+    // The window keeps its centred design size as its normal geometry, to
+    // which leaving full screen returns.
+    if (fullScreen || m_preferences.value(Choice::FullScreen))
+        m_window->setWindowState(m_window->windowState() | Qt::WindowFullScreen);
+    updateText();
+}
+
+bool DisplayController::isFullScreen() const { return m_window->isFullScreen(); }
+
+void DisplayController::setFullScreen(bool on)
+{
+    remember(Choice::FullScreen, on);
+    m_fullScreen->setChecked(on);
+    if (on == isFullScreen())
+        return;
+    // Only the full-screen state changes: a maximised window stays maximised.
+    m_window->setWindowState(m_window->windowState() ^ Qt::WindowFullScreen);
+}
+
+void DisplayController::setScaleTextWithWindow(bool on)
+{
+    remember(Choice::ScaleTextWithWindow, on);
+    m_scaleText->setChecked(on);
+    updateText();
+}
+
+void DisplayController::setStayOnTop(bool on)
+{
+    remember(Choice::StayOnTop, on);
+    m_onTop->setChecked(on);
+    if (m_window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == on)
+        return;
+    // A new window flag takes a new native window, which starts hidden.
+    const bool visible = m_window->isVisible();
+    m_window->setWindowFlag(Qt::WindowStaysOnTopHint, on);
+    if (visible)
+        m_window->show();
+}
+
+void DisplayController::setStartAtLogin(bool on)
+{
+    const QString error = m_autostart.setEnabled(on);
+    if (!error.isEmpty()) {
+        on = m_autostart.isEnabled();
+        QMessageBox box(QMessageBox::Warning, u"高考曜刻1.0版"_s,
+            u"无法设置开机自动启动。\n%1"_s.arg(error), QMessageBox::Ok, m_window);
+        box.exec();
+    }
+    remember(Choice::StartAtLogin, on);
+    m_atLogin->setChecked(on);
+}
+
+void DisplayController::remember(Choice choice, bool on)
+{
+    if (m_preferences.setValue(choice, on) || m_toldPreferences)
+        return;
+    // Told once: the choices still hold until the program ends.
+    m_toldPreferences = true;
+    QMessageBox box(QMessageBox::Warning, u"高考曜刻1.0版"_s,
+        u"无法保存显示选项：%1\n这些选项在本次运行中仍然有效。"_s.arg(m_preferences.filePath()),
+        QMessageBox::Ok, m_window);
+    box.exec();
+}
+
+void DisplayController::updateText()
+{
+    const bool grow = isFullScreen() || m_scaleText->isChecked();
+    m_text.setFactor(grow ? FontScale::factor(m_window->size(), m_designSize) : 1);
+}
+
+bool DisplayController::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::ContextMenu:
+        popUpMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+    case QEvent::MouseButtonDblClick:
+        // What the controls leave to the window is a click on the background.
+        if (watched == m_window && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            setFullScreen(!isFullScreen());
+            return true;
+        }
+        break;
+    case QEvent::WindowStateChange:
+        if (watched == m_window)
+            fullScreenChanged(static_cast<QWindowStateChangeEvent*>(event)->oldState());
+        break;
+    case QEvent::Resize:
+        if (watched == m_window)
+            updateText();
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+void DisplayController::fullScreenChanged(Qt::WindowStates oldState)
+{
+    const bool full = isFullScreen();
+    const bool wasFull = oldState.testFlag(Qt::WindowFullScreen);
+    m_fullScreen->setChecked(full);
+    m_leaveFullScreen->setEnabled(full);
+    m_pointer->setEnabled(full);
+    // Without a window manager (a display that runs only this program) the
+    // window would keep its size: it takes its screen, and its normal place
+    // back, itself. Under a window manager this asks for what it does anyway.
+    if (full && !wasFull) {
+        m_normalGeometry = m_window->normalGeometry();
+        if (const QScreen* screen = m_window->screen())
+            m_window->setGeometry(screen->geometry());
+    } else if (!full && wasFull && !m_window->isMaximized() && m_normalGeometry.isValid()) {
+        m_window->setGeometry(m_normalGeometry);
+    }
+    updateText();
+}
+
+void DisplayController::popUpMenu(QPoint globalPos) { m_menu->popup(globalPos); }
+
+void DisplayController::showAbout()
+{
+    QMessageBox box(QMessageBox::Information, u"关于"_s,
+        u"高考倒计时（gaokao-countdown）%1\n\n显示距高考还有多少天、时、分、秒。\n\n"
+        u"许可证：GPL-3.0-or-later\n联系：gkcd@example.org"_s.arg(
+            QCoreApplication::applicationVersion()),
+        QMessageBox::Ok, m_window);
+    box.exec();
+}
