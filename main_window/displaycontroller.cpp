@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
 using namespace Qt::StringLiterals;
@@ -203,17 +204,31 @@ void DisplayController::fullScreenChanged(Qt::WindowStates oldState)
     m_fullScreen->setChecked(full);
     m_leaveFullScreen->setEnabled(full);
     m_pointer->setEnabled(full);
-    // Without a window manager (a display that runs only this program) the
-    // window would keep its size: it takes its screen, and its normal place
-    // back, itself. Under a window manager this asks for what it does anyway.
-    if (full && !wasFull) {
-        m_normalGeometry = m_window->normalGeometry();
-        if (const QScreen* screen = m_window->screen())
-            m_window->setGeometry(screen->geometry());
-    } else if (!full && wasFull && !m_window->isMaximized() && m_normalGeometry.isValid()) {
-        m_window->setGeometry(m_normalGeometry);
+    if (!m_fillingScreen) {
+        if (full && !wasFull) {
+            m_normalGeometry = m_window->normalGeometry();
+            QTimer::singleShot(kWindowManagerMs, this, &DisplayController::fillScreenIfLeftAlone);
+        } else if (!full && wasFull && m_filledScreen) {
+            m_filledScreen = false;
+            m_window->setGeometry(m_normalGeometry);
+        }
     }
     updateText();
+}
+
+void DisplayController::fillScreenIfLeftAlone()
+{
+    // Without a window manager (an X display that runs only this program)
+    // nobody makes the window fill its screen, so it does so itself.
+    const QScreen* screen = m_window->screen();
+    if (!isFullScreen() || !screen || m_window->geometry() == screen->geometry())
+        return;
+    m_fillingScreen = true;
+    m_window->setGeometry(screen->geometry());
+    // A new geometry drops the full-screen state, which still holds.
+    m_window->setWindowState(m_window->windowState() | Qt::WindowFullScreen);
+    m_fillingScreen = false;
+    m_filledScreen = true;
 }
 
 void DisplayController::popUpMenu(QPoint globalPos) { m_menu->popup(globalPos); }

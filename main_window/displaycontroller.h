@@ -51,13 +51,18 @@ private:
     void remember(Preferences::Choice choice, bool on);
     void updateText();
     void fullScreenChanged(Qt::WindowStates oldState);
+    void fillScreenIfLeftAlone();
 
     Form1* m_window;
     QSize m_designSize;
     Preferences m_preferences;
     Autostart m_autostart;
     bool m_toldPreferences = false;
+    // How long a window manager may take to make the window fill its screen.
+    static constexpr int kWindowManagerMs = 250;
     QRect m_normalGeometry;
+    bool m_fillingScreen = false;
+    bool m_filledScreen = false;
     TextScaler m_text;
     PointerHider* m_pointer;
     QMenu* m_menu;
