@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
@@ -76,6 +77,20 @@ DisplayController::DisplayController(Form1* window, Preferences preferences, Aut
     });
     m_window->addAction(menuKey);
 
+    m_saveTimer.setSingleShot(true);
+    m_saveTimer.setInterval(kSaveDelayMs);
+    connect(&m_saveTimer, &QTimer::timeout, this, [this] {
+        if (saveChoices() || m_toldPreferences)
+            return;
+        // Told once: the choices still hold until the program ends.
+        m_toldPreferences = true;
+        QMessageBox box(QMessageBox::Warning, u"高考曜刻1.0版"_s,
+            u"无法保存显示选项：%1\n这些选项在本次运行中仍然有效。"_s.arg(
+                QDir::toNativeSeparators(m_preferences.filePath())),
+            QMessageBox::Ok, m_window);
+        box.exec();
+    });
+
     m_window->installEventFilter(this);
     // A text box would offer its own editing menu instead.
     for (QWidget* control : controlWidgets(window))
@@ -106,6 +121,8 @@ void DisplayController::start(bool fullScreen, bool onTop)
         m_window->setWindowState(m_window->windowState() | Qt::WindowFullScreen);
     updateText();
 }
+
+DisplayController::~DisplayController() { (void)saveChoices(); }
 
 bool DisplayController::isFullScreen() const { return m_window->isFullScreen(); }
 
@@ -154,14 +171,20 @@ void DisplayController::setStartAtLogin(bool on)
 
 void DisplayController::remember(Choice choice, bool on)
 {
-    if (m_preferences.setValue(choice, on) || m_toldPreferences)
-        return;
-    // Told once: the choices still hold until the program ends.
-    m_toldPreferences = true;
-    QMessageBox box(QMessageBox::Warning, u"高考曜刻1.0版"_s,
-        u"无法保存显示选项：%1\n这些选项在本次运行中仍然有效。"_s.arg(m_preferences.filePath()),
-        QMessageBox::Ok, m_window);
-    box.exec();
+    // Writing the file takes a while (tens of milliseconds on a slow disk),
+    // so it waits until the window has changed; whatever waits is written
+    // when the window goes, at the latest.
+    m_unsaved[choice] = on;
+    m_saveTimer.start();
+}
+
+bool DisplayController::saveChoices()
+{
+    bool saved = true;
+    for (const auto& [choice, on] : m_unsaved)
+        saved = m_preferences.setValue(choice, on) && saved;
+    m_unsaved.clear();
+    return saved;
 }
 
 void DisplayController::updateText()

@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QRect>
 #include <QSize>
+#include <QTimer>
+#include <map>
 
 class QAction;
 class QMenu;
@@ -27,6 +29,7 @@ public:
     // Becomes a child of `window`. The menu's 自定义设置… and 退出 do what the
     // window's two buttons do.
     DisplayController(Form1* window, Preferences preferences, Autostart autostart);
+    ~DisplayController() override;
 
     // Applies the remembered choices, and for this run the command line's.
     void start(bool fullScreen, bool onTop);
@@ -49,6 +52,7 @@ private:
     void popUpMenu(QPoint globalPos);
     void showAbout();
     void remember(Preferences::Choice choice, bool on);
+    [[nodiscard]] bool saveChoices();
     void updateText();
     void fullScreenChanged(Qt::WindowStates oldState);
     void fillScreenIfLeftAlone();
@@ -57,6 +61,9 @@ private:
     QSize m_designSize;
     Preferences m_preferences;
     Autostart m_autostart;
+    static constexpr int kSaveDelayMs = 500;
+    std::map<Preferences::Choice, bool> m_unsaved;
+    QTimer m_saveTimer;
     bool m_toldPreferences = false;
     // How long a window manager may take to make the window fill its screen.
     static constexpr int kWindowManagerMs = 250;
