@@ -4,8 +4,6 @@
 #include "parsertranslator.h"
 
 #include <QList>
-#include <QScreen>
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
@@ -89,17 +87,6 @@ std::unique_ptr<QApplication> Startup::createApplication(int& argc, char* argv[]
         previous(message.type, context, message.text);
     }
     heldMessages.clear();
-
-    // Qt draws a text taller than 64 pixels as outlines, several times slower
-    // than from its glyph cache, and full screen grows the countdown past
-    // that. At a device pixel ratio of 1 every text of the windows as designed
-    // is smaller (42 points, 56 pixels, at most), so a higher limit changes
-    // nothing drawn at the design size. Qt reads it at the first text drawn.
-    const QList<QScreen*> screens = QGuiApplication::screens();
-    const bool ratioOne = std::all_of(screens.cbegin(), screens.cend(),
-        [](const QScreen* s) { return s->devicePixelRatio() == 1; });
-    if (ratioOne && !qEnvironmentVariableIsSet("QT_MAX_CACHED_GLYPH_SIZE"))
-        qputenv("QT_MAX_CACHED_GLYPH_SIZE", "256");
     return app;
 }
 

@@ -65,7 +65,7 @@ int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         useOffscreenScreen(kScreen);
-    // As the program makes it, with the same glyph cache.
+    // As the program makes it.
     const std::unique_ptr<QApplication> app = Startup::createApplication(argc, argv);
     const int rounds = argc > 1 ? std::max(2, std::atoi(argv[1])) : 30;
 
