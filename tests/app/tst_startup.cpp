@@ -58,7 +58,7 @@ private slots:
         QTest::newRow("full screen") << QStringList { u"--fullscreen"_s } << none << 1 << u"^$"_s
                                      << u"^gaokao-countdown：找不到可用的显示[^\n]*\n$"_s;
         QTest::newRow("a display that does not answer")
-            << QStringList {} << QStringList { u"DISPLAY=:97"_s } << 1 << u"^$"_s
+            << QStringList {} << QStringList { u"DISPLAY=:4093"_s } << 1 << u"^$"_s
             << u"^gaokao-countdown：找不到可用的显示[^\n]*\n$"_s;
     }
 
