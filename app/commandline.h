@@ -14,7 +14,7 @@ struct CommandLineOptions {
 
 // The program's command line: --fullscreen, --on-top, --settings-dir DIR,
 // --help and --version, described in Chinese. Qt's own texts of the parser
-// (usage line, headings, errors) are Chinese through ParserTranslator.
+// (usage line, headings, errors) are Chinese through Qt's translations.
 class CommandLine {
 public:
     enum class Outcome { Run, Help, Version, Error };

@@ -2,6 +2,7 @@
 #include "fontsubstitutes.h"
 #include "form1.h"
 #include "form2.h"
+#include "qttranslations.h"
 #include "settingsstore.h"
 #include "startup.h"
 
@@ -16,6 +17,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
     // Lets a Wayland desktop find the menu entry, and so the icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(GAOKAO_APP_ID));
+    installQtTranslations(*app);
     const std::optional<CommandLineOptions> options = Startup::readOptions();
     if (!options)
         return Startup::kBadCommandLine;

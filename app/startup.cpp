@@ -1,7 +1,7 @@
 #include "startup.h"
 
 #include "displaycheck.h"
-#include "parsertranslator.h"
+#include "qttranslations.h"
 
 #include <QList>
 #include <cstdio>
@@ -46,12 +46,12 @@ std::optional<int> Startup::answerBeforeDisplay(int argc, char* argv[])
         arguments.append(QString::fromLocal8Bit(argv[i]));
 
     if (argc > 1) {
-        // A short-lived application lets Qt's parser speak Chinese; the real
-        // one needs a display, which --help and --version must not.
+        // A short-lived application lets Qt's parser speak Chinese through
+        // Qt's catalogue; the real one needs a display, which --help and
+        // --version must not.
         int count = argc;
-        const QCoreApplication core(count, argv);
-        ParserTranslator translator;
-        QCoreApplication::installTranslator(&translator);
+        QCoreApplication core(count, argv);
+        installQtTranslations(core);
         CommandLine line;
         switch (line.parse(arguments)) {
         case CommandLine::Outcome::Help:
@@ -92,11 +92,8 @@ std::unique_ptr<QApplication> Startup::createApplication(int& argc, char* argv[]
 
 std::optional<CommandLineOptions> Startup::readOptions()
 {
-    ParserTranslator translator;
-    QCoreApplication::installTranslator(&translator);
     CommandLine line;
     const CommandLine::Outcome outcome = line.parse(QCoreApplication::arguments());
-    QCoreApplication::removeTranslator(&translator);
     if (outcome == CommandLine::Outcome::Error) {
         print(stderr, u"gaokao-countdown："_s + line.errorText() + u'\n');
         return std::nullopt;

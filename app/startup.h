@@ -27,6 +27,7 @@ public:
 
     // This run's options from what the application left of the command line
     // (Qt takes -platform and its other options itself); a bad one is told
-    // on standard error and gives nothing.
+    // on standard error, in Chinese once Qt's translations are installed, and
+    // gives nothing.
     static std::optional<CommandLineOptions> readOptions();
 };

@@ -4,10 +4,10 @@
 #include "form1.h"
 #include "form1design.h"
 #include "pointerhider.h"
+#include "programinfo.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
-#include <QCoreApplication>
 #include <QDir>
 #include <QMenu>
 #include <QMessageBox>
@@ -258,10 +258,7 @@ void DisplayController::popUpMenu(QPoint globalPos) { m_menu->popup(globalPos); 
 
 void DisplayController::showAbout()
 {
-    QMessageBox box(QMessageBox::Information, u"关于"_s,
-        u"高考倒计时（gaokao-countdown）%1\n\n显示距高考还有多少天、时、分、秒。\n\n"
-        u"许可证：GPL-3.0-or-later\n联系：gkcd@example.org"_s.arg(
-            QCoreApplication::applicationVersion()),
-        QMessageBox::Ok, m_window);
+    QMessageBox box(
+        QMessageBox::Information, u"关于"_s, ProgramInfo::aboutText(), QMessageBox::Ok, m_window);
     box.exec();
 }

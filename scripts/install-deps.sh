@@ -5,9 +5,11 @@ set -euo pipefail
 
 build=(cmake ninja-build g++ pkg-config qt6-base-dev libbenchmark-dev
        fonts-noto-cjk fonts-wqy-zenhei fonts-arphic-ukai fonts-arphic-uming fonts-lxgw-wenkai)
-run=(xvfb xauth imagemagick x11-utils)
+# Qt's own texts (buttons, the file chooser) in Chinese.
+run=(xvfb xauth imagemagick x11-utils qt6-translations-l10n)
 test=(xvfb xauth imagemagick python3 clang-14 libclang-rt-14-dev
-      desktop-file-utils appstream dpkg-dev file dbus-daemon at-spi2-core)
+      desktop-file-utils appstream dpkg-dev file dbus-daemon at-spi2-core
+      qt6-translations-l10n lintian reuse)
 screenshots=(xvfb xauth imagemagick xdotool)
 
 wanted=("${build[@]}")

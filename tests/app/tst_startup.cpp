@@ -80,7 +80,7 @@ private slots:
     {
         const Run run = runProgram({ u"--full-screen"_s, u"-platform"_s, u"offscreen"_s });
         QCOMPARE(run.status, 2);
-        QVERIFY2(run.err.contains(u"无法识别的选项“full-screen”。用 --help 查看可用的选项。"_s),
+        QVERIFY2(run.err.contains(u"未知选项“full-screen”。用 --help 查看可用的选项。"_s),
             qPrintable(run.err));
     }
 

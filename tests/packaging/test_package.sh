@@ -37,17 +37,20 @@ debs=("$work"/out/*.deb)
 deb=${debs[0]}
 echo "built $(basename "$deb")"
 
-# Its dependencies: the Qt libraries found by dpkg-shlibdeps, and the fonts.
+# Its dependencies: the Qt libraries found by dpkg-shlibdeps, Qt's
+# translations, and the fonts.
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for wanted in libqt6widgets6 libqt6gui6 libqt6core6 libc6 \
+for wanted in libqt6widgets6 libqt6gui6 libqt6core6 libc6 qt6-translations-l10n \
     "fonts-noto-cjk | fonts-wqy-zenhei" "fonts-lxgw-wenkai | fonts-arphic-ukai"; do
     case ", $depends," in
         *", $wanted"[\ ,]*) ;;
         *) fail "Depends lacks $wanted" ;;
     esac
 done
-[ "$(dpkg-deb -f "$deb" Maintainer)" = "gkcd@example.org" ] || fail "Maintainer is not the contact address"
+maintainer=$(dpkg-deb -f "$deb" Maintainer)
+[ "$maintainer" = "The gaokao-countdown developers <gkcd@example.org>" ] \
+    || fail "Maintainer is $maintainer, not a name and the contact address"
 
 root=$work/root
 dpkg-deb -x "$deb" "$root"
@@ -70,6 +73,17 @@ for size in 16 32 48 128 256; do
     fi
 done
 expect_file usr/share/icons/hicolor/scalable/apps/gaokao-countdown.svg
+expect_file usr/share/doc/gaokao-countdown/copyright
+expect_file usr/share/man/man1/gaokao-countdown.1.gz
+expect_file usr/share/man/zh_CN/man1/gaokao-countdown.1.gz
+# The changelog's newest entry is the package's version.
+changelog=$root/usr/share/doc/gaokao-countdown/changelog.gz
+if [ -f "$changelog" ]; then
+    newest=$(zcat "$changelog" | sed -n '1s/^gaokao-countdown (\([^)]*\)).*/\1/p')
+    [ "$newest" = "$(dpkg-deb -f "$deb" Version)" ] || fail "changelog's newest entry is $newest"
+else
+    fail "missing usr/share/doc/gaokao-countdown/changelog.gz"
+fi
 
 # The entry names what the package holds: its program and its icon.
 if [ -f "$root/$desktop" ]; then
