@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Full screen with growing text against an ordinary resize to the same size.
 // Each figure is the time from the request to the end of a synchronous
 // repaint of the window at its new size, median and slowest over the rounds
