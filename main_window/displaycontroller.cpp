@@ -112,7 +112,8 @@ QAction* DisplayController::addChoice(
 void DisplayController::start(bool fullScreen, bool onTop)
 {
     m_scaleText->setChecked(m_preferences.value(Choice::ScaleTextWithWindow));
-    m_atLogin->setChecked(m_preferences.value(Choice::StartAtLogin));
+    // The entry itself tells, should someone have removed it meanwhile.
+    m_atLogin->setChecked(m_autostart.isEnabled());
     const bool top = onTop || m_preferences.value(Choice::StayOnTop);
     m_onTop->setChecked(top);
     if (top)

@@ -60,7 +60,9 @@ bool PointerHider::eventFilter(QObject* watched, QEvent* event)
 
 void PointerHider::hide()
 {
-    if (m_hidden || !m_window || !m_window->isActiveWindow())
+    // Not while a menu is open over the window, nor while another window has
+    // the focus.
+    if (m_hidden || !m_window || !m_window->isActiveWindow() || QApplication::activePopupWidget())
         return;
     QGuiApplication::setOverrideCursor(Qt::BlankCursor);
     m_hidden = true;
