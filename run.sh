@@ -14,23 +14,20 @@ fi
 
 echo "No display found (neither DISPLAY nor WAYLAND_DISPLAY is set):"
 echo "starting the program on a virtual display (Xvfb)."
-n=99
-while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
+source scripts/virtual-display.sh
 program_pid=""
 cleanup() {
     [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
-    kill "$xvfb" 2>/dev/null || true
+    stop_virtual_display
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+start_virtual_display 1280x800x24
 
-DISPLAY=":$n" "$program" &
+"$program" &
 program_pid=$!
 sleep 3
-DISPLAY=":$n" import -window root build/screenshot.png
+import -window root build/screenshot.png
 echo "Screenshot of the window: $(pwd)/build/screenshot.png"
-echo "The program keeps running on display :$n; press Ctrl+C to stop it."
+echo "The program keeps running on display $DISPLAY; press Ctrl+C to stop it."
 wait "$program_pid"

@@ -1,7 +1,6 @@
 #include "displaycontroller.h"
 #include "fontsubstitutes.h"
 #include "form1.h"
-#include "form2.h"
 #include "qttranslations.h"
 #include "settingsstore.h"
 #include "startup.h"
@@ -25,7 +24,6 @@ int main(int argc, char* argv[])
 
     const SettingsStore store(options->settingsFolder);
     Form1 form(store);
-    form.setSettingsDialogOpener([] { Form2::openModal(); });
     QApplication::setWindowIcon(form.windowIcon());
     auto* display = new DisplayController(&form, Preferences(),
         Autostart(QStringLiteral(GAOKAO_APP_ID), QCoreApplication::applicationFilePath()));

@@ -27,23 +27,8 @@ idle=${IDLE_S:-60}
 resize_rounds=${RESIZE_ROUNDS:-9}
 
 # What building and measuring need, installed where missing.
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev libbenchmark-dev libx11-dev
-          fonts-noto-cjk fonts-wqy-zenhei fonts-arphic-ukai fonts-arphic-uming fonts-lxgw-wenkai
-          xvfb xauth x11-apps x11-utils)
-missing=()
-for pkg in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$pkg")
-    fi
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo=()
-    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
-    echo "Installing: ${missing[*]}"
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
-        "${missing[@]}"
-fi
+scripts/install-deps.sh build bench
+source scripts/virtual-display.sh
 
 if [ -n "${BUILD_DIR:-}" ]; then
     build=$BUILD_DIR
@@ -61,11 +46,12 @@ for exe in "$program" "$floor" "$xwatch"; do
 done
 
 work=$(mktemp -d)
-xvfb_pid="" running_pid="" xwatch_pid=""
+running_pid="" xwatch_pid=""
 cleanup() {
-    for pid in "$running_pid" "$xwatch_pid" "$xvfb_pid"; do
+    for pid in "$running_pid" "$xwatch_pid"; do
         [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
     done
+    stop_virtual_display
     wait 2>/dev/null || true
     rm -rf "$work"
 }
@@ -73,12 +59,7 @@ trap cleanup EXIT
 trap 'exit 130' INT TERM
 
 # A display larger than 1920 × 1080, with room for the window's frame.
-n=99
-while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-Xvfb ":$n" -screen 0 2048x1200x24 -dpi 96 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
-export DISPLAY=":$n"
+VIRTUAL_DISPLAY_LOG=$work/xvfb.log start_virtual_display 2048x1200x24 -dpi 96
 # The program's settings file in a folder of its own, not the user's.
 export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime
 mkdir -p "$XDG_CONFIG_HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"

@@ -7,7 +7,7 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-constexpr qint64 kSecondsPerDay = 86400;
+using DateValue::kSecondsPerDay;
 
 QString withUnit(qint64 number, QStringView unit) { return QString::number(number).append(unit); }
 

@@ -1,9 +1,11 @@
 #include "countdowntick.h"
 
 #include "datevalue.h"
+#include "logging.h"
 
 #include <QDir>
-#include <cstdio>
+
+using namespace Qt::StringLiterals;
 
 CountdownTick::CountdownTick(const SettingsStore& store)
     : m_store(store)
@@ -39,6 +41,6 @@ void CountdownTick::reportTrouble(const LoadResult& load)
     const char* why = load.status == LoadStatus::Missing ? "is missing or cannot be opened"
         : load.status == LoadStatus::TooFewLines         ? "has fewer than four lines"
                                                          : "has no valid target date on line 2";
-    std::fprintf(stderr, "gaokao-countdown: the settings file %s %s; retrying every second\n",
-        qPrintable(QDir::toNativeSeparators(m_store.filePath())), why);
+    qCWarning(lcSettings).noquote() << u"the settings file %1 %2; retrying every second"_s.arg(
+        QDir::toNativeSeparators(m_store.filePath()), QLatin1StringView(why));
 }

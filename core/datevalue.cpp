@@ -11,7 +11,6 @@ namespace DateValue {
 namespace {
     // Julian day of 1899-12-30, day 0 of every date value.
     constexpr qint64 kEpochJulianDay = 2415019;
-    constexpr qint64 kSecondsPerDayInt = 86400;
     // Far beyond any calendar we print, yet small enough that seconds never
     // overflow a qint64.
     constexpr double kLimitDays = 1e11;
@@ -25,7 +24,7 @@ std::optional<qint64> toSeconds(double value)
 {
     if (!std::isfinite(value) || std::fabs(value) > kLimitDays)
         return std::nullopt;
-    return std::llround(value * kSecondsPerDay);
+    return std::llround(value * double(kSecondsPerDay));
 }
 
 std::optional<CalendarFields> fieldsOf(double value)
@@ -33,8 +32,8 @@ std::optional<CalendarFields> fieldsOf(double value)
     const auto seconds = toSeconds(value);
     if (!seconds)
         return std::nullopt;
-    const qint64 days = floorDiv(*seconds, kSecondsPerDayInt);
-    const qint64 timeOfDay = *seconds - days * kSecondsPerDayInt;
+    const qint64 days = floorDiv(*seconds, kSecondsPerDay);
+    const qint64 timeOfDay = *seconds - days * kSecondsPerDay;
     const QDate date = QDate::fromJulianDay(kEpochJulianDay + days);
     if (!date.isValid() || !inYearRange(date.year()))
         return std::nullopt;
@@ -50,7 +49,7 @@ std::optional<double> valueOf(const CalendarFields& f)
         return std::nullopt;
     const qint64 days = date.toJulianDay() - kEpochJulianDay;
     const int timeOfDay = f.hour * 3600 + f.minute * 60 + f.second;
-    return double(days) + timeOfDay / kSecondsPerDay;
+    return double(days) + double(timeOfDay) / double(kSecondsPerDay);
 }
 
 QString text(double value)
@@ -61,7 +60,7 @@ QString text(double value)
     const QString time = u"%1:%2:%3"_s.arg(f->hour)
                              .arg(f->minute, 2, 10, QChar(u'0'))
                              .arg(f->second, 2, 10, QChar(u'0'));
-    if (*toSeconds(value) >= 0 && *toSeconds(value) < kSecondsPerDayInt)
+    if (*toSeconds(value) >= 0 && *toSeconds(value) < kSecondsPerDay)
         return time;
     const QString date = u"%1-%2-%3"_s.arg(f->year, 4, 10, QChar(u'0')).arg(f->month).arg(f->day);
     if (f->hour == 0 && f->minute == 0 && f->second == 0)

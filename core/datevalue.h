@@ -10,7 +10,9 @@
 // so -1.25 is 1899-12-28 18:00:00.
 namespace DateValue {
 
-inline constexpr double kSecondsPerDay = 86400.0;
+inline constexpr qint64 kSecondsPerDay = 86400;
+// One second as a date value.
+inline constexpr double kOneSecond = 1.0 / double(kSecondsPerDay);
 // 2014-06-07 09:00:00, the target of a new settings file.
 inline constexpr double kDefaultTarget = 41797.375;
 // Years a target may have: the range that every date routine handles.

@@ -7,6 +7,7 @@
 #include "form1design.h"
 #include "pointerhider.h"
 #include "programinfo.h"
+#include "twips.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -24,8 +25,8 @@ namespace {
 QList<QWidget*> controlWidgets(const Form1* window)
 {
     QList<QWidget*> widgets;
-    for (const TwipsControl* control : window->controls()) {
-        if (auto* widget = qobject_cast<QWidget*>(control->object()))
+    for (const TwipsControl& control : window->controls()) {
+        if (auto* widget = qobject_cast<QWidget*>(control.object()))
             widgets.append(widget);
     }
     return widgets;

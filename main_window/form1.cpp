@@ -1,11 +1,14 @@
 #include "form1.h"
 
-#include "designlabel.h"
+#include "controlbuilder.h"
 #include "form1design.h"
+#include "form2.h"
+#include "logging.h"
 #include "picturebox.h"
 #include "picturebutton.h"
 #include "settingsstore.h"
 #include "tickschedule.h"
+#include "twips.h"
 
 #include <QAccessible>
 #include <QCloseEvent>
@@ -15,7 +18,6 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLoggingCategory>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
@@ -23,21 +25,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-Form1* theInstance = nullptr;
-
-// Each tick's texts, for following the program from outside:
-// QT_LOGGING_RULES="gaokao.tick.debug=true" gaokao-countdown
-Q_LOGGING_CATEGORY(lcTick, "gaokao.tick", QtWarningMsg)
-
-void setTextColor(QWidget* widget, QPalette::ColorRole role, const QColor& color)
-{
-    if (!color.isValid())
-        return;
-    QPalette palette = widget->palette();
-    palette.setColor(role, color);
-    widget->setPalette(palette);
-}
-
 // Setting an unchanged text would still repaint the control every second.
 void setText(QLabel* label, const QString& text)
 {
@@ -64,11 +51,10 @@ Form1::Form1(const SettingsStore& store, QWidget* parent)
     , m_store(store)
     , m_tick(store)
 {
-    theInstance = this;
     setObjectName(u"Form1"_s);
     setWindowTitle(Form1Design::caption());
     QIcon icon;
-    for (int size : { 16, 32, 48, 128, 256 })
+    for (int size : { GAOKAO_ICON_SIZES })
         icon.addFile(u":/assets/icon-%1.png"_s.arg(size), QSize(size, size));
     setWindowIcon(icon);
     setFont(designFont(Form1Design::windowFont(), Form1Design::windowFontSize()));
@@ -85,55 +71,43 @@ Form1::Form1(const SettingsStore& store, QWidget* parent)
     Form_Load();
 }
 
-Form1::~Form1()
-{
-    if (theInstance == this)
-        theInstance = nullptr;
-}
+// The dialog has no parent, so that it stays a window of its own; it goes
+// with the window it edits.
+Form1::~Form1() { delete m_settingsDialog; }
 
-Form1* Form1::instance() { return theInstance; }
+// Adds a control to the front of the collection: the controls are made back
+// to front, since a later sibling is drawn over an earlier one.
+template <class Control> Control* Form1::add(const ControlDesign& design)
+{
+    const WindowLook look { .designLabels = true, .buttonFace = Form1Design::buttonFace() };
+    auto* control = buildControlAs<Control>(design, this, look);
+    if constexpr (std::is_base_of_v<QWidget, Control>)
+        m_controls.prepend(
+            TwipsControl(control, design.left, design.top, design.width, design.height));
+    else
+        m_controls.prepend(TwipsControl(control, design.left, design.top));
+    return control;
+}
 
 void Form1::buildControls()
 {
-    const QList<ControlDesign>& table = Form1Design::controls();
-    // Created back to front: a later sibling is drawn over an earlier one.
-    for (auto design = table.crbegin(); design != table.crend(); ++design) {
-        QObject* object = nullptr;
-        if (design->type == ControlDesign::Type::Timer) {
-            object = new QTimer(this);
-            m_controls.push_back(std::make_unique<TwipsControl>(object, design->left, design->top));
-        } else {
-            QWidget* widget = createWidget(*design);
-            object = widget;
-            m_controls.push_back(std::make_unique<TwipsControl>(
-                widget, design->left, design->top, design->width, design->height));
-        }
-        object->setObjectName(design->name);
-    }
-    std::reverse(m_controls.begin(), m_controls.end());
-    for (const auto& control : m_controls)
-        m_controlList.append(control.get());
-
-    const auto bind = [this](auto*& member, const QString& name) {
-        member = findChild<std::remove_reference_t<decltype(member)>>(
-            name, Qt::FindDirectChildrenOnly);
-    };
-    bind(Comgjsz, u"Comgjsz"_s);
-    bind(TextTIAN, u"TextTIAN"_s);
-    bind(TextS, u"TextS"_s);
-    bind(TextF, u"TextF"_s);
-    bind(TextH, u"TextH"_s);
-    bind(TextD, u"TextD"_s);
-    bind(Timer1, u"Timer1"_s);
-    bind(TextM, u"TextM"_s);
-    bind(Comexit, u"Comexit"_s);
-    bind(Labtime2, u"Labtime2"_s);
-    bind(Labnowtime, u"Labnowtime"_s);
-    bind(Label5, u"Label5"_s);
-    bind(Labtime1, u"Labtime1"_s);
-    bind(Labnow, u"Labnow"_s);
-    bind(Labname, u"Labname"_s);
-    bind(Image1, u"Image1"_s);
+    Image1 = add<PictureBox>(Form1Design::Image1);
+    Labname = add<QLabel>(Form1Design::Labname);
+    Labnow = add<QLabel>(Form1Design::Labnow);
+    Labtime1 = add<QLabel>(Form1Design::Labtime1);
+    Label5 = add<QLabel>(Form1Design::Label5);
+    Labnowtime = add<QLabel>(Form1Design::Labnowtime);
+    Labtime2 = add<QLabel>(Form1Design::Labtime2);
+    Comexit = add<PictureButton>(Form1Design::Comexit);
+    TextM = add<QLineEdit>(Form1Design::TextM);
+    Timer1 = add<QTimer>(Form1Design::Timer1);
+    TextD = add<QLineEdit>(Form1Design::TextD);
+    TextH = add<QLineEdit>(Form1Design::TextH);
+    TextF = add<QLineEdit>(Form1Design::TextF);
+    TextS = add<QLineEdit>(Form1Design::TextS);
+    TextTIAN = add<QLineEdit>(Form1Design::TextTIAN);
+    Comgjsz = add<PictureButton>(Form1Design::Comgjsz);
+    Q_ASSERT(m_controls.size() == Form1Design::controls().size());
 
     // What a screen reader says for each box and button.
     const std::pair<QWidget*, QString> accessibleNames[] = {
@@ -169,52 +143,6 @@ void Form1::buildControls()
     scheduleNextTick();
 }
 
-QWidget* Form1::createWidget(const ControlDesign& design)
-{
-    using Type = ControlDesign::Type;
-    QWidget* widget = nullptr;
-    switch (design.type) {
-    case Type::Label: {
-        auto* label = new DesignLabel(this);
-        label->setText(design.text);
-        label->setAlignment(design.alignment | Qt::AlignTop);
-        setTextColor(label, QPalette::WindowText, design.color);
-        widget = label;
-        break;
-    }
-    case Type::TextBox: {
-        auto* box = new QLineEdit(this);
-        box->setAlignment(design.alignment | Qt::AlignVCenter);
-        setTextColor(box, QPalette::Text, design.color);
-        widget = box;
-        break;
-    }
-    case Type::PictureButton:
-    case Type::Button: {
-        auto* button = new PictureButton(this);
-        button->setText(design.text);
-        button->setIcon(QIcon(design.picture));
-        button->setFaceColor(Form1Design::buttonFace());
-        widget = button;
-        break;
-    }
-    case Type::Picture: {
-        auto* picture = new PictureBox(this);
-        picture->setPicture(QImage(design.picture));
-        widget = picture;
-        break;
-    }
-    case Type::Timer:
-    case Type::Frame:
-        Q_UNREACHABLE();
-    }
-    if (!design.font.isEmpty())
-        widget->setFont(designFont(design.font, design.pointSize));
-    widget->setVisible(design.visible);
-
-    return widget;
-}
-
 float Form1::ScaleWidth() const { return float(width()) * Twips::kPerPixel; }
 
 float Form1::ScaleHeight() const { return float(height()) * Twips::kPerPixel; }
@@ -222,13 +150,13 @@ float Form1::ScaleHeight() const { return float(height()) * Twips::kPerPixel; }
 void Form1::Form_Load()
 {
     m_store.EnsureSettingsFile();
-    m_layout.resize(m_controlList.size());
+    m_layout.resize(m_controls.size());
     RecordControlRatios();
 }
 
-void Form1::RecordControlRatios() { m_layout.record(m_controlList, ScaleWidth(), ScaleHeight()); }
+void Form1::RecordControlRatios() { m_layout.record(m_controls, ScaleWidth(), ScaleHeight()); }
 
-void Form1::Form_Resize() { m_layout.rescale(m_controlList, ScaleWidth(), ScaleHeight()); }
+void Form1::Form_Resize() { m_layout.rescale(m_controls, ScaleWidth(), ScaleHeight()); }
 
 void Form1::resizeEvent(QResizeEvent*) { Form_Resize(); }
 
@@ -242,8 +170,7 @@ void Form1::Timer1_Timer()
     const CountdownTick::Result tick = m_tick.run();
     setText(Labnowtime, tick.nowText);
     if (tick.load.textsRead) {
-        setText(Labname, tick.load.record.Title);
-        setText(Labtime1, tick.load.record.Heading);
+        setCaptions(tick.load.record.Title, tick.load.record.Heading);
     }
     if (const auto& texts = tick.countdown) {
         setText(TextTIAN, texts->TotalDaysText);
@@ -260,9 +187,25 @@ void Form1::Timer1_Timer()
 
 void Form1::Comgjsz_Click()
 {
-    if (m_openSettings)
-        m_openSettings();
+    // The dialog is application-modal: while it is open, nothing clicks here.
+    if (m_settingsDialog)
+        return;
+    m_settingsDialog = new Form2(*this, m_store);
+    // exec() returns once the dialog has closed, which deletes it.
+    m_settingsDialog->exec();
 }
+
+QString Form1::titleCaption() const { return Labname->text(); }
+
+QString Form1::headingCaption() const { return Labtime1->text(); }
+
+void Form1::setCaptions(const QString& title, const QString& heading)
+{
+    setText(Labname, title);
+    setText(Labtime1, heading);
+}
+
+void Form1::setBackgroundPicture(const QImage& picture) { Image1->setPicture(picture); }
 
 void Form1::Comexit_Click()
 {
@@ -279,4 +222,7 @@ void Form1::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
+// The window's definition runs Form_Unload when the window closes, and it
+// has nothing to do: the settings are saved by the dialog as they change.
+// It stays so that closing takes the same road as in the definition.
 void Form1::Form_Unload() { }

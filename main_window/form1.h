@@ -1,11 +1,12 @@
 #pragma once
 
 #include "countdowntick.h"
+#include "editedwindow.h"
+#include "form2.h"
 #include "proportionallayout.h"
 
+#include <QPointer>
 #include <QWidget>
-#include <functional>
-#include <memory>
 
 class QLabel;
 class QLineEdit;
@@ -16,32 +17,27 @@ class SettingsStore;
 struct ControlDesign;
 
 // The main window: the title, the current time and the countdown over a
-// landscape picture, the settings and exit buttons. One instance exists for
-// the whole program. Its controls keep their proportions when it is resized,
-// and its timer refreshes everything from the clock and the settings file
-// once a second.
-class Form1 : public QWidget {
+// landscape picture, the settings and exit buttons. Its controls keep their
+// proportions when it is resized, and its timer refreshes everything from the
+// clock and the settings file once a second. It owns the settings dialog,
+// made when the settings button opens it and gone when it closes.
+//
+// Control and handler names (TextTIAN, Comgjsz_Click, Form_Load, ...) are
+// those of the window's definition, so that each can be held against it.
+class Form1 : public QWidget, public EditedWindow {
     Q_OBJECT
 public:
     // Builds the window from its definition and runs Form_Load.
     explicit Form1(const SettingsStore& store, QWidget* parent = nullptr);
     ~Form1() override;
 
-    // The program's one main window, or null while none exists.
-    static Form1* instance();
-
-    // What Comgjsz opens; the program sets it to the settings dialog.
-    void setSettingsDialogOpener(std::function<void()> open) { m_openSettings = std::move(open); }
-
-    const SettingsStore& settingsStore() const { return m_store; }
-    // The target read by the latest successful tick.
-    std::optional<double> lastLoadedTarget() const { return m_tick.lastLoadedTarget(); }
+    // The settings dialog while it is open, or null.
+    Form2* settingsDialog() const { return m_settingsDialog; }
 
     // The control collection in its fixed order, and the inner size in twips.
-    const QList<TwipsControl*>& controls() const { return m_controlList; }
+    const QList<TwipsControl>& controls() const { return m_controls; }
     float ScaleWidth() const;
     float ScaleHeight() const;
-    const std::vector<ControlRatio>& ControlRatios() const { return m_layout.ControlRatios; }
 
     void Form_Load();
     void RecordControlRatios();
@@ -51,7 +47,14 @@ public:
     void Comexit_Click();
     void Form_Unload();
 
-    // The controls, named as in the window definition.
+    // What the settings dialog works on.
+    QString titleCaption() const override;
+    QString headingCaption() const override;
+    void setCaptions(const QString& title, const QString& heading) override;
+    void setBackgroundPicture(const QImage& picture) override;
+    std::optional<double> lastLoadedTarget() const override { return m_tick.lastLoadedTarget(); }
+
+    // The controls, front to back.
     PictureButton* Comgjsz = nullptr;
     QLineEdit* TextTIAN = nullptr;
     QLineEdit* TextS = nullptr;
@@ -75,13 +78,12 @@ protected:
 
 private:
     void buildControls();
-    QWidget* createWidget(const ControlDesign& design);
+    template <class Control> Control* add(const ControlDesign& design);
     void scheduleNextTick();
 
     const SettingsStore& m_store;
     CountdownTick m_tick;
     ProportionalLayout m_layout;
-    std::vector<std::unique_ptr<TwipsControl>> m_controls;
-    QList<TwipsControl*> m_controlList;
-    std::function<void()> m_openSettings;
+    QList<TwipsControl> m_controls;
+    QPointer<Form2> m_settingsDialog;
 };

@@ -4,18 +4,22 @@
 
 #include <QList>
 
-// The definition of the main window: its own values and its controls in
-// front-to-back order, which is also the order of its control collection.
+// The definition of the main window: its own values and one row per control.
+// controls() lists the rows front to back, which is also the order of the
+// window's control collection.
 namespace Form1Design {
 
 inline constexpr float kInnerWidth = 12885; // twips, 859 px
 inline constexpr float kInnerHeight = 7995; // twips, 533 px
-inline constexpr int kTimerInterval = 1000; // ms
 
 QString caption();
 QString windowFont();
 qreal windowFontSize();
 QColor buttonFace();
-const QList<ControlDesign>& controls();
+
+extern const ControlDesign Comgjsz, TextTIAN, TextS, TextF, TextH, TextD, Timer1, TextM, Comexit,
+    Labtime2, Labnowtime, Label5, Labtime1, Labnow, Labname, Image1;
+
+const QList<const ControlDesign*>& controls();
 
 } // namespace Form1Design

@@ -15,22 +15,21 @@ void assignRatio(float& field, std::optional<float> value, float divisor)
 }
 
 void ProportionalLayout::record(
-    const QList<TwipsControl*>& controls, float scaleWidth, float scaleHeight)
+    const QList<TwipsControl>& controls, float scaleWidth, float scaleHeight)
 {
     const qsizetype count = controls.size();
     for (qsizetype i = 0; i < count; ++i) {
         if (std::size_t(i) >= ControlRatios.size())
             break;
         ControlRatio& ratio = ControlRatios[std::size_t(i)];
-        assignRatio(ratio.WidthRatio, controls[i]->Width(), scaleWidth);
-        assignRatio(ratio.HeightRatio, controls[i]->Height(), scaleHeight);
-        assignRatio(ratio.LeftRatio, controls[i]->Left(), scaleWidth);
-        assignRatio(ratio.TopRatio, controls[i]->Top(), scaleHeight);
+        assignRatio(ratio.WidthRatio, controls[i].Width(), scaleWidth);
+        assignRatio(ratio.HeightRatio, controls[i].Height(), scaleHeight);
+        assignRatio(ratio.LeftRatio, controls[i].Left(), scaleWidth);
+        assignRatio(ratio.TopRatio, controls[i].Top(), scaleHeight);
     }
 }
 
-void ProportionalLayout::rescale(
-    const QList<TwipsControl*>& controls, float scaleWidth, float scaleHeight)
+void ProportionalLayout::rescale(QList<TwipsControl>& controls, float scaleWidth, float scaleHeight)
 {
     const qsizetype count = controls.size();
     for (qsizetype i = 0; i < count; ++i) {
@@ -42,6 +41,6 @@ void ProportionalLayout::rescale(
         const float width = scaleWidth * ratio.WidthRatio;
         const float height = scaleHeight * ratio.HeightRatio;
         // Move refuses what it cannot take; the control then stays where it is.
-        controls[i]->Move(left, top, width, height);
+        controls[i].Move(left, top, width, height);
     }
 }

@@ -24,8 +24,8 @@ public:
     // Sizes the table afresh, every field 0.
     void resize(qsizetype count) { ControlRatios.assign(std::size_t(count), ControlRatio {}); }
 
-    void record(const QList<TwipsControl*>& controls, float scaleWidth, float scaleHeight);
-    void rescale(const QList<TwipsControl*>& controls, float scaleWidth, float scaleHeight);
+    void record(const QList<TwipsControl>& controls, float scaleWidth, float scaleHeight);
+    void rescale(QList<TwipsControl>& controls, float scaleWidth, float scaleHeight);
 
     std::vector<ControlRatio> ControlRatios;
 };

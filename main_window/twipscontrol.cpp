@@ -1,19 +1,17 @@
 #include "twipscontrol.h"
 
-#include "controldesign.h"
+#include "twips.h"
 
 #include <QWidget>
 #include <cmath>
 
 TwipsControl::TwipsControl(QWidget* widget, float left, float top, float width, float height)
     : m_object(widget)
-    , m_widget(widget)
     , m_left(left)
     , m_top(top)
     , m_width(width)
     , m_height(height)
 {
-    Move(left, top, width, height);
 }
 
 TwipsControl::TwipsControl(QObject* object, float left, float top)
@@ -39,7 +37,8 @@ std::optional<float> TwipsControl::Height() const { return m_object ? m_height :
 
 bool TwipsControl::Move(float left, float top, float width, float height)
 {
-    if (!m_object || !m_widget || !m_width)
+    auto* widget = qobject_cast<QWidget*>(m_object.data());
+    if (!widget || !m_width)
         return false;
     // A widget's geometry is in whole pixels of int range; refuse what cannot fit.
     constexpr float kLimit = 1e8f;
@@ -52,7 +51,7 @@ bool TwipsControl::Move(float left, float top, float width, float height)
     m_top = top;
     m_width = width;
     m_height = height;
-    m_widget->setGeometry(Twips::toPixels(left), Twips::toPixels(top), Twips::toPixels(width),
+    widget->setGeometry(Twips::toPixels(left), Twips::toPixels(top), Twips::toPixels(width),
         Twips::toPixels(height));
     return true;
 }

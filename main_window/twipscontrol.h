@@ -10,10 +10,12 @@ class QWidget;
 // layout sees it: Left, Top, Width and Height in twips, and Move. The twips
 // are kept here as set, and only turned into pixels when the widget moves, so
 // no pixel rounding accumulates. A control without a size (a timer) answers
-// Width and Height with nothing and cannot Move.
+// Width and Height with nothing and cannot Move. Once its object is gone, a
+// control answers nothing at all.
 class TwipsControl {
 public:
-    // A control with a widget and a size.
+    // A control with a widget and a size, the widget standing where the
+    // twips say: it moves at the first Move.
     TwipsControl(QWidget* widget, float left, float top, float width, float height);
     // A control placed on the window but without a size or a widget.
     TwipsControl(QObject* object, float left, float top);
@@ -31,7 +33,6 @@ public:
 
 private:
     QPointer<QObject> m_object;
-    QWidget* m_widget = nullptr;
     float m_left = 0, m_top = 0;
     std::optional<float> m_width, m_height;
 };

@@ -19,24 +19,19 @@ scale=${QT_SCALE_FACTOR:-1}
 scripts/install-deps.sh screenshots
 mkdir -p "$out"
 
+source scripts/virtual-display.sh
 work=$(mktemp -d)
-xvfb_pid=""
 program_pid=""
 cleanup() {
     [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    stop_virtual_display
     rm -rf "$work"
 }
 trap cleanup EXIT
 
 # A screen of 1280 x 800 logical pixels.
 scaled() { awk -v v="$1" -v s="$scale" 'BEGIN { printf "%d", v * s + 0.5 }'; }
-n=99
-while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-Xvfb ":$n" -screen 0 "$(scaled 1280)x$(scaled 800)x24" -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
-export DISPLAY=":$n"
+start_virtual_display "$(scaled 1280)x$(scaled 800)x24"
 
 # A settings file of its own that counts down to the next exam (7 June, 9:00),
 # so the pictures show what a user sees in the run-up to it.

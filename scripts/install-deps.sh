@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the program needs for a purpose, only those
-# still missing. Usage: scripts/install-deps.sh build|run|test|screenshots
+# still missing. Usage: scripts/install-deps.sh build|run|test|screenshots|bench
 set -euo pipefail
 
 build=(cmake ninja-build g++ pkg-config qt6-base-dev libbenchmark-dev
@@ -11,6 +11,7 @@ test=(xvfb xauth imagemagick python3 clang-14 libclang-rt-14-dev
       desktop-file-utils appstream dpkg-dev file dbus-daemon at-spi2-core
       qt6-translations-l10n lintian reuse)
 screenshots=(xvfb xauth imagemagick xdotool)
+bench=(xvfb xauth libx11-dev x11-apps x11-utils)
 
 wanted=("${build[@]}")
 for purpose in "$@"; do
@@ -19,6 +20,7 @@ for purpose in "$@"; do
         run) wanted+=("${run[@]}") ;;
         test) wanted+=("${test[@]}") ;;
         screenshots) wanted+=("${screenshots[@]}") ;;
+        bench) wanted+=("${bench[@]}") ;;
         *) echo "unknown purpose: $purpose" >&2; exit 2 ;;
     esac
 done

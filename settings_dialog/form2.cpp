@@ -1,13 +1,14 @@
 #include "form2.h"
 
+#include "controlbuilder.h"
 #include "dateentry.h"
 #include "datevalue.h"
-#include "form1.h"
+#include "editedwindow.h"
 #include "form2design.h"
-#include "picturebox.h"
 #include "picturebutton.h"
 #include "picturefile.h"
 #include "settingsstore.h"
+#include "twips.h"
 
 #include <QApplication>
 #include <QDir>
@@ -22,32 +23,12 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-QPointer<Form2> theInstance;
-
-Form2::FileChooser& fileChooser()
-{
-    static Form2::FileChooser chooser;
-    return chooser;
-}
-
-// Sets a colour for the enabled states only, so that a disabled control
-// still greys out the way the platform does it.
-void setEnabledColor(QWidget* widget, QPalette::ColorRole role, const QColor& color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Active, role, color);
-    palette.setColor(QPalette::Inactive, role, color);
-    widget->setPalette(palette);
-}
-}
-
-Form2::Form2()
+Form2::Form2(EditedWindow& window, const SettingsStore& store)
     : QDialog(nullptr,
         Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
-    , m_main(Form1::instance())
+    , m_window(window)
+    , m_store(store)
 {
-    theInstance = this;
     setObjectName(u"Form2"_s);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowModality(Qt::ApplicationModal);
@@ -68,53 +49,36 @@ Form2::Form2()
     Form_Load();
 }
 
-Form2* Form2::instance() { return theInstance; }
-
-void Form2::openModal()
-{
-    if (theInstance)
-        return;
-    // exec() deletes the dialog when it closes, since it deletes on close.
-    (new Form2)->exec();
-}
-
-void Form2::setFileChooser(FileChooser chooser) { fileChooser() = std::move(chooser); }
-
 void Form2::buildControls()
 {
-    // Created back to front: a later sibling is drawn over an earlier one.
-    const QList<ControlDesign>& window = Form2Design::windowControls();
-    for (auto design = window.crbegin(); design != window.crend(); ++design)
-        createWidget(*design, this);
-    const QList<ControlDesign>& frame = Form2Design::frameControls();
-    for (auto design = frame.crbegin(); design != frame.crend(); ++design)
-        createWidget(*design, Framegjsz);
-
-    const auto bind = [this](auto*& member, const QString& name) {
-        member = findChild<std::remove_reference_t<decltype(member)>>(name);
+    // Made back to front: a later sibling is drawn over an earlier one.
+    const WindowLook look;
+    Framegjsz = buildControlAs<QGroupBox>(Form2Design::Framegjsz, this, look);
+    Comok = buildControlAs<PictureButton>(Form2Design::Comok, this, look);
+    const auto inFrame = [&]<class Control>(Control*& member, const ControlDesign& design) {
+        member = buildControlAs<Control>(design, Framegjsz, look);
     };
-    bind(Comok, u"Comok"_s);
-    bind(Comimg, u"Comimg"_s);
-    bind(Textr2, u"Textr2"_s);
-    bind(Texty2, u"Texty2"_s);
-    bind(Textn2, u"Textn2"_s);
-    bind(Textr1, u"Textr1"_s);
-    bind(Texty1, u"Texty1"_s);
-    bind(Textn1, u"Textn1"_s);
-    bind(Textnr2, u"Textnr2"_s);
-    bind(Textnr1, u"Textnr1"_s);
-    bind(Textbt, u"Textbt"_s);
-    bind(Label12, u"Label12"_s);
-    bind(Label11, u"Label11"_s);
-    bind(Label10, u"Label10"_s);
-    bind(Label9, u"Label9"_s);
-    bind(Label8, u"Label8"_s);
-    bind(Label7, u"Label7"_s);
-    bind(Label6, u"Label6"_s);
-    bind(Label5, u"Label5"_s);
-    bind(Label4, u"Label4"_s);
-    bind(Label2, u"Label2"_s);
-    bind(Label1, u"Label1"_s);
+    inFrame(Label1, Form2Design::Label1);
+    inFrame(Label2, Form2Design::Label2);
+    inFrame(Label4, Form2Design::Label4);
+    inFrame(Label5, Form2Design::Label5);
+    inFrame(Label6, Form2Design::Label6);
+    inFrame(Label7, Form2Design::Label7);
+    inFrame(Label8, Form2Design::Label8);
+    inFrame(Label9, Form2Design::Label9);
+    inFrame(Label10, Form2Design::Label10);
+    inFrame(Label11, Form2Design::Label11);
+    inFrame(Label12, Form2Design::Label12);
+    inFrame(Textbt, Form2Design::Textbt);
+    inFrame(Textnr1, Form2Design::Textnr1);
+    inFrame(Textnr2, Form2Design::Textnr2);
+    inFrame(Textn1, Form2Design::Textn1);
+    inFrame(Texty1, Form2Design::Texty1);
+    inFrame(Textr1, Form2Design::Textr1);
+    inFrame(Textn2, Form2Design::Textn2);
+    inFrame(Texty2, Form2Design::Texty2);
+    inFrame(Textr2, Form2Design::Textr2);
+    inFrame(Comimg, Form2Design::Comimg);
 
     // What a screen reader says for each box and button: the label beside it.
     const std::pair<QWidget*, QString> accessibleNames[] = {
@@ -145,82 +109,15 @@ void Form2::buildControls()
     connect(Comimg, &QPushButton::clicked, this, &Form2::Comimg_Click);
 }
 
-QWidget* Form2::createWidget(const ControlDesign& design, QWidget* container)
-{
-    using Type = ControlDesign::Type;
-    QWidget* widget = nullptr;
-    switch (design.type) {
-    case Type::Label: {
-        auto* label = new QLabel(container);
-        label->setTextFormat(Qt::PlainText);
-        label->setText(design.text);
-        label->setWordWrap(true);
-        label->setAlignment(design.alignment | Qt::AlignTop);
-        // Set even where the table names no colour: a label would otherwise
-        // take the frame's red.
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText,
-            design.color.isValid() ? design.color
-                                   : QApplication::palette().color(QPalette::ButtonText));
-        label->setPalette(palette);
-        widget = label;
-        break;
-    }
-    case Type::TextBox: {
-        auto* box = new QLineEdit(container);
-        box->setAlignment(design.alignment | Qt::AlignVCenter);
-        setEnabledColor(box, QPalette::Text, design.color);
-        widget = box;
-        break;
-    }
-    case Type::PictureButton: {
-        auto* button = new PictureButton(container);
-        button->setText(design.text);
-        button->setIcon(QIcon(design.picture));
-        widget = button;
-        break;
-    }
-    case Type::Button: {
-        auto* button = new QPushButton(design.text, container);
-        // No button of the dialog is its default: Enter in a text box
-        // clicks nothing.
-        button->setAutoDefault(false);
-        widget = button;
-        break;
-    }
-    case Type::Frame: {
-        auto* frame = new QGroupBox(design.text, container);
-        // Styles draw the frame's caption in one of these two roles.
-        setEnabledColor(frame, QPalette::WindowText, design.color);
-        setEnabledColor(frame, QPalette::Text, design.color);
-        Framegjsz = frame;
-        widget = frame;
-        break;
-    }
-    case Type::Picture:
-    case Type::Timer:
-        Q_UNREACHABLE();
-    }
-    widget->setObjectName(design.name);
-    widget->setFont(designFont(design.font, design.pointSize));
-    widget->setGeometry(Twips::toPixels(design.left), Twips::toPixels(design.top),
-        Twips::toPixels(design.width), Twips::toPixels(design.height));
-    widget->setEnabled(design.enabled);
-    widget->setVisible(design.visible);
-    return widget;
-}
-
 void Form2::Form_Load()
 {
-    if (m_main) {
-        Textbt->setText(m_main->Labname->text());
-        Textnr1->setText(m_main->Labtime1->text());
-    }
+    Textbt->setText(m_window.titleCaption());
+    Textnr1->setText(m_window.headingCaption());
 
     // Before the main window's first tick, the file tells the target.
-    std::optional<double> target = m_main ? m_main->lastLoadedTarget() : std::nullopt;
+    std::optional<double> target = m_window.lastLoadedTarget();
     if (!target) {
-        const LoadResult load = (m_main ? m_main->settingsStore() : SettingsStore()).LoadSettings();
+        const LoadResult load = m_store.LoadSettings();
         if (load.ok())
             target = load.record.Target;
     }
@@ -240,17 +137,13 @@ void Form2::Comok_Click()
 {
     // The main window shows the typed texts at once, whatever the date test
     // says; if nothing is saved, its next tick puts the saved ones back.
-    if (m_main) {
-        m_main->Labname->setText(Textbt->text());
-        m_main->Labtime1->setText(Textnr1->text());
-    }
+    m_window.setCaptions(Textbt->text(), Textnr1->text());
 
     if (!DateEntry::accepts(Textn1->text(), Texty1->text(), Textr1->text())) {
         showError(u"您输入的日期有误，请重新输入！"_s);
         return;
     }
-    const SettingsStore store = m_main ? m_main->settingsStore() : SettingsStore();
-    const SaveResult saved = store.SaveSettings(
+    const SaveResult saved = m_store.SaveSettings(
         Textn1->text(), Texty1->text(), Textr1->text(), Textbt->text(), Textnr1->text());
     if (!saved.ok) {
         showError(u"设置未能保存。\n%1"_s.arg(saved.error));
@@ -266,21 +159,20 @@ void Form2::Comimg_Click()
     // A cancelled choice gives the empty path and so takes the picture away.
     QImage picture;
     if (!wjm.isEmpty()) {
-        QString why;
-        picture = PictureFile::read(wjm, &why);
-        if (picture.isNull()) {
-            showError(u"无法读取图片文件“%1”：%2"_s.arg(QDir::toNativeSeparators(wjm), why));
+        const PictureFile::ReadResult read = PictureFile::read(wjm);
+        if (!read.ok()) {
+            showError(u"无法读取图片文件“%1”：%2"_s.arg(QDir::toNativeSeparators(wjm), read.error));
             return;
         }
+        picture = read.picture;
     }
-    if (m_main)
-        m_main->Image1->setPicture(picture);
+    m_window.setBackgroundPicture(picture);
 }
 
 QString Form2::runCommonDialog1()
 {
-    if (fileChooser())
-        return fileChooser()();
+    if (m_fileChooser)
+        return m_fileChooser();
     // A new dialog for every choice: it starts with an empty file name, and
     // nothing of the previous choice stays behind.
     return QFileDialog::getOpenFileName(this, QString(), QString(), Form2Design::fileFilter());

@@ -1,24 +1,26 @@
 #pragma once
 
 #include <QDialog>
-#include <QPointer>
 #include <functional>
 
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class Form1;
+class EditedWindow;
 class PictureButton;
+class SettingsStore;
 struct ControlDesign;
 
 // The settings dialog: edits the title, the heading and the target date that
 // the main window shows, saves them to the settings file, and puts a picture
 // of the user's choice behind the main window. It fills its boxes from what
 // the main window shows, never from the file, and reaches the main window
-// again only through its labels, its picture and the file that the next tick
-// reads. One instance exists at a time; it is made for each opening and
-// discarded when it closes.
+// only through EditedWindow and the file that the next tick reads. It is
+// made for each opening and deletes itself when it closes.
+//
+// Control and handler names (Textbt, Comok_Click, Form_Load, ...) are those
+// of the dialog's definition, so that each can be held against it.
 class Form2 : public QDialog {
     Q_OBJECT
 public:
@@ -26,24 +28,19 @@ public:
     // or an empty text when the user cancels.
     using FileChooser = std::function<QString()>;
 
-    // Builds the dialog from its definition and runs Form_Load.
-    Form2();
-
-    // The dialog while it is open, or null.
-    static Form2* instance();
-    // Creates the dialog, shows it application-modal and discards it once it
-    // closes. Returns when it is closed.
-    static void openModal();
+    // Builds the dialog from its definition and runs Form_Load. The window
+    // and the store outlive the dialog.
+    Form2(EditedWindow& window, const SettingsStore& store);
 
     // Replaces the file dialog, for tests; an empty chooser restores it.
-    static void setFileChooser(FileChooser chooser);
+    void setFileChooser(FileChooser chooser) { m_fileChooser = std::move(chooser); }
 
     void Form_Load();
     void Comok_Click();
     void Comimg_Click();
 
-    // The controls, named as in the dialog's definition. CommonDialog1 has
-    // no member: see runCommonDialog1().
+    // The controls, front to back. CommonDialog1 has no member: see
+    // runCommonDialog1().
     PictureButton* Comok = nullptr;
     QGroupBox* Framegjsz = nullptr;
     QPushButton* Comimg = nullptr;
@@ -73,15 +70,14 @@ protected:
 
 private:
     void buildControls();
-    QWidget* createWidget(const ControlDesign& design, QWidget* container);
     void showError(const QString& text);
     // Shows CommonDialog1, the platform's open-file dialog, and returns the
     // full path chosen, or an empty text when cancelled.
     QString runCommonDialog1();
 
-    // The main window this dialog edits; it outlives the dialog in the
-    // program, but a test may do without one.
-    QPointer<Form1> m_main;
+    EditedWindow& m_window;
+    const SettingsStore& m_store;
+    FileChooser m_fileChooser;
     // Full path of the picture chosen last.
     QString wjm;
 };

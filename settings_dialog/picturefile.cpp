@@ -24,19 +24,15 @@ namespace {
     }
 }
 
-QImage read(const QString& path, QString* why)
+ReadResult read(const QString& path)
 {
     QImageReader reader(path);
     QImage picture = reader.read();
-    if (picture.isNull()) {
-        *why = reader.errorString();
-        return {};
-    }
-    if (isCutOffJpeg(path)) {
-        *why = u"文件不完整，图片只读出了一部分"_s;
-        return {};
-    }
-    return picture;
+    if (picture.isNull())
+        return { {}, reader.errorString() };
+    if (isCutOffJpeg(path))
+        return { {}, u"文件不完整，图片只读出了一部分"_s };
+    return { picture, {} };
 }
 
 } // namespace PictureFile

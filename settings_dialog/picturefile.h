@@ -9,7 +9,15 @@
 // that is no picture, or one too large to decode within Qt's memory limit.
 namespace PictureFile {
 
-// The picture, or a null image with the reason in `why`.
-QImage read(const QString& path, QString* why);
+// The outcome of reading a picture file: the picture, or a null image and
+// why it could not be read, in the user's language.
+struct [[nodiscard]] ReadResult {
+    QImage picture;
+    QString error;
+
+    bool ok() const { return !picture.isNull(); }
+};
+
+ReadResult read(const QString& path);
 
 } // namespace PictureFile

@@ -1,8 +1,8 @@
 #include "countdowntick.h"
-#include "datevalue.h"
+#include "fakeclock.h"
+#include "settingsfile.h"
 
 #include <QFile>
-#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -17,20 +17,11 @@ private slots:
     void noTargetYetGivesNoCountdown();
 };
 
-namespace {
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-}
-
 void TestCountdownTick::tickReadsTheFileAndCounts()
 {
     QTemporaryDir root;
-    double now = DateValue::valueOf({ 2014, 3, 1, 12, 34, 56 }).value();
-    const SettingsStore store(root.filePath(u"VEKTemp"_s), [&] { return now; });
+    const FakeClock time;
+    const SettingsStore store(root.filePath(u"VEKTemp"_s), time.clock());
     store.EnsureSettingsFile();
     CountdownTick tick(store);
     const CountdownTick::Result result = tick.run();
@@ -51,10 +42,10 @@ void TestCountdownTick::tickReadsTheFileAndCounts()
 void TestCountdownTick::tickReadsTheClockAgainAfterTheFile()
 {
     QTemporaryDir root;
-    double now = DateValue::valueOf({ 2014, 3, 1, 12, 34, 56 }).value();
+    FakeClock time;
     const SettingsStore store(root.filePath(u"VEKTemp"_s), [&] {
-        const double t = now;
-        now += 1.0 / 86400; // every reading is one second later
+        const double t = time.now;
+        time.advance(1); // every reading is one second later
         return t;
     });
     store.EnsureSettingsFile();
@@ -69,16 +60,14 @@ void TestCountdownTick::tickReadsTheClockAgainAfterTheFile()
 void TestCountdownTick::unreadableFileKeepsCountingTowardTheLastTarget()
 {
     QTemporaryDir root;
-    double now = DateValue::valueOf({ 2014, 3, 1, 12, 34, 56 }).value();
-    const SettingsStore store(root.filePath(u"VEKTemp"_s), [&] { return now; });
+    FakeClock time;
+    const SettingsStore store(root.filePath(u"VEKTemp"_s), time.clock());
     store.EnsureSettingsFile();
     CountdownTick tick(store);
     (void)tick.run();
 
-    QStringEncoder gbk("GB18030");
-    writeFile(
-        store.filePath(), gbk.encode(u"stamp\r\n2014-13-40 9:00:00 \r\n坏日期\r\n仍可读\r\n"_s));
-    now += 1.0 / 86400;
+    writeFile(store.filePath(), gb18030(u"stamp\r\n2014-13-40 9:00:00 \r\n坏日期\r\n仍可读\r\n"_s));
+    time.advance(1);
     CountdownTick::Result result = tick.run();
     QCOMPARE(result.load.status, LoadStatus::BadTarget);
     QVERIFY(result.load.textsRead);
@@ -87,7 +76,7 @@ void TestCountdownTick::unreadableFileKeepsCountingTowardTheLastTarget()
     QCOMPARE(tick.lastLoadedTarget(), 41797.375);
 
     QFile::remove(store.filePath());
-    now += 1.0 / 86400;
+    time.advance(1);
     result = tick.run();
     QCOMPARE(result.load.status, LoadStatus::Missing);
     QVERIFY(!result.load.textsRead);

@@ -1,16 +1,13 @@
 // What a screen reader gets from both windows: a Chinese name for every text
 // box and button, the countdown boxes' texts, and word of each change.
-#include "datevalue.h"
-#include "form1.h"
 #include "form2.h"
-#include "settingsstore.h"
+#include "mainwindowfixture.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
 #include <QSet>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -18,8 +15,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-const double kOneSecond = 1.0 / 86400;
-
 struct ValueChange {
     QObject* object;
     QString value;
@@ -58,20 +53,16 @@ private:
     QWidget* window(const QString& name);
     QList<QLineEdit*> countdownBoxes() const;
 
-    std::unique_ptr<QTemporaryDir> m_root;
-    double m_now = DateValue::valueOf({ 2014, 3, 1, 12, 34, 56 }).value();
-    std::unique_ptr<SettingsStore> m_store;
-    std::unique_ptr<Form1> m_form1;
+    std::unique_ptr<MainWindowFixture> m_fixture;
+    Form1* m_form1 = nullptr;
     std::unique_ptr<Form2> m_form2;
     QAccessible::UpdateHandler m_previousHandler = nullptr;
 };
 
 void TestAccessibility::init()
 {
-    m_root = std::make_unique<QTemporaryDir>();
-    m_store
-        = std::make_unique<SettingsStore>(m_root->filePath(u"VEKTemp"_s), [this] { return m_now; });
-    m_form1 = std::make_unique<Form1>(*m_store);
+    m_fixture = std::make_unique<MainWindowFixture>();
+    m_form1 = &m_fixture->form;
     valueChanges.clear();
     m_previousHandler = QAccessible::installUpdateHandler(recordValueChange);
 }
@@ -80,17 +71,15 @@ void TestAccessibility::cleanup()
 {
     QAccessible::installUpdateHandler(m_previousHandler);
     m_form2.reset();
-    m_form1.reset();
-    m_store.reset();
-    m_root.reset();
+    m_fixture.reset();
 }
 
 QWidget* TestAccessibility::window(const QString& name)
 {
     if (name == u"Form1"_s)
-        return m_form1.get();
+        return m_form1;
     if (!m_form2)
-        m_form2 = std::make_unique<Form2>();
+        m_form2 = std::make_unique<Form2>(*m_form1, m_fixture->store);
     return m_form2.get();
 }
 
@@ -185,11 +174,11 @@ void TestAccessibility::countdownBoxesExposeTheirText()
 
 void TestAccessibility::changedBoxesAreAnnounced_data()
 {
-    QTest::addColumn<double>("step");
+    QTest::addColumn<double>("step"); // seconds
     QTest::addColumn<int>("changedAtLeast");
-    QTest::newRow("one second") << kOneSecond << 1;
-    QTest::newRow("one minute") << 60 * kOneSecond << 1;
-    QTest::newRow("one day") << 1.0 << 2;
+    QTest::newRow("one second") << 1.0 << 1;
+    QTest::newRow("one minute") << 60.0 << 1;
+    QTest::newRow("one day") << double(DateValue::kSecondsPerDay) << 2;
 }
 
 // Exactly the boxes whose text changed say so, each with its new text; an
@@ -209,7 +198,7 @@ void TestAccessibility::changedBoxesAreAnnounced()
         before.append(box->text());
     valueChanges.clear();
 
-    m_now += step;
+    m_fixture->time.advance(step);
     m_form1->Timer1_Timer();
 
     std::vector<ValueChange> expected;

@@ -1,10 +1,10 @@
-#include "datevalue.h"
 #include "fontsubstitutes.h"
-#include "form1.h"
+#include "form1design.h"
+#include "mainwindowfixture.h"
 #include "messageboxanswer.h"
 #include "picturebox.h"
 #include "picturebutton.h"
-#include "settingsstore.h"
+#include "settingsfile.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -15,15 +15,12 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-const double kWorkedNow = DateValue::valueOf({ 2014, 3, 1, 12, 34, 56 }).value();
-
 // Ends a test's run of the event loop that something failed to end.
 std::unique_ptr<QTimer> exitAfterFiveSeconds()
 {
@@ -59,34 +56,25 @@ private slots:
     void realTicksNeitherSkipNorRepeat();
 
 private:
-    std::unique_ptr<QTemporaryDir> m_root;
-    double m_now = kWorkedNow;
-    std::unique_ptr<SettingsStore> m_store;
-    std::unique_ptr<Form1> m_form;
+    std::unique_ptr<MainWindowFixture> m_fixture;
+    Form1* m_form = nullptr;
+    const SettingsStore* m_store = nullptr;
 };
 
 void TestForm1::init()
 {
-    m_root = std::make_unique<QTemporaryDir>();
-    m_now = kWorkedNow;
-    m_store
-        = std::make_unique<SettingsStore>(m_root->filePath(u"VEKTemp"_s), [this] { return m_now; });
-    m_form = std::make_unique<Form1>(*m_store);
+    m_fixture = std::make_unique<MainWindowFixture>();
+    m_form = &m_fixture->form;
+    m_store = &m_fixture->store;
     m_form->show();
     m_form->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    QVERIFY(QTest::qWaitForWindowActive(m_form));
 }
 
-void TestForm1::cleanup()
-{
-    m_form.reset();
-    m_store.reset();
-    m_root.reset();
-}
+void TestForm1::cleanup() { m_fixture.reset(); }
 
 void TestForm1::window()
 {
-    QCOMPARE(Form1::instance(), m_form.get());
     QCOMPARE(m_form->objectName(), u"Form1"_s);
     QCOMPARE(m_form->windowTitle(), u"曜刻软件1.0 版"_s);
     QCOMPARE(m_form->size(), QSize(859, 533));
@@ -95,6 +83,17 @@ void TestForm1::window()
     QVERIFY(m_form->windowIcon().availableSizes().contains(QSize(16, 16)));
     QVERIFY(m_form->windowFlags() & Qt::WindowMinMaxButtonsHint);
     QCOMPARE(m_form->controls().size(), 16);
+    // Each member holds the control of its own name.
+    const std::pair<QObject*, QString> members[] = { { m_form->Comgjsz, u"Comgjsz"_s },
+        { m_form->TextTIAN, u"TextTIAN"_s }, { m_form->TextS, u"TextS"_s },
+        { m_form->TextF, u"TextF"_s }, { m_form->TextH, u"TextH"_s }, { m_form->TextD, u"TextD"_s },
+        { m_form->Timer1, u"Timer1"_s }, { m_form->TextM, u"TextM"_s },
+        { m_form->Comexit, u"Comexit"_s }, { m_form->Labtime2, u"Labtime2"_s },
+        { m_form->Labnowtime, u"Labnowtime"_s }, { m_form->Label5, u"Label5"_s },
+        { m_form->Labtime1, u"Labtime1"_s }, { m_form->Labnow, u"Labnow"_s },
+        { m_form->Labname, u"Labname"_s }, { m_form->Image1, u"Image1"_s } };
+    for (const auto& [member, name] : members)
+        QCOMPARE(member ? member->objectName() : u"<null>"_s, name);
     // The settings file is ensured at start-up.
     QVERIFY(QFile::exists(m_store->filePath()));
 }
@@ -200,9 +199,13 @@ void TestForm1::frontToBackOrder()
         (QStringList { u"Image1"_s, u"Labname"_s, u"Labnow"_s, u"Labtime1"_s, u"Label5"_s,
             u"Labnowtime"_s, u"Labtime2"_s, u"Comexit"_s, u"TextM"_s, u"TextD"_s, u"TextH"_s,
             u"TextF"_s, u"TextS"_s, u"TextTIAN"_s, u"Comgjsz"_s }));
-    QStringList collection;
-    for (TwipsControl* control : m_form->controls())
-        collection.append(control->object()->objectName());
+    // The collection is in the order of the window's definition.
+    QStringList collection, definition;
+    for (const TwipsControl& control : m_form->controls())
+        collection.append(control.object()->objectName());
+    for (const ControlDesign* design : Form1Design::controls())
+        definition.append(design->name);
+    QCOMPARE(collection, definition);
     QCOMPARE(collection.indexOf(u"Timer1"_s), 6);
 }
 
@@ -251,20 +254,19 @@ void TestForm1::firstTickWritesTheWorkedExample()
 void TestForm1::doublingTheWidth()
 {
     QList<QRectF> before;
-    for (TwipsControl* c : m_form->controls())
-        before.append(
-            c->Width() ? QRectF(*c->Left(), *c->Top(), *c->Width(), *c->Height()) : QRectF());
+    for (const TwipsControl& c : m_form->controls())
+        before.append(c.Width() ? QRectF(*c.Left(), *c.Top(), *c.Width(), *c.Height()) : QRectF());
     m_form->resize(2 * 859, 533);
     QCOMPARE(m_form->ScaleWidth(), 25770.0f);
     const auto& controls = m_form->controls();
     for (qsizetype i = 0; i < controls.size(); ++i) {
-        TwipsControl* c = controls[i];
-        if (!c->Width())
+        const TwipsControl& c = controls[i];
+        if (!c.Width())
             continue;
-        QVERIFY(qAbs(*c->Left() - 2 * before[i].x()) < 0.01);
-        QVERIFY(qAbs(*c->Width() - 2 * before[i].width()) < 0.01);
-        QVERIFY(qAbs(*c->Top() - before[i].y()) < 0.01);
-        QVERIFY(qAbs(*c->Height() - before[i].height()) < 0.01);
+        QVERIFY(qAbs(*c.Left() - 2 * before[i].x()) < 0.01);
+        QVERIFY(qAbs(*c.Width() - 2 * before[i].width()) < 0.01);
+        QVERIFY(qAbs(*c.Top() - before[i].y()) < 0.01);
+        QVERIFY(qAbs(*c.Height() - before[i].height()) < 0.01);
     }
     QCOMPARE(m_form->Comexit->geometry(), QRect(1504, 456, 210, 41));
     // Text keeps its design size.
@@ -330,7 +332,7 @@ void TestForm1::enterRightAfterStartAsksToExit()
     for (Qt::Key key : { Qt::Key_Return, Qt::Key_Space }) {
         // The box took the focus while it was open; the window gets it back.
         m_form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+        QVERIFY(QTest::qWaitForWindowActive(m_form));
         QCOMPARE(QApplication::focusWidget(), m_form->Comexit);
         MessageBoxAnswer answer(QMessageBox::No);
         QTest::keyClick(m_form->Comexit, key);
@@ -356,17 +358,14 @@ void TestForm1::closingEndsWithoutAsking()
 void TestForm1::unreadableSettingsFileKeepsTicking()
 {
     m_form->Timer1_Timer();
-    QFile file(m_store->filePath());
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray(1000, '\xff'));
-    file.close();
-    m_now += 1.0 / 86400;
+    writeFile(m_store->filePath(), QByteArray(1000, '\xff'));
+    m_fixture->time.advance(1);
     m_form->Timer1_Timer();
     QCOMPARE(m_form->Labnowtime->text(), u"2014-3-1 12:34:57"_s);
     QCOMPARE(m_form->TextS->text(), u"3秒"_s);
     QCOMPARE(m_form->Labname->text(), u"沐芷中学高考曜刻软件"_s);
     QFile::remove(m_store->filePath());
-    m_now += 1.0 / 86400;
+    m_fixture->time.advance(1);
     m_form->Timer1_Timer();
     QCOMPARE(m_form->TextS->text(), u"2秒"_s);
     QVERIFY(m_form->isVisible());

@@ -1,9 +1,9 @@
 // The main window under bad settings files and over a long run: it keeps
 // ticking, stays quick, writes nothing on its own, and does not grow.
-#include "datevalue.h"
 #include "fontsubstitutes.h"
-#include "form1.h"
-#include "settingsstore.h"
+#include "mainwindowfixture.h"
+#include "procmemory.h"
+#include "settingsfile.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -12,14 +12,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-constexpr double kSecond = 1.0 / 86400;
 #if defined(__SANITIZE_ADDRESS__)
 // The sanitizers make every instruction slower; the budget grows with them.
 constexpr bool kSanitized = true;
@@ -28,25 +26,6 @@ constexpr qint64 kTickBudgetNs = 25'000'000;
 constexpr bool kSanitized = false;
 constexpr qint64 kTickBudgetNs = 5'000'000;
 #endif
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-// Resident memory of this process in KiB, or -1 where it cannot be read.
-qint64 residentKiB()
-{
-    QFile status(u"/proc/self/status"_s);
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLongLong();
-    return -1;
-}
 
 struct Listing {
     QStringList names;
@@ -103,10 +82,9 @@ void TestForm1Stress::badSettingsFiles()
     QFETCH(QByteArray, bytes);
     QFETCH(bool, removeFile);
     QFETCH(bool, removeFolder);
-    QTemporaryDir root;
-    double now = DateValue::valueOf({ 2014, 3, 1, 12, 34, 56 }).value();
-    const SettingsStore store(root.filePath(u"VEKTemp"_s), [&] { return now; });
-    Form1 form(store);
+    MainWindowFixture f;
+    const SettingsStore& store = f.store;
+    Form1& form = f.form;
     form.show();
     form.Timer1_Timer(); // a good file first: the countdown has a target
 
@@ -116,12 +94,12 @@ void TestForm1Stress::badSettingsFiles()
         QVERIFY(QFile::remove(store.filePath()));
     else
         writeFile(store.filePath(), bytes);
-    const Listing before = listing(root.path());
+    const Listing before = listing(f.root.path());
     const Listing inFolder = listing(store.folder());
 
     qint64 slowestNs = 0;
     for (int i = 0; i < 20; ++i) {
-        now += kSecond;
+        f.time.advance(1);
         QElapsedTimer timer;
         timer.start();
         form.Timer1_Timer();
@@ -133,17 +111,17 @@ void TestForm1Stress::badSettingsFiles()
     QCOMPARE(form.TextS->text(), u"44秒"_s); // still counting toward 2014-6-7 9:00:00
     QVERIFY(form.isVisible());
     QVERIFY(form.Timer1->isActive());
-    QCOMPARE(listing(root.path()), before);
+    QCOMPARE(listing(f.root.path()), before);
     QCOMPARE(listing(store.folder()), inFolder);
 }
 
 void TestForm1Stress::soak()
 {
-    QTemporaryDir root;
+    MainWindowFixture f;
     // Starts 100 000 seconds before the target and ends as long after it.
-    double now = DateValue::kDefaultTarget - 100'000 * kSecond;
-    const SettingsStore store(root.filePath(u"VEKTemp"_s), [&] { return now; });
-    Form1 form(store);
+    f.time.now = DateValue::kDefaultTarget - 100'000 * DateValue::kOneSecond;
+    const SettingsStore& store = f.store;
+    Form1& form = f.form;
     form.show();
     const QList<QLineEdit*> boxes { form.TextTIAN, form.TextM, form.TextD, form.TextH, form.TextF,
         form.TextS };
@@ -154,7 +132,7 @@ void TestForm1Stress::soak()
 
     qint64 residentAfterWarmUp = 0;
     for (int tick = 1; tick <= 200'000; ++tick) {
-        now += kSecond;
+        f.time.advance(1);
         form.Timer1_Timer();
         if (tick % 1000 == 0) {
             QCoreApplication::processEvents();

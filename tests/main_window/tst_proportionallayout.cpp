@@ -21,8 +21,7 @@ constexpr float kW = 12885, kH = 7995;
 struct Fixture {
     QWidget window;
     QWidget* child = new QWidget(&window);
-    TwipsControl control { child, 11280, 6840, 1575, 615 };
-    QList<TwipsControl*> controls { &control };
+    QList<TwipsControl> controls { { child, 11280, 6840, 1575, 615 } };
     ProportionalLayout layout;
     Fixture()
     {
@@ -31,7 +30,8 @@ struct Fixture {
     }
     QList<float> geometry() const
     {
-        return { *control.Left(), *control.Top(), *control.Width(), *control.Height() };
+        const TwipsControl& c = controls[0];
+        return { *c.Left(), *c.Top(), *c.Width(), *c.Height() };
     }
 };
 }
@@ -80,9 +80,8 @@ void TestProportionalLayout::noDriftAfterManyResizes()
 void TestProportionalLayout::controlWithoutSizeIsSkipped()
 {
     QTimer timer;
-    TwipsControl timerControl(&timer, 120, 480);
     Fixture f;
-    QList<TwipsControl*> controls { &timerControl, &f.control };
+    QList<TwipsControl> controls { { &timer, 120, 480 }, f.controls[0] };
     ProportionalLayout layout;
     layout.resize(controls.size());
     layout.record(controls, kW, kH);
@@ -91,8 +90,8 @@ void TestProportionalLayout::controlWithoutSizeIsSkipped()
     QCOMPARE(layout.ControlRatios[0].LeftRatio, 120 / kW);
     QCOMPARE(layout.ControlRatios[0].TopRatio, 480 / kH);
     layout.rescale(controls, 2 * kW, kH);
-    QCOMPARE(*timerControl.Left(), 120.0f);
-    QCOMPARE(*f.control.Left(), 22560.0f);
+    QCOMPARE(*controls[0].Left(), 120.0f);
+    QCOMPARE(*controls[1].Left(), 22560.0f);
 }
 
 void TestProportionalLayout::zeroSizeAndBack()

@@ -3,12 +3,16 @@
 # file is where the desktop entry, the icon theme and AppStream look for it,
 # and starts the unpacked program offscreen: it must come up and tick.
 #
-#   tests/packaging/test_package.sh BUILD_DIR APP_ID [CPACK]
+#   tests/packaging/test_package.sh BUILD_DIR APP_ID [CPACK [ICON_SIZES]]
+#
+# ICON_SIZES: the sizes of the icon in the theme, separated by semicolons or
+# blanks as CMake's GAOKAO_ICON_SIZES gives them.
 set -euo pipefail
 
 build=$(realpath "$1")
 app_id=$2
 cpack=${3:-cpack}
+icon_sizes=${4:-16 32 48 128 256}
 work=$(mktemp -d)
 program_pid=""
 cleanup() {
@@ -63,7 +67,7 @@ desktop=usr/share/applications/$app_id.desktop
 expect_file "$desktop"
 metainfo=usr/share/metainfo/$app_id.metainfo.xml
 expect_file "$metainfo"
-for size in 16 32 48 128 256; do
+for size in ${icon_sizes//;/ }; do
     png=usr/share/icons/hicolor/${size}x${size}/apps/gaokao-countdown.png
     expect_file "$png"
     # The theme folder says the size: the picture must have it.

@@ -1,24 +1,20 @@
 // Bad picture files chosen in the settings dialog: each one is refused with a
 // message that names it, the main window keeps the picture it had, and no
 // file makes the program's memory balloon, whatever size its header claims.
-#include "datevalue.h"
 #include "fontsubstitutes.h"
-#include "form1.h"
-#include "form2.h"
+#include "mainwindowfixture.h"
 #include "messageboxanswer.h"
 #include "picturebox.h"
-#include "picturebutton.h"
-#include "settingsstore.h"
+#include "procmemory.h"
+#include "settingsdialogopener.h"
+#include "settingsfile.h"
 
 #include <QApplication>
 #include <QBuffer>
 #include <QDir>
-#include <QFile>
 #include <QImageReader>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QtEndian>
 
 using namespace Qt::StringLiterals;
@@ -32,34 +28,6 @@ constexpr bool kMeasureMemory = true;
 #endif
 constexpr qint64 kPeakLimitKiB = 300 * 1024;
 constexpr int kClaimed = 30000; // pixels each way, as the bad headers say
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-// The peak resident size of this process in KiB, or -1 where it cannot be read.
-qint64 peakResidentKiB()
-{
-    QFile status(u"/proc/self/status"_s);
-    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    return -1;
-}
-
-// Starts the peak over from the present size, so that one load's peak is not
-// hidden behind an earlier one. Linux only; elsewhere the peak stays.
-void resetPeakResident()
-{
-    QFile clearRefs(u"/proc/self/clear_refs"_s);
-    if (clearRefs.open(QIODevice::WriteOnly))
-        clearRefs.write("5");
-}
 
 // A GIF whose screen and only image both claim kClaimed × kClaimed pixels,
 // followed by a few pixels of image data.
@@ -135,9 +103,8 @@ private:
     void choosePicture(const QString& path);
 
     QTemporaryDir m_pictures;
-    std::unique_ptr<QTemporaryDir> m_root;
-    std::unique_ptr<SettingsStore> m_store;
-    std::unique_ptr<Form1> m_form;
+    std::unique_ptr<MainWindowFixture> m_fixture;
+    Form1* m_form = nullptr;
 };
 
 void TestBadPictures::initTestCase()
@@ -159,41 +126,21 @@ void TestBadPictures::initTestCase()
 
 void TestBadPictures::init()
 {
-    m_root = std::make_unique<QTemporaryDir>();
-    const double now = DateValue::valueOf({ 2014, 3, 1, 12, 34, 56 }).value();
-    m_store
-        = std::make_unique<SettingsStore>(m_root->filePath(u"VEKTemp"_s), [now] { return now; });
-    m_form = std::make_unique<Form1>(*m_store);
-    m_form->setSettingsDialogOpener([] { Form2::openModal(); });
+    m_fixture = std::make_unique<MainWindowFixture>();
+    m_form = &m_fixture->form;
     m_form->Timer1->stop();
     m_form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(m_form));
 }
 
-void TestBadPictures::cleanup()
-{
-    Form2::setFileChooser({});
-    m_form.reset();
-    m_store.reset();
-    m_root.reset();
-}
+void TestBadPictures::cleanup() { m_fixture.reset(); }
 
 void TestBadPictures::choosePicture(const QString& path)
 {
-    Form2::setFileChooser([path] { return path; });
-    bool ran = false;
-    QTimer::singleShot(0, this, [&] {
-        QPointer<Form2> dialog = Form2::instance();
-        if (!dialog)
-            return;
-        ran = true;
-        dialog->Comimg->click();
-        if (dialog)
-            dialog->close();
+    openSettingsDialog(*m_form, [&](Form2& d) {
+        d.setFileChooser([path] { return path; });
+        d.Comimg->click();
     });
-    m_form->Comgjsz->click();
-    QVERIFY(ran);
-    QCOMPARE(Form2::instance(), nullptr);
 }
 
 void TestBadPictures::refusedAndOldPictureKept_data()

@@ -1,15 +1,13 @@
-#include "datevalue.h"
 #include "fontsubstitutes.h"
-#include "form1.h"
-#include "form2.h"
+#include "mainwindowfixture.h"
 #include "messageboxanswer.h"
 #include "picturebox.h"
 #include "picturebutton.h"
-#include "settingsstore.h"
+#include "settingsdialogopener.h"
+#include "settingsfile.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -17,7 +15,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -27,19 +24,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 const QString kDateError = u"您输入的日期有误，请重新输入！"_s;
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
-
 }
 
 class TestForm2 : public QObject {
@@ -64,17 +48,13 @@ private slots:
     void roadOfOneChange();
 
 private:
-    // Opens the dialog with the main window's button and runs `body` while it
-    // is shown; closes it afterwards if `body` left it open.
-    void runDialog(const std::function<void(Form2&)>& body);
-    QByteArray settingsBytes() const { return readAll(m_store->filePath()); }
+    void runDialog(const std::function<void(Form2&)>& body) { openSettingsDialog(*m_form, body); }
+    QByteArray settingsBytes() const { return readFile(m_store->filePath()); }
 
     QTemporaryDir m_pictures;
-    std::unique_ptr<QTemporaryDir> m_root;
-    // 2014-3-1 12:34:56, the fake clock's time.
-    double m_now = 0;
-    std::unique_ptr<SettingsStore> m_store;
-    std::unique_ptr<Form1> m_form;
+    std::unique_ptr<MainWindowFixture> m_fixture;
+    Form1* m_form = nullptr;
+    const SettingsStore* m_store = nullptr;
 };
 
 void TestForm2::initTestCase()
@@ -91,10 +71,10 @@ void TestForm2::initTestCase()
             "47494638396101000100800000ff000000000021f9040000000000" // header, red and black
             "2c00000000010001000002024401003b")); // the pixel
     writeFile(m_pictures.filePath(u"text.jpg"_s), "no picture here\n");
-    const QByteArray jpeg = readAll(m_pictures.filePath(u"red.jpg"_s));
+    const QByteArray jpeg = readFile(m_pictures.filePath(u"red.jpg"_s));
     writeFile(m_pictures.filePath(u"truncated.jpg"_s), jpeg.left(jpeg.size() / 2));
     // A BMP header asking for 40000 × 40000 pixels, beyond Qt's allocation limit.
-    QByteArray huge = readAll(m_pictures.filePath(u"red.bmp"_s));
+    QByteArray huge = readFile(m_pictures.filePath(u"red.bmp"_s));
     qToLittleEndian<qint32>(40000, huge.data() + 18);
     qToLittleEndian<qint32>(40000, huge.data() + 22);
     writeFile(m_pictures.filePath(u"huge.bmp"_s), huge);
@@ -102,43 +82,16 @@ void TestForm2::initTestCase()
 
 void TestForm2::init()
 {
-    m_root = std::make_unique<QTemporaryDir>();
-    m_now = DateValue::valueOf({ 2014, 3, 1, 12, 34, 56 }).value();
-    m_store
-        = std::make_unique<SettingsStore>(m_root->filePath(u"VEKTemp"_s), [this] { return m_now; });
-    m_form = std::make_unique<Form1>(*m_store);
-    m_form->setSettingsDialogOpener([] { Form2::openModal(); });
+    m_fixture = std::make_unique<MainWindowFixture>();
+    m_form = &m_fixture->form;
+    m_store = &m_fixture->store;
     // Ticks are run by hand, so none lands in the middle of a test.
     m_form->Timer1->stop();
     m_form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(m_form));
 }
 
-void TestForm2::cleanup()
-{
-    Form2::setFileChooser({});
-    m_form.reset();
-    m_store.reset();
-    m_root.reset();
-}
-
-void TestForm2::runDialog(const std::function<void(Form2&)>& body)
-{
-    bool ran = false;
-    QTimer::singleShot(0, this, [&] {
-        QPointer<Form2> dialog = Form2::instance();
-        if (!dialog)
-            return;
-        ran = true;
-        body(*dialog);
-        if (dialog && dialog->isVisible())
-            dialog->close();
-    });
-    m_form->Comgjsz->click();
-    QVERIFY(ran);
-    // Closing discards the dialog.
-    QCOMPARE(Form2::instance(), nullptr);
-}
+void TestForm2::cleanup() { m_fixture.reset(); }
 
 void TestForm2::window()
 {
@@ -282,7 +235,7 @@ void TestForm2::frontToBackTabOrderAndFocus()
 
         // Enter in a box clicks no button: nothing is chosen, the dialog stays.
         bool chose = false;
-        Form2::setFileChooser([&] { return chose = true, QString(); });
+        d.setFileChooser([&] { return chose = true, QString(); });
         QTest::keyClick(d.Textbt, Qt::Key_Return);
         QVERIFY(!chose);
         QVERIFY(d.isVisible());
@@ -322,7 +275,7 @@ void TestForm2::okSavesAsTyped()
     QFETCH(QString, month);
     QFETCH(QString, day);
     m_form->Timer1_Timer();
-    m_now += 60.0 / 86400;
+    m_fixture->time.advance(60);
     runDialog([&](Form2& d) {
         d.Textn1->setText(year);
         d.Texty1->setText(month);
@@ -330,10 +283,9 @@ void TestForm2::okSavesAsTyped()
         d.Comok->click();
         QVERIFY(!d.isVisible());
     });
-    QStringEncoder gbk("GB18030");
     const QByteArray expected = "2014-3-1 12:35:56\r\n"
         + (year + u'-' + month + u'-' + day).toLatin1() + " 9:00:00 \r\n"
-        + QByteArray(gbk.encode(u"沐芷中学高考曜刻软件\r\n距2014年高考 还 有 ：\r\n"_s));
+        + gb18030(u"沐芷中学高考曜刻软件\r\n距2014年高考 还 有 ：\r\n"_s);
     QCOMPARE(settingsBytes(), expected);
     m_form->Timer1_Timer();
     QCOMPARE(m_form->lastLoadedTarget(), 41797.375);
@@ -420,10 +372,10 @@ void TestForm2::pictures()
     QFETCH(QString, file);
     QFETCH(QSize, size);
     const QString path = m_pictures.filePath(file);
-    Form2::setFileChooser([&] { return path; });
     const QByteArray settings = settingsBytes();
     const QImage before = m_form->Image1->picture();
     runDialog([&](Form2& d) {
+        d.setFileChooser([&] { return path; });
         MessageBoxAnswer answer;
         d.Comimg->click();
         QVERIFY(d.isVisible());
@@ -490,7 +442,7 @@ void TestForm2::roadOfOneChange()
         QVERIFY(!d.isVisible());
     });
     QCOMPARE(settingsBytes().split('\n').value(1), QByteArray("2014-6-8 9:00:00 \r"));
-    m_now += 1.0 / 86400;
+    m_fixture->time.advance(1);
     m_form->Timer1_Timer();
     QCOMPARE(m_form->lastLoadedTarget(), 41798.375);
     QCOMPARE(m_form->TextTIAN->text(), u"98天"_s);

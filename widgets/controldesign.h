@@ -6,23 +6,23 @@
 #include <Qt>
 
 // One row of a window definition: a control's design values as the layout
-// gives them, geometry in twips (15 twips are one logical pixel). Windows are
-// built from tables of these rows, so each table reads like the layout it
+// gives them, geometry in twips (see twips.h). Windows are built from tables
+// of these rows by buildControl(), so each table reads like the layout it
 // comes from.
 struct ControlDesign {
     enum class Type { Label, TextBox, PictureButton, Button, Picture, Timer, Frame };
 
-    QString name;
+    QString name {};
     Type type = Type::Label;
     float left = 0, top = 0, width = 0, height = 0;
-    QString text;
-    QString font; // family name; empty: the window's font
+    QString text {};
+    QString font {}; // family name; empty: the window's font
     qreal pointSize = 0;
-    QColor color; // text colour; invalid: the platform's
+    QColor color {}; // text colour; invalid: the platform's
     Qt::Alignment alignment = Qt::AlignLeft;
     bool visible = true;
     bool enabled = true;
-    QString picture; // resource path of a button's 16 × 16 picture
+    QString picture {}; // resource path: a button's 16 × 16 picture, a picture box's picture
 };
 
 // A font of the window layouts: the family as named, the size in points, bold.
@@ -32,9 +32,4 @@ inline QFont designFont(const QString& family, qreal pointSize)
     font.setPointSizeF(pointSize);
     font.setBold(true);
     return font;
-}
-
-namespace Twips {
-inline constexpr float kPerPixel = 15.0f;
-inline int toPixels(float twips) { return qRound(twips / kPerPixel); }
 }

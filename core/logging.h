@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QLoggingCategory>
+
+// The program's logging categories, all under "gaokao.". Turned on from
+// outside, e.g. QT_LOGGING_RULES="gaokao.tick.debug=true" gaokao-countdown
+Q_DECLARE_LOGGING_CATEGORY(lcTick) // each tick's texts (debug)
+Q_DECLARE_LOGGING_CATEGORY(lcSettings) // trouble with the settings file (warning)

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <optional>
+
+// What the settings dialog reads from and changes in the window it edits:
+// the two captions it shows, the picture behind it, and the target of its
+// latest read of the settings file. The main window implements it; a test
+// can hand the dialog a stand-in.
+class EditedWindow {
+public:
+    virtual ~EditedWindow() = default;
+
+    virtual QString titleCaption() const = 0;
+    virtual QString headingCaption() const = 0;
+    virtual void setCaptions(const QString& title, const QString& heading) = 0;
+    virtual void setBackgroundPicture(const QImage& picture) = 0;
+    // Empty until a tick has read a target.
+    virtual std::optional<double> lastLoadedTarget() const = 0;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <functional>
+#include <sys/wait.h>
+#include <unistd.h>
+
+// Runs `prepare` then `body` in a forked child process, so that what they
+// change (limits, user, signals) stays there; true when `body` returned true.
+// Unix only.
+inline bool runInChild(const std::function<void()>& prepare, const std::function<bool()>& body)
+{
+    const pid_t pid = fork();
+    if (pid == 0) {
+        prepare();
+        _exit(body() ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// Gives up root in a child process, where permission bits would not stop it:
+// the child then runs as nobody. Ends the child when that fails.
+inline void dropRootInChild()
+{
+    if (getuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+        _exit(2);
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QtGlobal>
+
+// The unit of the window definitions: 15 twips are one logical pixel.
+namespace Twips {
+inline constexpr float kPerPixel = 15.0f;
+inline int toPixels(float twips) { return qRound(twips / kPerPixel); }
+}
