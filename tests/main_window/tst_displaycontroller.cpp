@@ -201,15 +201,17 @@ private slots:
         }
         menu->hide();
 
-        bool opened = false;
+        // Over the window that stays on top, the dialog stays on top too.
+        action(u"stayOnTop"_s)->trigger();
+        bool openedOnTop = false;
         QTimer::singleShot(0, m_form.get(), [&] {
             if (Form2* dialog = m_form->settingsDialog()) {
-                opened = true;
+                openedOnTop = dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
                 dialog->close();
             }
         });
         action(u"settings"_s)->trigger();
-        QVERIFY(opened);
+        QVERIFY(openedOnTop);
         const MessageBoxAnswer no(QMessageBox::No);
         action(u"exit"_s)->trigger();
         QCOMPARE(no.text, u"是否真的退出程序"_s);
