@@ -64,15 +64,16 @@ DisplayController::DisplayController(Form1* window, Preferences preferences, Aut
     addItem(u"退出"_s, u"exit"_s, [this] { m_window->Comexit_Click(); });
 
     // The window's own keys: F11 (the menu's action), Escape while full
-    // screen, and the two keys that open a context menu.
+    // screen, and Shift+F10 for the menu.
     m_window->addAction(m_fullScreen);
     m_leaveFullScreen = new QAction(m_window);
     m_leaveFullScreen->setShortcut(Qt::Key_Escape);
     m_leaveFullScreen->setEnabled(false);
     connect(m_leaveFullScreen, &QAction::triggered, this, [this] { setFullScreen(false); });
     m_window->addAction(m_leaveFullScreen);
+    // The Menu key comes as a context menu event, like a right-click.
     auto* menuKey = new QAction(m_window);
-    menuKey->setShortcuts({ QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10) });
+    menuKey->setShortcut(Qt::SHIFT | Qt::Key_F10);
     connect(menuKey, &QAction::triggered, this, [this] {
         const QWidget* focus = m_window->focusWidget();
         const QWidget* at = focus ? focus : m_window;
@@ -94,10 +95,9 @@ DisplayController::DisplayController(Form1* window, Preferences preferences, Aut
         box.exec();
     });
 
+    // A right-click that no control takes (all but the text boxes, which keep
+    // their own editing menu) comes to the window.
     m_window->installEventFilter(this);
-    // A text box would offer its own editing menu instead.
-    for (QWidget* control : controlWidgets(window))
-        control->installEventFilter(this);
 }
 
 QAction* DisplayController::addChoice(
@@ -201,6 +201,8 @@ bool DisplayController::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
     case QEvent::ContextMenu:
+        if (watched != m_window)
+            break;
         popUpMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
         return true;
     case QEvent::MouseButtonDblClick:

@@ -5,10 +5,12 @@
 #include "messageboxanswer.h"
 #include "offscreenscreen.h"
 #include "picturebox.h"
+#include "picturebutton.h"
 #include "settingsstore.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QScreen>
@@ -188,18 +190,25 @@ private slots:
                 u"-"_s, u"自定义设置…"_s, u"关于"_s, u"退出"_s }));
         QCOMPARE(action(u"fullScreen"_s)->shortcut(), QKeySequence(Qt::Key_F11));
 
-        // A right-click on a countdown box, and the two keys.
-        QContextMenuEvent click(
-            QContextMenuEvent::Mouse, QPoint(5, 5), m_form->TextTIAN->mapToGlobal(QPoint(5, 5)));
-        QCoreApplication::sendEvent(m_form->TextTIAN, &click);
+        // A right-click on the title, the Menu key on the focused exit
+        // button, Shift+F10; a text box keeps its own editing menu.
+        const auto contextMenu = [](QWidget* widget, QContextMenuEvent::Reason reason) {
+            QContextMenuEvent event(reason, QPoint(5, 5), widget->mapToGlobal(QPoint(5, 5)));
+            QCoreApplication::sendEvent(widget, &event);
+        };
+        contextMenu(m_form->Labname, QContextMenuEvent::Mouse);
         QTRY_VERIFY(menu->isVisible());
-        for (const QKeyCombination key :
-            { QKeyCombination(Qt::Key_Menu), QKeyCombination(Qt::ShiftModifier, Qt::Key_F10) }) {
-            menu->hide();
-            QTest::keyClick(m_form.get(), key.key(), key.keyboardModifiers());
-            QTRY_VERIFY(menu->isVisible());
-        }
         menu->hide();
+        contextMenu(m_form->Comexit, QContextMenuEvent::Keyboard);
+        QTRY_VERIFY(menu->isVisible());
+        menu->hide();
+        QTest::keyClick(m_form.get(), Qt::Key_F10, Qt::ShiftModifier);
+        QTRY_VERIFY(menu->isVisible());
+        menu->hide();
+        contextMenu(m_form->TextTIAN, QContextMenuEvent::Mouse);
+        QWidget* editMenu = QApplication::activePopupWidget();
+        QVERIFY(editMenu && editMenu != menu);
+        editMenu->close();
 
         // Over the window that stays on top, the dialog stays on top too.
         action(u"stayOnTop"_s)->trigger();
