@@ -54,6 +54,7 @@ CommandLine::Outcome CommandLine::parse(const QStringList& arguments)
     m_options.fullScreen = m_parser.isSet(m_fullScreen);
     m_options.onTop = m_parser.isSet(m_onTop);
     m_options.settingsFolder = SettingsStore::defaultFolder();
+    m_options.loginArguments.clear();
     if (m_parser.isSet(m_settingsDir)) {
         const QString folder = m_parser.value(m_settingsDir);
         const QFileInfo info(folder);
@@ -66,6 +67,7 @@ CommandLine::Outcome CommandLine::parse(const QStringList& arguments)
             return Outcome::Error;
         }
         m_options.settingsFolder = info.absoluteFilePath();
+        m_options.loginArguments = QStringList { u"--settings-dir"_s, m_options.settingsFolder };
     }
     return Outcome::Run;
 }

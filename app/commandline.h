@@ -12,6 +12,9 @@ struct CommandLineOptions {
     bool onTop = false;
     // The folder of data.txt: the one given, made absolute, or the default.
     QString settingsFolder;
+    // What a start at login repeats: --settings-dir with the folder, when
+    // one was given.
+    QStringList loginArguments;
 };
 
 // The program's command line: --fullscreen, --on-top, --settings-dir DIR,

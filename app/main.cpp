@@ -26,7 +26,8 @@ int main(int argc, char* argv[])
     Form1 form(store);
     QApplication::setWindowIcon(form.windowIcon());
     auto* display = new DisplayController(&form, Preferences(),
-        Autostart(QStringLiteral(GAOKAO_APP_ID), QCoreApplication::applicationFilePath()));
+        Autostart(QStringLiteral(GAOKAO_APP_ID),
+            QStringList { QCoreApplication::applicationFilePath() } + options->loginArguments));
     display->start(options->fullScreen, options->onTop);
     form.show();
     return app->exec();

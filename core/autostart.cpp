@@ -12,9 +12,9 @@
 
 using namespace Qt::StringLiterals;
 
-Autostart::Autostart(QString appId, QString program)
+Autostart::Autostart(QString appId, QStringList command)
     : m_appId(std::move(appId))
-    , m_program(std::move(program))
+    , m_command(std::move(command))
 {
 }
 
@@ -24,6 +24,26 @@ namespace {
 QString runKey()
 {
     return u"HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run"_s;
+}
+
+// One argument as Windows splits a command line: in double quotes, a quote
+// escaped with a backslash, and the backslashes before a quote (or before the
+// closing one) doubled.
+QString windowsArgument(const QString& argument)
+{
+    QString quoted = u"\""_s;
+    int backslashes = 0;
+    for (const QChar c : argument) {
+        if (c == u'\\') {
+            ++backslashes;
+        } else {
+            if (c == u'"')
+                quoted += QString(backslashes + 1, u'\\');
+            backslashes = 0;
+        }
+        quoted += c;
+    }
+    return quoted + QString(backslashes, u'\\') + u'"';
 }
 }
 
@@ -35,10 +55,14 @@ bool Autostart::isEnabled() const
 QString Autostart::setEnabled(bool on) const
 {
     QSettings run(runKey(), QSettings::NativeFormat);
-    if (on)
-        run.setValue(m_appId, u"\"%1\""_s.arg(QDir::toNativeSeparators(m_program)));
-    else
+    if (on) {
+        QStringList line;
+        for (const QString& argument : m_command)
+            line.append(windowsArgument(QDir::toNativeSeparators(argument)));
+        run.setValue(m_appId, line.join(u' '));
+    } else {
         run.remove(m_appId);
+    }
     run.sync();
     if (run.status() != QSettings::NoError)
         return u"无法写入注册表项 %1"_s.arg(runKey());
@@ -53,27 +77,35 @@ QString Autostart::entryPath() const
         + u"/autostart/"_s + m_appId + u".desktop"_s;
 }
 
-QString Autostart::execArgument(const QString& program)
+QString Autostart::execArgument(const QString& argument)
 {
     // Quoting as desktop entries ask: an argument with a reserved character
     // goes in double quotes, inside which a backslash goes before each of
     // " ` $ and \ itself; then the whole value, being a string, escapes each
     // backslash once more, and a literal % is written %%.
     static const QString reserved = u" \t\n\"'\\><~|&;$*?#()`"_s;
-    QString argument = program;
+    QString value = argument;
     if (std::any_of(
-            program.cbegin(), program.cend(), [](QChar c) { return reserved.contains(c); })) {
+            argument.cbegin(), argument.cend(), [](QChar c) { return reserved.contains(c); })) {
         QString quoted;
-        for (const QChar c : program) {
+        for (const QChar c : argument) {
             if (c == u'"' || c == u'`' || c == u'$' || c == u'\\')
                 quoted += u'\\';
             quoted += c;
         }
-        argument = u'"' + quoted + u'"';
+        value = u'"' + quoted + u'"';
     }
-    argument.replace(u"\\"_s, u"\\\\"_s);
-    argument.replace(u"%"_s, u"%%"_s);
-    return argument;
+    value.replace(u"\\"_s, u"\\\\"_s);
+    value.replace(u"%"_s, u"%%"_s);
+    return value;
+}
+
+QString Autostart::execLine() const
+{
+    QStringList arguments;
+    for (const QString& argument : m_command)
+        arguments.append(execArgument(argument));
+    return arguments.join(u' ');
 }
 
 QByteArray Autostart::entry() const
@@ -83,7 +115,7 @@ QByteArray Autostart::entry() const
         u"Type=Application"_s,
         u"Name=高考倒计时"_s,
         u"Comment=登录后显示高考倒计时"_s,
-        u"Exec="_s + execArgument(m_program),
+        u"Exec="_s + execLine(),
         u"Icon=gaokao-countdown"_s,
         u"Terminal=false"_s,
     };

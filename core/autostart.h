@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Starting the program when the user logs in. On Linux and other freedesktop
 // systems an XDG autostart entry, <app id>.desktop in the autostart folder of
@@ -11,8 +12,9 @@
 // it off removes the entry.
 class Autostart {
 public:
-    // `program` is the full path of the executable to start.
-    Autostart(QString appId, QString program);
+    // `command` is the full path of the executable to start, then the
+    // arguments to start it with.
+    Autostart(QString appId, QStringList command);
 
     bool isEnabled() const;
     // An empty text on success, otherwise why it failed.
@@ -22,11 +24,13 @@ public:
     QString entryPath() const;
     // The desktop entry's text, UTF-8.
     QByteArray entry() const;
-    // The program as one argument of a desktop entry's Exec key.
-    static QString execArgument(const QString& program);
+    // The Exec key's value: the command, each argument quoted as needed.
+    QString execLine() const;
+    // One argument as a desktop entry's Exec key takes it.
+    static QString execArgument(const QString& argument);
 #endif
 
 private:
     QString m_appId;
-    QString m_program;
+    QStringList m_command;
 };

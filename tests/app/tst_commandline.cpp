@@ -60,6 +60,11 @@ private slots:
         QTEST(line.options().fullScreen, "fullScreen");
         QTEST(line.options().onTop, "onTop");
         QTEST(line.options().settingsFolder, "folder");
+        // A start at login reads the same folder.
+        QFETCH(QString, folder);
+        const QStringList again { u"--settings-dir"_s, folder };
+        QCOMPARE(line.options().loginArguments,
+            folder == SettingsStore::defaultFolder() ? QStringList() : again);
     }
 
     void display_data()

@@ -29,17 +29,19 @@ private slots:
 
     void theEntryIsValidAndGoesAway_data()
     {
-        QTest::addColumn<QString>("program");
-        QTest::newRow("plain") << u"/usr/bin/gaokao-countdown"_s;
-        QTest::newRow("blanks") << u"/home/老师/my programs/gaokao-countdown"_s;
+        QTest::addColumn<QStringList>("command");
+        QTest::newRow("plain") << QStringList { u"/usr/bin/gaokao-countdown"_s };
+        QTest::newRow("blanks") << QStringList { u"/home/老师/my programs/gaokao-countdown"_s };
         QTest::newRow("quote, dollar, backslash, percent, backtick")
-            << u"/opt/a\"b$c\\d%e`f/gaokao-countdown"_s;
+            << QStringList { u"/opt/a\"b$c\\d%e`f/gaokao-countdown"_s };
+        QTest::newRow("a shared folder") << QStringList { u"/usr/bin/gaokao-countdown"_s,
+            u"--settings-dir"_s, u"/mnt/学校 共享/高三"_s };
     }
 
     void theEntryIsValidAndGoesAway()
     {
-        QFETCH(QString, program);
-        const Autostart autostart(kAppId, program);
+        QFETCH(QStringList, command);
+        const Autostart autostart(kAppId, command);
         QCOMPARE(
             autostart.entryPath(), m_config.filePath(u"autostart/"_s + kAppId + u".desktop"_s));
         QVERIFY(!autostart.isEnabled());

@@ -236,7 +236,7 @@ private:
         m_form = std::make_unique<Form1>(*m_store);
         m_display = new DisplayController(m_form.get(),
             Preferences(m_root->filePath(u"prefs/gaokao-countdown.ini"_s)),
-            Autostart(u"org.example.GaokaoCountdown"_s, u"/usr/bin/gaokao-countdown"_s));
+            Autostart(u"org.example.GaokaoCountdown"_s, { u"/usr/bin/gaokao-countdown"_s }));
         m_display->start(fullScreen, onTop);
         m_form->show();
         m_form->activateWindow();
