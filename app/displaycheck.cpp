@@ -22,9 +22,11 @@ namespace {
         return environment.value(u"QT_QPA_PLATFORM"_s);
     }
 
-    bool hasX11(const QProcessEnvironment& environment)
+    // Qt's -display option names an X display as DISPLAY does.
+    bool hasX11(const QStringList& arguments, const QProcessEnvironment& environment)
     {
-        return !environment.value(u"DISPLAY"_s).isEmpty();
+        return !environment.value(u"DISPLAY"_s).isEmpty() || arguments.contains(u"-display"_s)
+            || arguments.contains(u"--display"_s);
     }
 
     // Without WAYLAND_DISPLAY a Wayland client tries the socket wayland-0.
@@ -41,11 +43,11 @@ bool available(const QStringList& arguments, const QProcessEnvironment& environm
 {
     const QString platforms = platformList(arguments, environment);
     if (platforms.isEmpty())
-        return hasX11(environment) || hasWayland(environment);
+        return hasX11(arguments, environment) || hasWayland(environment);
     for (const QString& platform : platforms.split(u';', Qt::SkipEmptyParts)) {
         const QString name = platform.section(u':', 0, 0).trimmed();
         if (name == u"xcb"_s) {
-            if (hasX11(environment))
+            if (hasX11(arguments, environment))
                 return true;
         } else if (name.startsWith(u"wayland"_s)) {
             if (hasWayland(environment))

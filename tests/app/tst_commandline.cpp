@@ -77,6 +77,7 @@ private slots:
         QTest::newRow("X11") << none << QStringList { u"DISPLAY=:0"_s } << true;
         QTest::newRow("Wayland") << none << QStringList { u"WAYLAND_DISPLAY=wayland-1"_s } << true;
         QTest::newRow("empty DISPLAY") << none << QStringList { u"DISPLAY="_s } << false;
+        QTest::newRow("-display") << QStringList { u"-display"_s, u":1"_s } << none << true;
         QTest::newRow("offscreen")
             << none << QStringList { u"QT_QPA_PLATFORM=offscreen"_s } << true;
         QTest::newRow("xcb without X") << none << QStringList { u"QT_QPA_PLATFORM=xcb"_s } << false;
