@@ -1,23 +1,34 @@
+#include "displaycontroller.h"
 #include "fontsubstitutes.h"
 #include "form1.h"
 #include "qttranslations.h"
 #include "settingsstore.h"
+#include "startup.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    if (const std::optional<int> status = Startup::answerBeforeDisplay(argc, argv))
+        return *status;
+    const std::unique_ptr<QApplication> app = Startup::createApplication(argc, argv);
     QApplication::setApplicationName(QStringLiteral("gaokao-countdown"));
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
     // Lets a Wayland desktop find the menu entry, and so the icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(GAOKAO_APP_ID));
+    installQtTranslations(*app);
+    const std::optional<CommandLineOptions> options = Startup::readOptions();
+    if (!options)
+        return Startup::kBadCommandLine;
     installFontSubstitutes();
-    installQtTranslations(app);
 
-    const SettingsStore store;
+    const SettingsStore store(options->settingsFolder);
     Form1 form(store);
     QApplication::setWindowIcon(form.windowIcon());
+    auto* display = new DisplayController(&form, Preferences(),
+        Autostart(QStringLiteral(GAOKAO_APP_ID),
+            QStringList { QCoreApplication::applicationFilePath() } + options->loginArguments));
+    display->start(options->fullScreen, options->onTop);
     form.show();
-    return app.exec();
+    return app->exec();
 }

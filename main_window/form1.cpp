@@ -209,6 +209,9 @@ void Form1::Comgjsz_Click()
     if (m_settingsDialog)
         return;
     m_settingsDialog = new Form2(*this, m_store);
+    // Never hidden behind this window while it stays on top of the others.
+    m_settingsDialog->setWindowFlag(
+        Qt::WindowStaysOnTopHint, windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     // exec() returns once the dialog has closed, which deletes it.
     m_settingsDialog->exec();
 }

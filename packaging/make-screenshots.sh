@@ -2,7 +2,9 @@
 # Makes the README's pictures from a built program, on a virtual display
 # (Xvfb): docs/screenshot-main.png, the main window a moment after it starts,
 # and docs/screenshot-settings.png, the settings dialog opened by a click on
-# the main window's settings button. Each picture is cropped to its window.
+# the main window's settings button, each cropped to its window; then
+# docs/screenshot-fullscreen.png, the whole screen with the program started
+# in full screen.
 # Builds nothing. Regenerate them whenever the look changes.
 #
 #   packaging/make-screenshots.sh [PROGRAM [OUTPUT_FOLDER]]
@@ -55,4 +57,13 @@ xdotool mousemove --window "$main" "$(scaled 692)" "$(scaled 476)" click 1
 dialog=$(find_window '^自定义设置$')
 sleep 1
 import -window "$dialog" "$out/screenshot-settings.png"
-echo "make-screenshots.sh: wrote $out/screenshot-main.png and $out/screenshot-settings.png"
+
+kill "$program_pid"
+wait "$program_pid" 2>/dev/null || true
+HOME=$work XDG_CONFIG_HOME=$work/config "$program" --fullscreen &
+program_pid=$!
+find_window '^曜刻软件1.0 版$' >/dev/null
+sleep 2 # the screen filled, and a tick at the new size
+import -window root "$out/screenshot-fullscreen.png"
+echo "make-screenshots.sh: wrote $out/screenshot-main.png, $out/screenshot-settings.png" \
+    "and $out/screenshot-fullscreen.png"

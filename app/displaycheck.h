@@ -1,0 +1,20 @@
+// SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QProcessEnvironment>
+#include <QStringList>
+
+// Whether the window system the program would start on can be there at all,
+// decided from the command line and the environment before Qt tries (and,
+// failing, aborts). Platforms that need no display server, such as Qt's
+// offscreen platform, always pass.
+namespace DisplayCheck {
+
+// `arguments` as given to the program, for Qt's -platform option.
+bool available(const QStringList& arguments, const QProcessEnvironment& environment);
+
+// The one line the program says when there is none.
+QString message();
+
+}

@@ -1,0 +1,104 @@
+// SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "startup.h"
+
+#include "displaycheck.h"
+#include "qttranslations.h"
+
+#include <QList>
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+void print(std::FILE* stream, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+// While the application starts, Qt's messages wait here: a window system that
+// fails ends in qFatal after a few warnings, and the user should see one line
+// instead. When it starts they go on to where they would have gone.
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+std::mutex heldMutex;
+QList<HeldMessage> heldMessages;
+
+void holdMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtFatalMsg) {
+        print(stderr, DisplayCheck::message() + u'\n');
+        std::_Exit(Startup::kNoDisplay);
+    }
+    const std::lock_guard lock(heldMutex);
+    heldMessages.append({ type, QByteArray(context.category), text });
+}
+}
+
+std::optional<int> Startup::answerBeforeDisplay(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+
+    if (argc > 1) {
+        // A short-lived application lets Qt's parser speak Chinese through
+        // Qt's catalogue; the real one needs a display, which --help and
+        // --version must not.
+        int count = argc;
+        QCoreApplication core(count, argv);
+        installQtTranslations(core);
+        CommandLine line;
+        switch (line.parse(arguments)) {
+        case CommandLine::Outcome::Help:
+            print(stdout, line.helpText());
+            return 0;
+        case CommandLine::Outcome::Version:
+            print(stdout, CommandLine::versionText() + u'\n');
+            return 0;
+        case CommandLine::Outcome::Run:
+        case CommandLine::Outcome::Error:
+            // Errors wait for the application, which takes Qt's own options
+            // (-platform, -style, ...) out of the line first.
+            break;
+        }
+    }
+
+    if (!DisplayCheck::available(arguments, QProcessEnvironment::systemEnvironment())) {
+        print(stderr, DisplayCheck::message() + u'\n');
+        return kNoDisplay;
+    }
+    return std::nullopt;
+}
+
+std::unique_ptr<QApplication> Startup::createApplication(int& argc, char* argv[])
+{
+    const QtMessageHandler previous = qInstallMessageHandler(holdMessage);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(previous);
+
+    const std::lock_guard lock(heldMutex);
+    for (const HeldMessage& message : std::as_const(heldMessages)) {
+        const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
+        previous(message.type, context, message.text);
+    }
+    heldMessages.clear();
+    return app;
+}
+
+std::optional<CommandLineOptions> Startup::readOptions()
+{
+    CommandLine line;
+    const CommandLine::Outcome outcome = line.parse(QCoreApplication::arguments());
+    if (outcome == CommandLine::Outcome::Error) {
+        print(stderr, u"gaokao-countdown："_s + line.errorText() + u'\n');
+        return std::nullopt;
+    }
+    return line.options();
+}

@@ -1,0 +1,35 @@
+// SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "commandline.h"
+
+#include <QApplication>
+#include <memory>
+#include <optional>
+
+// The program's start before its windows: the command line and the display.
+// --help and --version are answered before any display is needed; without a
+// display the program says so in one line and ends, instead of Qt's abort;
+// a bad option gets a Chinese message. Exit statuses: 0 for an answer, 1
+// without a display, 2 for a bad command line.
+class Startup {
+public:
+    static constexpr int kNoDisplay = 1;
+    static constexpr int kBadCommandLine = 2;
+
+    // Answers --help and --version, or finds that no display can be there;
+    // the exit status then, otherwise nothing. A plain start parses nothing.
+    static std::optional<int> answerBeforeDisplay(int argc, char* argv[]);
+
+    // The application, or the end of the program with one line when its
+    // window system cannot be started after all (a display that does not
+    // answer).
+    static std::unique_ptr<QApplication> createApplication(int& argc, char* argv[]);
+
+    // This run's options from what the application left of the command line
+    // (Qt takes -platform and its other options itself); a bad one is told
+    // on standard error, in Chinese once Qt's translations are installed, and
+    // gives nothing.
+    static std::optional<CommandLineOptions> readOptions();
+};

@@ -1,0 +1,36 @@
+// SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Starting the program when the user logs in. On Linux and other freedesktop
+// systems an XDG autostart entry, <app id>.desktop in the autostart folder of
+// the user's configuration directory ($XDG_CONFIG_HOME/autostart, by default
+// ~/.config/autostart); on Windows a value under the user's Run key. Switching
+// it off removes the entry.
+class Autostart {
+public:
+    // `command` is the full path of the executable to start, then the
+    // arguments to start it with.
+    Autostart(QString appId, QStringList command);
+
+    bool isEnabled() const;
+    // An empty text on success, otherwise why it failed.
+    [[nodiscard]] QString setEnabled(bool on) const;
+
+#ifndef Q_OS_WIN
+    QString entryPath() const;
+    // The desktop entry's text, UTF-8.
+    QByteArray entry() const;
+    // The Exec key's value: the command, each argument quoted as needed.
+    QString execLine() const;
+    // One argument as a desktop entry's Exec key takes it.
+    static QString execArgument(const QString& argument);
+#endif
+
+private:
+    QString m_appId;
+    QStringList m_command;
+};

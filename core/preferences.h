@@ -1,0 +1,32 @@
+// SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+// The program's own display preferences, kept apart from the four-line
+// settings file "data.txt" that other tools read: an INI file in the user's
+// configuration directory. The four choices and their defaults are listed
+// once, in preferences.cpp; every choice starts off. The file is given at
+// construction so tests can use temporary files.
+class Preferences {
+public:
+    enum class Choice { FullScreen, ScaleTextWithWindow, StayOnTop, StartAtLogin };
+
+    explicit Preferences(QString filePath = defaultFilePath());
+
+    // gaokao-countdown/gaokao-countdown.ini in the user's configuration
+    // directory ($XDG_CONFIG_HOME, ~/.config, or the local application data
+    // folder on Windows).
+    static QString defaultFilePath();
+    QString filePath() const { return m_filePath; }
+
+    // The stored choice, or its default when the file has none.
+    bool value(Choice choice) const;
+    // Stores the choice and writes the file at once; false when it could not
+    // be written.
+    [[nodiscard]] bool setValue(Choice choice, bool on) const;
+
+private:
+    QString m_filePath;
+};

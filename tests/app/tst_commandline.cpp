@@ -1,0 +1,112 @@
+// SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "commandline.h"
+#include "displaycheck.h"
+#include "settingsstore.h"
+
+#include <QDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using Outcome = CommandLine::Outcome;
+
+class TestCommandLine : public QObject {
+    Q_OBJECT
+private slots:
+    void parse_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<Outcome>("outcome");
+        QTest::addColumn<bool>("fullScreen");
+        QTest::addColumn<bool>("onTop");
+        QTest::addColumn<QString>("folder");
+        const QString home = SettingsStore::defaultFolder();
+        const QString here = QDir::currentPath();
+        QTest::newRow("plain") << QStringList {} << Outcome::Run << false << false << home;
+        QTest::newRow("both") << QStringList { u"--on-top"_s, u"--fullscreen"_s } << Outcome::Run
+                              << true << true << home;
+        QTest::newRow("absolute folder") << QStringList { u"--settings-dir"_s, u"/srv/班级"_s }
+                                         << Outcome::Run << false << false << u"/srv/班级"_s;
+        QTest::newRow("relative folder, = form")
+            << QStringList { u"--settings-dir=shared"_s } << Outcome::Run << false << false
+            << here + u"/shared"_s;
+        QTest::newRow("help wins") << QStringList { u"--bogus"_s, u"-h"_s } << Outcome::Help
+                                   << false << false << QString();
+        QTest::newRow("version") << QStringList { u"--version"_s } << Outcome::Version << false
+                                 << false << QString();
+        QTest::newRow("unknown") << QStringList { u"--full"_s } << Outcome::Error << false << false
+                                 << QString();
+        QTest::newRow("folder missing")
+            << QStringList { u"--settings-dir"_s } << Outcome::Error << false << false << QString();
+        QTest::newRow("folder empty") << QStringList { u"--settings-dir="_s } << Outcome::Error
+                                      << false << false << QString();
+        QTest::newRow("folder is a file")
+            << QStringList { u"--settings-dir"_s, QFINDTESTDATA("tst_commandline.cpp") }
+            << Outcome::Error << false << false << QString();
+        QTest::newRow("stray word")
+            << QStringList { u"fullscreen"_s } << Outcome::Error << false << false << QString();
+    }
+
+    void parse()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(Outcome, outcome);
+        CommandLine line;
+        QCOMPARE(line.parse(QStringList { u"gaokao-countdown"_s } + arguments), outcome);
+        if (outcome == Outcome::Error)
+            QVERIFY(line.errorText().contains(u"。"_s));
+        if (outcome != Outcome::Run)
+            return;
+        QTEST(line.options().fullScreen, "fullScreen");
+        QTEST(line.options().onTop, "onTop");
+        QTEST(line.options().settingsFolder, "folder");
+        // A start at login reads the same folder.
+        QFETCH(QString, folder);
+        const QStringList again { u"--settings-dir"_s, folder };
+        QCOMPARE(line.options().loginArguments,
+            folder == SettingsStore::defaultFolder() ? QStringList() : again);
+    }
+
+    void display_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<bool>("available");
+        const QStringList none;
+        QTest::newRow("nothing") << none << none << false;
+        QTest::newRow("X11") << none << QStringList { u"DISPLAY=:0"_s } << true;
+        QTest::newRow("Wayland") << none << QStringList { u"WAYLAND_DISPLAY=wayland-1"_s } << true;
+        QTest::newRow("empty DISPLAY") << none << QStringList { u"DISPLAY="_s } << false;
+        QTest::newRow("-display") << QStringList { u"-display"_s, u":1"_s } << none << true;
+        QTest::newRow("offscreen")
+            << none << QStringList { u"QT_QPA_PLATFORM=offscreen"_s } << true;
+        QTest::newRow("xcb without X") << none << QStringList { u"QT_QPA_PLATFORM=xcb"_s } << false;
+        QTest::newRow("xcb asked, only Wayland")
+            << none << QStringList { u"QT_QPA_PLATFORM=xcb"_s, u"WAYLAND_DISPLAY=w"_s } << false;
+        QTest::newRow("list, second fits")
+            << none << QStringList { u"QT_QPA_PLATFORM=wayland;xcb"_s, u"DISPLAY=:1"_s } << true;
+        QTest::newRow("-platform beats the environment")
+            << QStringList { u"-platform"_s, u"offscreen"_s }
+            << QStringList { u"QT_QPA_PLATFORM=xcb"_s } << true;
+        QTest::newRow("-platform xcb without X")
+            << QStringList { u"-platform"_s, u"xcb:foo=1"_s }
+            << QStringList { u"QT_QPA_PLATFORM=offscreen"_s } << false;
+    }
+
+    void display()
+    {
+#if !defined(Q_OS_UNIX) || defined(Q_OS_DARWIN)
+        QSKIP("Windows and macOS always have a display.");
+#endif
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, environment);
+        QProcessEnvironment env;
+        for (const QString& pair : std::as_const(environment))
+            env.insert(pair.section(u'=', 0, 0), pair.section(u'=', 1, -1));
+        QTEST(DisplayCheck::available(QStringList { u"gaokao-countdown"_s } + arguments, env),
+            "available");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"
