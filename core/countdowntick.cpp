@@ -9,6 +9,7 @@ using namespace Qt::StringLiterals;
 
 CountdownTick::CountdownTick(const SettingsStore& store)
     : m_store(store)
+    , m_reader([store] { return store.LoadSettings(); })
 {
 }
 
@@ -16,10 +17,16 @@ CountdownTick::Result CountdownTick::run()
 {
     Result result;
     result.nowText = DateValue::text(m_store.clock()());
-    result.load = m_store.LoadSettings();
+    if (std::optional<LoadResult> load = m_reader.read())
+        result.load = std::move(*load);
+    else
+        result.load.openTrouble = FileTrouble(FileTrouble::Kind::NoAnswer);
     if (result.load.ok())
         m_lastTarget = result.load.record.Target;
-    reportTrouble(result.load);
+    result.trouble = troubleText(result.load);
+    if (result.trouble != m_trouble && !result.trouble.isEmpty())
+        qCWarning(lcSettings).noquote() << result.trouble;
+    m_trouble = result.trouble;
     // Read the clock again after the file: this is the moment counted from.
     const double now = m_store.clock()();
     if (m_lastTarget) {
@@ -29,18 +36,27 @@ CountdownTick::Result CountdownTick::run()
     return result;
 }
 
-void CountdownTick::reportTrouble(const LoadResult& load)
+QString CountdownTick::troubleText(const LoadResult& load) const
 {
-    if (load.ok()) {
-        m_troubleReported = false;
-        return;
+    QString why;
+    switch (load.status) {
+    case LoadStatus::Ok:
+        if (!load.textsGarbled)
+            return {};
+        return u"设置文件“%1”的第 3、4 行不是可读的文字，标题和曜刻内容保持不变。"_s.arg(
+            QDir::toNativeSeparators(m_store.filePath()));
+    case LoadStatus::Missing:
+        why = load.openTrouble.text();
+        break;
+    case LoadStatus::TooFewLines:
+        why = u"前 64 KiB 内不足四行"_s;
+        break;
+    case LoadStatus::BadTarget:
+        why = u"第 2 行不是有效的日期"_s;
+        break;
     }
-    if (m_troubleReported)
-        return;
-    m_troubleReported = true;
-    const char* why = load.status == LoadStatus::Missing ? "is missing or cannot be opened"
-        : load.status == LoadStatus::TooFewLines         ? "has fewer than four lines"
-                                                         : "has no valid target date on line 2";
-    qCWarning(lcSettings).noquote() << u"the settings file %1 %2; retrying every second"_s.arg(
-        QDir::toNativeSeparators(m_store.filePath()), QLatin1StringView(why));
+    const QString goesOn
+        = m_lastTarget ? u"倒计时按上次读到的日期继续。"_s : u"读到有效的日期前不显示倒计时。"_s;
+    return u"无法读取设置文件“%1”：%2。%3"_s.arg(
+        QDir::toNativeSeparators(m_store.filePath()), why, goesOn);
 }

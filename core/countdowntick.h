@@ -1,6 +1,7 @@
 #pragma once
 
 #include "countdown.h"
+#include "settingsreader.h"
 #include "settingsstore.h"
 
 #include <optional>
@@ -8,8 +9,10 @@
 // Everything one timer tick computes, without touching a window: the time now,
 // a fresh read of the settings file, and the countdown toward the target. A
 // file that cannot be read does not stop the countdown: it goes on toward the
-// last target read successfully, and the trouble is reported once on standard
-// error, not every second.
+// last target read successfully, and the trouble is put into words for the
+// window and logged once, not every second. The file is read on a worker
+// thread (see SettingsReader), so a hanging file system costs a tick at most
+// a moment's wait.
 class CountdownTick {
 public:
     explicit CountdownTick(const SettingsStore& store);
@@ -19,6 +22,8 @@ public:
         LoadResult load;
         // Empty while no target has been read successfully yet.
         std::optional<CountdownTexts> countdown;
+        // What is wrong with the settings file, naming it; empty when it read.
+        QString trouble;
     };
 
     Result run();
@@ -27,9 +32,10 @@ public:
     std::optional<double> lastLoadedTarget() const { return m_lastTarget; }
 
 private:
-    void reportTrouble(const LoadResult& load);
+    QString troubleText(const LoadResult& load) const;
 
     const SettingsStore& m_store;
+    SettingsReader m_reader;
     std::optional<double> m_lastTarget;
-    bool m_troubleReported = false;
+    QString m_trouble;
 };

@@ -71,7 +71,7 @@ QString text(double value)
 std::optional<double> parseTargetLine(QStringView line)
 {
     static const QRegularExpression form(
-        u"^ *([0-9]{1,9})-([0-9]{1,9})-([0-9]{1,9})(?: +([0-9]{1,2}):([0-9]{2}):([0-9]{2}))? *$"_s);
+        u"^ *([0-9]{1,9})-([0-9]{1,9})-([0-9]{1,9})(?: +([0-9]{1,2}):([0-9]{1,2}):([0-9]{1,2}))? *$"_s);
     const auto match = form.match(line);
     if (!match.hasMatch())
         return std::nullopt;

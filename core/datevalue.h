@@ -45,8 +45,8 @@ std::optional<double> valueOf(const CalendarFields& fields);
 QString text(double value);
 
 // Reads line 2 of the settings file: "year-month-day", optionally followed by
-// blanks and "hour:minute:second", blanks around allowed, ASCII digits only,
-// leading zeros allowed, years 100 to 9999. Anything else gives no value.
+// blanks and "hour:minute:second" (one or two digits each), blanks around allowed, ASCII digits
+// only, leading zeros allowed, years 100 to 9999. Anything else gives no value.
 std::optional<double> parseTargetLine(QStringView line);
 
 } // namespace DateValue

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "filetrouble.h"
+
 #include <QString>
 
 // What the settings file holds, apart from its write stamp.
@@ -22,6 +24,8 @@ struct [[nodiscard]] LoadResult {
     LoadStatus status = LoadStatus::Missing;
     SettingsRecord record; // Target is meaningful only when ok()
     bool textsRead = false; // Title and Heading hold lines 3 and 4
+    bool textsGarbled = false; // lines 3 and 4 are there but are not text
+    FileTrouble openTrouble; // why the file could not be opened, when Missing
 
     bool ok() const { return status == LoadStatus::Ok; }
 };

@@ -1,13 +1,23 @@
 #include "settingsstore.h"
 
 #include "datevalue.h"
+#include "regularfile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringDecoder>
 #include <QStringEncoder>
+
+#include <algorithm>
+#include <optional>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <unistd.h>
+#endif
 
 using namespace Qt::StringLiterals;
 
@@ -56,6 +66,59 @@ QString decode(const QByteArray& bytes)
     QStringDecoder decoder(kEncoding);
     return decoder.decode(bytes);
 }
+
+// A title or heading as text, or nothing when the bytes are no text: byte
+// sequences that are not GB18030, or control characters. Random bytes are
+// never text, so a file overwritten with them shows no garbage; drawing a new
+// garbage title every second would fill the font engines' glyph caches with
+// every glyph of every installed font.
+std::optional<QString> text(const QByteArray& bytes)
+{
+    QStringDecoder decoder(kEncoding);
+    QString line = decoder.decode(bytes);
+    const bool control = std::any_of(
+        line.cbegin(), line.cend(), [](QChar c) { return c.unicode() < 0x20 && c != u'\t'; });
+    if (decoder.hasError() || control)
+        return std::nullopt;
+    return line;
+}
+
+QByteArray encode(const QString& line)
+{
+    QStringEncoder encoder(kEncoding);
+    return encoder.encode(oneLine(line)) + "\r\n";
+}
+
+// Writes through to the file system and waits for it, so that a full disk
+// shows up here and not after the new file has replaced the old one. A
+// buffered QSaveFile reports a failed write only from its final flush, which
+// Qt 6.4's commit() overlooks: it renames the short file into place anyway.
+FileTrouble writeAndSync(QSaveFile& file, const QByteArray& bytes)
+{
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        // QSaveFile says in words of its own that the old file is read-only.
+        const QFileInfo old(file.fileName());
+        if (old.exists() && !old.isWritable())
+            return FileTrouble(FileTrouble::Kind::NoPermission, file.errorString());
+        return FileTrouble::fromSystemText(file.errorString());
+    }
+    // A short write is no error yet; the write of the rest tells why.
+    for (qint64 written = 0; written < bytes.size();) {
+        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
+        if (count <= 0)
+            return FileTrouble::fromSystemText(file.errorString());
+        written += count;
+    }
+    if (!file.flush())
+        return FileTrouble::fromSystemText(file.errorString());
+#ifdef Q_OS_UNIX
+    // Some file systems give out the space only now (delayed allocation);
+    // one that cannot sync at all is no reason to fail.
+    if (::fsync(file.handle()) != 0 && errno != EINVAL && errno != ENOTSUP)
+        return FileTrouble::fromErrno(errno);
+#endif
+    return {};
+}
 }
 
 SettingsStore::SettingsStore(QString folder, Clock clock)
@@ -77,18 +140,20 @@ QString SettingsStore::filePath() const { return QDir(m_folder).filePath(fileNam
 
 void SettingsStore::EnsureSettingsFile() const
 {
-    if (QDir(m_folder).exists())
+    if (QDir(m_folder).exists() || !QDir().mkpath(m_folder))
         return;
-    QDir().mkpath(m_folder);
-    (void)writeLines({ DateValue::text(m_clock()), DateValue::text(DateValue::kDefaultTarget),
-        kDefaultTitle, kDefaultHeading });
+    const SaveResult written = writeLines({ DateValue::text(m_clock()),
+        DateValue::text(DateValue::kDefaultTarget), kDefaultTitle, kDefaultHeading });
+    if (!written.ok)
+        QDir().rmdir(m_folder);
 }
 
 LoadResult SettingsStore::LoadSettings() const
 {
     LoadResult result;
-    QFile file(filePath());
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    result.openTrouble = RegularFile::open(file, filePath());
+    if (!result.openTrouble.isNone())
         return result;
     const QByteArray bytes = file.read(kMaxReadBytes);
     const bool complete = file.atEnd();
@@ -99,9 +164,13 @@ LoadResult SettingsStore::LoadSettings() const
         result.status = LoadStatus::TooFewLines;
         return result;
     }
-    result.record.Title = decode(lines[2]);
-    result.record.Heading = decode(lines[3]);
-    result.textsRead = true;
+    const auto title = text(lines[2]), heading = text(lines[3]);
+    result.textsRead = title && heading;
+    result.textsGarbled = !result.textsRead;
+    if (result.textsRead) {
+        result.record.Title = *title;
+        result.record.Heading = *heading;
+    }
     const auto target = DateValue::parseTargetLine(decode(lines[1]));
     if (!target) {
         result.status = LoadStatus::BadTarget;
@@ -120,33 +189,38 @@ QString SettingsStore::targetLine(const QString& year, const QString& month, con
 SaveResult SettingsStore::SaveSettings(const QString& year, const QString& month,
     const QString& day, const QString& title, const QString& heading) const
 {
+    const QString stamp = DateValue::text(m_clock());
+    const QString target = targetLine(year, month, day);
+    const qint64 budget = textBudget(stamp, target);
+    if (encode(title).size() + encode(heading).size() - 4 > budget)
+        return { false,
+            u"无法写入文件“%1”：软件上方标题和曜刻1内容太长，保存后程序将无法读回。两项合计最多 %2 个汉字或 %3 个英文字母，请删减后再保存。"_s
+                .arg(QDir::toNativeSeparators(filePath()))
+                .arg(budget / 2)
+                .arg(budget) };
     if (!QDir().mkpath(m_folder))
         return { false, u"无法创建文件夹“%1”。"_s.arg(QDir::toNativeSeparators(m_folder)) };
-    return writeLines({ DateValue::text(m_clock()), targetLine(year, month, day), title, heading });
+    return writeLines({ stamp, target, title, heading });
+}
+
+qint64 SettingsStore::textBudget(const QString& stampLine, const QString& targetLine)
+{
+    // Every line ends in CR LF, the last two included.
+    return kMaxReadBytes - encode(stampLine).size() - encode(targetLine).size() - 4;
 }
 
 SaveResult SettingsStore::writeLines(const QStringList& lines) const
 {
-    QStringEncoder encoder(kEncoding);
     QByteArray bytes;
-    for (const QString& line : lines) {
-        bytes += encoder.encode(oneLine(line));
-        bytes += "\r\n";
-    }
+    for (const QString& line : lines)
+        bytes += encode(line);
     QSaveFile file(filePath());
-    const auto failure = [&] {
-        return SaveResult { false,
-            u"无法写入文件“%1”：%2"_s.arg(
-                QDir::toNativeSeparators(filePath()), file.errorString()) };
-    };
-    if (!file.open(QIODevice::WriteOnly))
-        return failure();
-    if (file.write(bytes) != bytes.size()) {
-        SaveResult result = failure();
-        file.cancelWriting();
-        return result;
-    }
-    if (!file.commit())
-        return failure();
-    return { true, {} };
+    FileTrouble trouble = writeAndSync(file, bytes);
+    if (trouble.isNone() && !file.commit())
+        trouble = FileTrouble::fromSystemText(file.errorString());
+    if (trouble.isNone())
+        return { true, {} };
+    // Destroying an uncommitted QSaveFile removes its temporary file.
+    return { false,
+        u"无法写入文件“%1”：%2。"_s.arg(QDir::toNativeSeparators(filePath()), trouble.text()) };
 }

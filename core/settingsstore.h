@@ -25,15 +25,18 @@ public:
 
     // On a start without the settings folder: creates it and a file with the
     // defaults. An existing folder is left alone, even without the file.
-    // Every failure is skipped silently.
+    // Every failure is skipped silently; a folder made for a file that could
+    // not be written is removed again, so that the next start tries anew.
     void EnsureSettingsFile() const;
 
-    // Reads the first four lines, never more than 64 KiB.
+    // Reads the first four lines, never more than 64 KiB. Anything but a
+    // regular file counts as missing and is never waited on (see RegularFile).
     LoadResult LoadSettings() const;
 
     // Replaces the file atomically with a new write stamp, the target line
     // built from the texts as typed, the title and the heading. Creates the
-    // folder if needed. On failure the old file is left as it was.
+    // folder if needed. On failure the old file is left as it was. A file
+    // longer than LoadSettings reads is refused before anything is written.
     SaveResult SaveSettings(const QString& year, const QString& month, const QString& day,
         const QString& title, const QString& heading) const;
 
@@ -41,6 +44,10 @@ public:
     static QString targetLine(const QString& year, const QString& month, const QString& day);
 
     static constexpr qint64 kMaxReadBytes = 64 * 1024;
+
+    // How many GB18030 bytes the title and heading may take together when the
+    // first two lines are `stampLine` and `targetLine`.
+    static qint64 textBudget(const QString& stampLine, const QString& targetLine);
 
 private:
     SaveResult writeLines(const QStringList& lines) const;

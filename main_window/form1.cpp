@@ -62,6 +62,9 @@ Form1::Form1(const SettingsStore& store, QWidget* parent)
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
     setAutoFillBackground(true);
+    // The settings file's trouble shows in tooltips, also while another
+    // program has the focus, as it usually has on a classroom screen.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
 
     resize(Twips::toPixels(Form1Design::kInnerWidth), Twips::toPixels(Form1Design::kInnerHeight));
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -172,6 +175,7 @@ void Form1::Timer1_Timer()
     if (tick.load.textsRead) {
         setCaptions(tick.load.record.Title, tick.load.record.Heading);
     }
+    showSettingsTrouble(tick.trouble);
     if (const auto& texts = tick.countdown) {
         setText(TextTIAN, texts->TotalDaysText);
         setText(TextM, texts->MonthsText);
@@ -182,6 +186,20 @@ void Form1::Timer1_Timer()
         qCDebug(lcTick).noquote() << tick.nowText << texts->TotalDaysText << texts->MonthsText
                                   << texts->DaysText << texts->HoursText << texts->MinutesText
                                   << texts->SecondsText;
+    }
+}
+
+// Where a user looks, without changing the window's look: the tooltip of the
+// window (shown over every control without one of its own) and of the
+// countdown boxes, and the same text as their accessible description.
+void Form1::showSettingsTrouble(const QString& trouble)
+{
+    if (toolTip() == trouble)
+        return;
+    for (QWidget* widget :
+        std::initializer_list<QWidget*> { this, TextTIAN, TextM, TextD, TextH, TextF, TextS }) {
+        widget->setToolTip(trouble);
+        widget->setAccessibleDescription(trouble);
     }
 }
 

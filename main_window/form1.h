@@ -80,6 +80,8 @@ private:
     void buildControls();
     template <class Control> Control* add(const ControlDesign& design);
     void scheduleNextTick();
+    // Names what is wrong with the settings file, or clears it when empty.
+    void showSettingsTrouble(const QString& trouble);
 
     const SettingsStore& m_store;
     CountdownTick m_tick;

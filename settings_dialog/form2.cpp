@@ -18,8 +18,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -97,6 +100,12 @@ void Form2::buildControls()
     for (const auto& [widget, name] : accessibleNames)
         widget->setAccessibleName(name);
 
+    // A line edit keeps at most 32,767 characters by default and drops the
+    // rest of a longer paste without a word. Every character typed stays;
+    // a save says so when the texts are too long for the file.
+    for (QLineEdit* box : { Textbt, Textnr1, Textnr2 })
+        box->setMaxLength(std::numeric_limits<int>::max());
+
     setTabOrder(Textbt, Textnr1);
     setTabOrder(Textnr1, Comok);
     setTabOrder(Comok, Textn1);
@@ -159,7 +168,11 @@ void Form2::Comimg_Click()
     // A cancelled choice gives the empty path and so takes the picture away.
     QImage picture;
     if (!wjm.isEmpty()) {
-        const PictureFile::ReadResult read = PictureFile::read(wjm);
+        // Read on a worker thread: the main window ticks on meanwhile.
+        const QPointer<Form2> self(this);
+        const PictureFile::ReadResult read = PictureFile::readWhileTicking(wjm);
+        if (!self)
+            return;
         if (!read.ok()) {
             showError(u"无法读取图片文件“%1”：%2"_s.arg(QDir::toNativeSeparators(wjm), read.error));
             return;

@@ -1,38 +1,72 @@
 #include "picturefile.h"
 
+#include "filetrouble.h"
+#include "picturestructure.h"
+#include "regularfile.h"
+
+#include <QCursor>
+#include <QEventLoop>
 #include <QFile>
+#include <QGuiApplication>
 #include <QImageReader>
+#include <QThread>
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
 namespace PictureFile {
 
 namespace {
-    // A JPEG ends its last scan with the end-of-image marker. Inside the
-    // compressed data 0xFF is always followed by 0x00 or a restart marker, so
-    // the markers cannot be mistaken for picture data.
-    bool isCutOffJpeg(const QString& path)
+    QString tooLarge(const QSize& size)
     {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            return true;
-        const QByteArray bytes = file.readAll();
-        if (!bytes.startsWith("\xFF\xD8\xFF"))
-            return false;
-        const qsizetype lastScan = bytes.lastIndexOf("\xFF\xDA");
-        return lastScan < 0 || bytes.indexOf("\xFF\xD9", lastScan) < 0;
+        return u"%1（%2×%3 像素，最多 %4 万像素）"_s
+            .arg(FileTrouble(FileTrouble::Kind::TooLarge).text())
+            .arg(size.width())
+            .arg(size.height())
+            .arg(kMaxPixels / 10000);
     }
 }
 
 ReadResult read(const QString& path)
 {
-    QImageReader reader(path);
+    QFile file;
+    if (const FileTrouble trouble = RegularFile::open(file, path); !trouble.isNone())
+        return { {}, trouble.text() };
+    if (PictureStructure::check(file) == PictureStructure::Verdict::Incomplete)
+        return { {}, FileTrouble(FileTrouble::Kind::Incomplete).text() };
+    file.seek(0);
+    QImageReader reader(&file);
+    const QSize size = reader.size();
+    if (size.isValid() && qint64(size.width()) * size.height() > kMaxPixels)
+        return { {}, tooLarge(size) };
     QImage picture = reader.read();
-    if (picture.isNull())
-        return { {}, reader.errorString() };
-    if (isCutOffJpeg(path))
-        return { {}, u"文件不完整，图片只读出了一部分"_s };
-    return { picture, {} };
+    if (!picture.isNull())
+        return { picture, {} };
+    switch (reader.error()) {
+    case QImageReader::UnsupportedFormatError:
+        return { {}, FileTrouble(FileTrouble::Kind::NotAPicture).text() };
+    case QImageReader::DeviceError:
+        return { {}, FileTrouble::fromSystemText(file.errorString()).text() };
+    default:
+        // The decoder's own words say what is wrong inside the picture.
+        return { {}, u"图片数据有误（%1）"_s.arg(reader.errorString()) };
+    }
+}
+
+ReadResult readWhileTicking(const QString& path)
+{
+    ReadResult result;
+    QEventLoop loop;
+    // The worker writes only this local, which outlives it: the loop waits
+    // for it to finish, and wait() below makes its writes visible here.
+    std::unique_ptr<QThread> worker(QThread::create([&result, path] { result = read(path); }));
+    QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    QGuiApplication::setOverrideCursor(QCursor(Qt::BusyCursor));
+    worker->start();
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    worker->wait();
+    QGuiApplication::restoreOverrideCursor();
+    return result;
 }
 
 } // namespace PictureFile

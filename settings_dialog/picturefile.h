@@ -3,11 +3,16 @@
 #include <QImage>
 #include <QString>
 
-// Reads a picture file chosen by the user, whole or not at all. Qt's decoders
-// give back what they could of a JPEG cut off in the middle, its lower part
-// grey; such a file counts as unreadable here, like a missing file, a file
-// that is no picture, or one too large to decode within Qt's memory limit.
+// Reads a picture file chosen by the user, whole or not at all. Only a
+// regular file is opened, and never in a way that waits (see RegularFile); a
+// file whose structure says it is cut off or lies about its size counts as
+// unreadable (see PictureStructure), and so does a picture with more pixels
+// than the program shows within its memory budget, told before decoding.
 namespace PictureFile {
+
+// The most pixels a picture may have: 25 million, 100 MB decoded, a 24-megapixel
+// camera's full size with room to spare.
+inline constexpr qint64 kMaxPixels = 25'000'000;
 
 // The outcome of reading a picture file: the picture, or a null image and
 // why it could not be read, in the user's language.
@@ -19,5 +24,10 @@ struct [[nodiscard]] ReadResult {
 };
 
 ReadResult read(const QString& path);
+
+// read() on a worker thread, with a busy cursor, while the caller's thread
+// goes on with its timers and painting (user input waits): a huge or slow
+// file does not stop the main window's clock.
+ReadResult readWhileTicking(const QString& path);
 
 } // namespace PictureFile

@@ -2,6 +2,7 @@
 #include "fakeclock.h"
 #include "settingsfile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,6 +16,7 @@ private slots:
     void tickReadsTheClockAgainAfterTheFile();
     void unreadableFileKeepsCountingTowardTheLastTarget();
     void noTargetYetGivesNoCountdown();
+    void troubleNamesTheFileUntilItReadsAgain();
 };
 
 void TestCountdownTick::tickReadsTheFileAndCounts()
@@ -93,6 +95,31 @@ void TestCountdownTick::noTargetYetGivesNoCountdown()
     QCOMPARE(result.nowText, u"2014-3-2"_s);
     QVERIFY(!result.countdown);
     QVERIFY(!tick.lastLoadedTarget());
+}
+
+void TestCountdownTick::troubleNamesTheFileUntilItReadsAgain()
+{
+    QTemporaryDir root;
+    const SettingsStore store(root.path(), [] { return 41700.0; });
+    CountdownTick tick(store);
+    const QString named = u"“%1”"_s.arg(QDir::toNativeSeparators(store.filePath()));
+    const auto troubleAfter = [&](const std::function<void()>& change) {
+        change();
+        return tick.run().trouble;
+    };
+    QString trouble = troubleAfter([] {});
+    QVERIFY2(trouble.contains(named) && trouble.contains(u"文件不存在"_s), qPrintable(trouble));
+    trouble
+        = troubleAfter([&] { writeFile(store.filePath(), "a\r\n2016-6-7 9:0:0\r\nt\r\nh\r\n"); });
+    QCOMPARE(trouble, QString());
+    trouble = troubleAfter([&] { writeFile(store.filePath(), "a\r\nnext june\r\nt\r\nh\r\n"); });
+    QVERIFY2(trouble.contains(named) && trouble.contains(u"第 2 行"_s)
+            && trouble.contains(u"按上次读到的日期继续"_s),
+        qPrintable(trouble));
+    trouble = troubleAfter([&] { writeFile(store.filePath(), "a\r\nb\r\n"); });
+    QVERIFY2(trouble.contains(u"不足四行"_s), qPrintable(trouble));
+    trouble = troubleAfter([&] { writeFile(store.filePath(), "a\r\n2016-6-7\r\nt\r\nh\r\n"); });
+    QCOMPARE(trouble, QString());
 }
 
 QTEST_GUILESS_MAIN(TestCountdownTick)

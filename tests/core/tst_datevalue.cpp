@@ -53,6 +53,11 @@ void TestDateValue::parseTargetLine_data()
     QTest::newRow("zero on the hour") << u"2014-06-07 09:00:00"_s << 41797.375;
     QTest::newRow("blanks around") << u"  2014-6-7   9:00:00  "_s << 41797.375;
     QTest::newRow("date alone") << u"2014-6-8"_s << 41798.0;
+    QTest::newRow("one-digit minutes and seconds") << u"2016-6-7 9:0:0"_s << 42528.375;
+    QTest::newRow("one-digit minutes, two-digit seconds")
+        << u"2014-6-7 9:5:07"_s << 41797.375 + 307.0 / 86400;
+    QTest::newRow("three-digit minutes") << u"2014-6-7 9:000:00"_s << -1.0;
+    QTest::newRow("minute 60") << u"2014-6-7 9:60:00"_s << -1.0;
     QTest::newRow("leading zero on the year") << u" 02014-6-8 9:00:00 "_s << 41798.375;
     QTest::newRow("empty") << QString() << -1.0;
     QTest::newRow("blank") << u"   "_s << -1.0;

@@ -6,12 +6,16 @@
 #include "settingsstore.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
@@ -44,6 +48,7 @@ private slots:
     void readOnlyFolder();
     void fileSizeLimit();
     void killedAtRandomMoments();
+    void fullDisk();
 };
 
 void TestSaveFaults::readOnlyFolder()
@@ -53,7 +58,8 @@ void TestSaveFaults::readOnlyFolder()
         f.store.folder(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
     const bool reportedFailure = runInChild(dropRootInChild, [&] {
         const SaveResult saved = f.saveTitle(u"new"_s);
-        return !saved.ok && saved.error.contains(QDir::toNativeSeparators(f.store.filePath()));
+        return !saved.ok && saved.error.contains(QDir::toNativeSeparators(f.store.filePath()))
+            && saved.error.contains(u"没有访问权限"_s);
     });
     QVERIFY(reportedFailure);
     QCOMPARE(readFile(f.store.filePath()), f.old);
@@ -73,7 +79,7 @@ void TestSaveFaults::fileSizeLimit()
         },
         [&] {
             const SaveResult saved = f.saveTitle(longTitle);
-            return !saved.ok && !saved.error.isEmpty();
+            return !saved.ok && saved.error.contains(u"文件超出了系统允许的大小"_s);
         });
     QVERIFY(reportedFailure);
     QCOMPARE(readFile(f.store.filePath()), f.old);
@@ -136,6 +142,72 @@ void TestSaveFaults::killedAtRandomMoments()
         const QByteArray bytes = readFile(QDir(f.store.folder()).filePath(name));
         QVERIFY2(bytes == a || bytes == b, qPrintable(name));
     }
+}
+
+// A real full file system: a 64 KiB tmpfs, mounted in a mount namespace of
+// a child's own so that nobody else sees it, filled up after the first start.
+void TestSaveFaults::fullDisk()
+{
+    if (getuid() != 0)
+        QSKIP("mounting a tiny tmpfs in a private mount namespace needs root");
+    QTemporaryDir mountPoint;
+    const QByteArray at = QFile::encodeName(mountPoint.path());
+    enum Step {
+        Ok,
+        NoNamespace = 3,
+        FirstStart = 10,
+        Saved,
+        Reason,
+        Changed,
+        Unreadable,
+        Leftovers,
+        HalfStart
+    };
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (unshare(CLONE_NEWNS) != 0
+            || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0
+            || mount("tmpfs", at.constData(), "tmpfs", 0, "size=64k") != 0)
+            _exit(NoNamespace);
+        const SettingsStore store(mountPoint.filePath(u"VEKTemp"_s), [] { return kNow; });
+        store.EnsureSettingsFile();
+        const QByteArray old = readFile(store.filePath());
+        if (!store.LoadSettings().ok())
+            _exit(FirstStart);
+        QFile filler(mountPoint.filePath(u"filler"_s));
+        if (filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            while (filler.write(QByteArray(4096, 'x')) > 0) { }
+        const SaveResult saved = store.SaveSettings(u"2015"_s, u"6"_s, u"7"_s, u"new"_s, u"h"_s);
+        if (saved.ok)
+            _exit(Saved);
+        if (!saved.error.contains(u"磁盘已满"_s) || !saved.error.contains(store.filePath()))
+            _exit(Reason);
+        if (readFile(store.filePath()) != old)
+            _exit(Changed);
+        if (!store.LoadSettings().ok())
+            _exit(Unreadable);
+        if (QDir(store.folder()).entryList(QDir::Files | QDir::Hidden).size() != 1)
+            _exit(Leftovers);
+        // A first start on the full disk leaves nothing behind, not even the
+        // folder, so that the next start writes the defaults.
+        const SettingsStore fresh(mountPoint.filePath(u"Fresh"_s), [] { return kNow; });
+        fresh.EnsureSettingsFile();
+        if (QFileInfo::exists(fresh.folder()))
+            _exit(HalfStart);
+        _exit(Ok);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    QVERIFY(WIFEXITED(status));
+    if (WEXITSTATUS(status) == NoNamespace)
+        QSKIP("cannot mount a tmpfs in a private mount namespace here (no CAP_SYS_ADMIN?)");
+    const char* steps[] = { "a first start on the empty disk failed", "the save reported success",
+        "the message does not name the file and a full disk", "the old file changed",
+        "the old file no longer loads", "the temporary file was left behind",
+        "a first start on the full disk left its folder" };
+    const int step = WEXITSTATUS(status);
+    QVERIFY2(
+        step == Ok, step >= FirstStart && step <= HalfStart ? steps[step - FirstStart] : "crashed");
 }
 
 QTEST_GUILESS_MAIN(TestSaveFaults)

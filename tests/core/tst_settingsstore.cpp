@@ -1,11 +1,25 @@
+#include "datevalue.h"
 #include "fakeclock.h"
 #include "settingsfile.h"
 #include "settingsstore.h"
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cstring>
+#include <future>
+#include <thread>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+#endif
 
 using namespace Qt::StringLiterals;
 
@@ -29,6 +43,10 @@ private slots:
     void badFiles_data();
     void badFiles();
     void extraLinesAreIgnored();
+    void notARegularFileIsNeverWaitedOn_data();
+    void notARegularFileIsNeverWaitedOn();
+    void textsTooLongToReadBackAreRefused_data();
+    void textsTooLongToReadBackAreRefused();
 };
 
 void TestSettingsStore::newFileHasTheExactDefaultBytes()
@@ -162,7 +180,13 @@ void TestSettingsStore::badFiles_data()
     QByteArray noise(4096, '\0');
     for (int i = 0; i < noise.size(); ++i)
         noise[i] = char((i * 7919 + 13) % 251);
-    QTest::newRow("binary noise") << noise << status(LoadStatus::BadTarget) << true;
+    QTest::newRow("binary noise") << noise << status(LoadStatus::BadTarget) << false;
+    QTest::newRow("title not GB18030")
+        << QByteArray("a\r\n2014-6-7\r\n\x81\x30t\r\nh\r\n") << status(LoadStatus::Ok) << false;
+    QTest::newRow("control character in the heading")
+        << QByteArray("a\r\n2014-6-7\r\nt\r\nh\x07\r\n") << status(LoadStatus::Ok) << false;
+    QTest::newRow("tab in the title")
+        << QByteArray("a\r\n2014-6-7\r\nt\tt\r\nh\r\n") << status(LoadStatus::Ok) << true;
     QTest::newRow("10 MB without line breaks")
         << QByteArray(10 * 1024 * 1024, 'x') << status(LoadStatus::TooFewLines) << false;
     QTest::newRow("last line without its line end")
@@ -197,6 +221,88 @@ void TestSettingsStore::extraLinesAreIgnored()
     const LoadResult load = store.LoadSettings();
     QVERIFY(load.ok());
     QCOMPARE(load.record.Heading, u"h"_s);
+}
+
+void TestSettingsStore::notARegularFileIsNeverWaitedOn_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("named pipe") << u"pipe"_s;
+    QTest::newRow("socket") << u"socket"_s;
+    QTest::newRow("device") << u"device"_s;
+    QTest::newRow("folder") << u"folder"_s;
+}
+
+void TestSettingsStore::notARegularFileIsNeverWaitedOn()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("pipes, sockets and devices in ordinary folders are a Unix matter");
+#else
+    QFETCH(QString, kind);
+    QTemporaryDir root;
+    const SettingsStore store(root.path(), [] { return kNow; });
+    const QByteArray path = QFile::encodeName(store.filePath());
+    if (kind == u"pipe"_s) {
+        QCOMPARE(mkfifo(path.constData(), 0600), 0);
+    } else if (kind == u"socket"_s) {
+        const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address {};
+        address.sun_family = AF_UNIX;
+        QVERIFY(size_t(path.size()) < sizeof address.sun_path);
+        std::memcpy(address.sun_path, path.constData(), path.size());
+        QCOMPARE(bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+        ::close(fd);
+    } else if (kind == u"device"_s) {
+        QVERIFY(QFile::link(u"/dev/zero"_s, store.filePath()));
+    } else {
+        QVERIFY(QDir().mkdir(store.filePath()));
+    }
+    std::promise<LoadResult> loaded;
+    std::thread reader([&] { loaded.set_value(store.LoadSettings()); });
+    const bool answered
+        = loaded.get_future().wait_for(std::chrono::seconds(2)) == std::future_status::ready;
+    if (!answered) // let the reader go: a writer comes and goes
+        ::close(::open(path.constData(), O_WRONLY | O_NONBLOCK));
+    reader.join();
+    QVERIFY2(answered, "the read waited on something that is not a file");
+    const LoadResult load = store.LoadSettings();
+    QCOMPARE(load.status, LoadStatus::Missing);
+    QCOMPARE(load.openTrouble.kind(), FileTrouble::Kind::NotAFile);
+#endif
+}
+
+void TestSettingsStore::textsTooLongToReadBackAreRefused_data()
+{
+    QTest::addColumn<QString>("character"); // fills the title
+    QTest::newRow("Chinese, two bytes each") << u"长"_s;
+    QTest::newRow("ASCII, one byte each") << u"x"_s;
+    QTest::newRow("emoji, four bytes each") << u"😀"_s;
+}
+
+void TestSettingsStore::textsTooLongToReadBackAreRefused()
+{
+    QFETCH(QString, character);
+    QTemporaryDir root;
+    const SettingsStore store(root.path(), [] { return kNow; });
+    const auto save = [&](const QString& title) {
+        return store.SaveSettings(u"2015"_s, u"6"_s, u"7"_s, title, u"距高考"_s);
+    };
+    // The longest title that fits: the file is exactly as long as a read.
+    const QByteArray others
+        = gb18030(DateValue::text(kNow) + u"\r\n2015-6-7 9:00:00 \r\n\r\n距高考\r\n"_s);
+    const qsizetype room = SettingsStore::kMaxReadBytes - others.size();
+    const qsizetype unit = gb18030(character).size();
+    const QString longest = character.repeated(room / unit) + QString(room % unit, u'x');
+    QVERIFY(save(longest).ok);
+    QCOMPARE(QFileInfo(store.filePath()).size(), SettingsStore::kMaxReadBytes);
+    QCOMPARE(store.LoadSettings().record.Title, longest);
+
+    const QByteArray before = readFile(store.filePath());
+    const SaveResult saved = save(longest + character);
+    QVERIFY(!saved.ok);
+    QVERIFY2(
+        saved.error.contains(u"最多 %1 个汉字"_s.arg((room + gb18030(u"距高考"_s).size()) / 2)),
+        qPrintable(saved.error));
+    QCOMPARE(readFile(store.filePath()), before);
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)

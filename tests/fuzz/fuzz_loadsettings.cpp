@@ -20,9 +20,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         file.write(reinterpret_cast<const char*>(data), qint64(size));
     }
     const LoadResult load = store.LoadSettings();
-    const bool textsExpected
-        = load.status == LoadStatus::Ok || load.status == LoadStatus::BadTarget;
-    if (load.textsRead != textsExpected || load.status == LoadStatus::Missing)
+    const bool linesThere = load.status == LoadStatus::Ok || load.status == LoadStatus::BadTarget;
+    if ((load.textsRead || load.textsGarbled) != linesThere || (load.textsRead && load.textsGarbled)
+        || load.status == LoadStatus::Missing)
         std::abort();
     if (load.ok()
         && (!std::isfinite(load.record.Target) || !DateValue::fieldsOf(load.record.Target)))

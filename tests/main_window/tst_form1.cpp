@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFontInfo>
 #include <QLabel>
@@ -53,6 +54,8 @@ private slots:
     void enterRightAfterStartAsksToExit();
     void closingEndsWithoutAsking();
     void unreadableSettingsFileKeepsTicking();
+    void troubleShowsWhereAUserLooks_data();
+    void troubleShowsWhereAUserLooks();
     void realTicksNeitherSkipNorRepeat();
 
 private:
@@ -369,6 +372,46 @@ void TestForm1::unreadableSettingsFileKeepsTicking()
     m_form->Timer1_Timer();
     QCOMPARE(m_form->TextS->text(), u"2秒"_s);
     QVERIFY(m_form->isVisible());
+}
+
+void TestForm1::troubleShowsWhereAUserLooks_data()
+{
+    QTest::addColumn<QByteArray>("bytes"); // empty: no file at all
+    QTest::addColumn<QString>("what");
+    QTest::newRow("missing") << QByteArray() << u"文件不存在"_s;
+    QTest::newRow("line 2 no date")
+        << gb18030(u"a\r\nsoon\r\n沐芷中学高考曜刻软件\r\n距2014年高考 还 有 ：\r\n"_s)
+        << u"第 2 行"_s;
+    QTest::newRow("too few lines") << QByteArray("a\r\n") << u"不足四行"_s;
+}
+
+void TestForm1::troubleShowsWhereAUserLooks()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, what);
+    m_form->Timer1_Timer();
+    const QPixmap look = m_form->grab();
+    QCOMPARE(m_form->toolTip(), QString());
+    if (bytes.isEmpty())
+        QVERIFY(QFile::remove(m_store->filePath()));
+    else
+        writeFile(m_store->filePath(), bytes);
+    m_form->Timer1_Timer();
+    const QString trouble = m_form->toolTip();
+    QVERIFY2(
+        trouble.contains(QDir::toNativeSeparators(m_store->filePath())) && trouble.contains(what),
+        qPrintable(trouble));
+    for (QWidget* widget : std::initializer_list<QWidget*> { m_form, m_form->TextTIAN,
+             m_form->TextM, m_form->TextD, m_form->TextH, m_form->TextF, m_form->TextS }) {
+        QCOMPARE(widget->toolTip(), trouble);
+        QCOMPARE(widget->accessibleDescription(), trouble);
+    }
+    QCOMPARE(m_form->grab().toImage(), look.toImage()); // the window looks the same
+
+    QVERIFY(m_store->SaveSettings(u"2014"_s, u"6"_s, u"7"_s, u"t"_s, u"h"_s).ok);
+    m_form->Timer1_Timer();
+    QCOMPARE(m_form->toolTip(), QString());
+    QCOMPARE(m_form->TextS->accessibleDescription(), QString());
 }
 
 // A tolerant look at real ticks on the real clock: each lands in the next second.

@@ -12,9 +12,12 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QImageReader>
 #include <QRandomGenerator>
 #include <QTest>
+#include <QTimer>
 #include <QtEndian>
 
 using namespace Qt::StringLiterals;
@@ -96,6 +99,7 @@ private slots:
     void cleanup();
     void refusedAndOldPictureKept_data();
     void refusedAndOldPictureKept();
+    void ticksGoOnWhileAHugeFileIsRead();
 
 private:
     // Opens the dialog and chooses `path` with its picture button; a
@@ -179,6 +183,37 @@ void TestBadPictures::refusedAndOldPictureKept()
         qPrintable(answer.text));
     QCOMPARE(m_form->Image1->picture(), before);
 
+    if (kMeasureMemory && peakKiB >= 0)
+        QVERIFY2(peakKiB < kPeakLimitKiB, qPrintable(u"peak %1 MiB"_s.arg(peakKiB / 1024)));
+}
+
+// A JPEG whose picture data runs on for 1 GiB of zeros is read to its end,
+// looking for the end-of-image marker; the window ticks on meanwhile.
+void TestBadPictures::ticksGoOnWhileAHugeFileIsRead()
+{
+    const QString path = m_pictures.filePath(u"endless.jpg"_s);
+    {
+        const QByteArray jpeg = truncatedJpeg();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(jpeg.left(jpeg.indexOf("\xFF\xDA") + 64));
+        QVERIFY(file.resize(file.size() + (qint64(1) << 30))); // sparse: no disk used
+    }
+    int ticks = 0;
+    connect(m_form->Timer1, &QTimer::timeout, this, [&] { ++ticks; });
+    m_form->Timer1->start(0);
+    resetPeakResident();
+    MessageBoxAnswer answer;
+    QElapsedTimer elapsed;
+    elapsed.start();
+    choosePicture(path);
+    const qint64 seconds = elapsed.elapsed() / 1000;
+    const qint64 peakKiB = peakResidentKiB();
+    QFile::remove(path);
+    QVERIFY2(answer.text.contains(u"文件不完整"_s), qPrintable(answer.text));
+    // One tick at once, then one each second of the wall clock.
+    QVERIFY2(ticks >= qMax<qint64>(1, seconds),
+        qPrintable(u"%1 ticks in %2 s"_s.arg(ticks).arg(seconds)));
     if (kMeasureMemory && peakKiB >= 0)
         QVERIFY2(peakKiB < kPeakLimitKiB, qPrintable(u"peak %1 MiB"_s.arg(peakKiB / 1024)));
 }

@@ -42,6 +42,7 @@ private slots:
     void badDatesAreRefused_data();
     void badDatesAreRefused();
     void failedSaveKeepsTheDialogOpen();
+    void textsTooLongForTheFileAreKeptAndRefused();
     void pictures_data();
     void pictures();
     void realFileDialogChoosesAndCancels();
@@ -352,6 +353,26 @@ void TestForm2::failedSaveKeepsTheDialogOpen()
         QVERIFY(d.isVisible());
         QCOMPARE(d.Textr1->text(), u"8"_s);
     });
+}
+
+void TestForm2::textsTooLongForTheFileAreKeptAndRefused()
+{
+    const QByteArray before = settingsBytes();
+    const QString pasted(100'000, u'长');
+    runDialog([&](Form2& d) {
+        d.Textbt->selectAll();
+        d.Textbt->insert(pasted); // as a paste arrives
+        QCOMPARE(d.Textbt->text(), pasted); // nothing cut off
+        MessageBoxAnswer answer;
+        d.Comok->click();
+        QVERIFY(answer.isCriticalOk());
+        QVERIFY2(answer.text.contains(QDir::toNativeSeparators(m_store->filePath()))
+                && answer.text.contains(u"最多"_s),
+            qPrintable(answer.text.left(200)));
+        QVERIFY(d.isVisible());
+        QCOMPARE(d.Textbt->text(), pasted);
+    });
+    QCOMPARE(settingsBytes(), before);
 }
 
 void TestForm2::pictures_data()
