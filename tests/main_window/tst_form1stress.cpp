@@ -15,6 +15,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -97,18 +99,22 @@ void TestForm1Stress::badSettingsFiles()
     const Listing before = listing(f.root.path());
     const Listing inFolder = listing(store.folder());
 
-    qint64 slowestNs = 0;
-    for (int i = 0; i < 20; ++i) {
+    // The median tick, not the slowest: a bad file must not make every tick
+    // slow, while one tick delayed by a busy machine says nothing about it.
+    QList<qint64> tickNs;
+    for (int i = 0; i < 21; ++i) {
         f.time.advance(1);
         QElapsedTimer timer;
         timer.start();
         form.Timer1_Timer();
-        slowestNs = qMax(slowestNs, timer.nsecsElapsed());
+        tickNs.append(timer.nsecsElapsed());
         QCoreApplication::processEvents();
     }
-    QVERIFY2(slowestNs < kTickBudgetNs, qPrintable(u"slowest tick %1 µs"_s.arg(slowestNs / 1000)));
-    QCOMPARE(form.Labnowtime->text(), u"2014-3-1 12:35:16"_s);
-    QCOMPARE(form.TextS->text(), u"44秒"_s); // still counting toward 2014-6-7 9:00:00
+    std::sort(tickNs.begin(), tickNs.end());
+    const qint64 medianNs = tickNs[tickNs.size() / 2];
+    QVERIFY2(medianNs < kTickBudgetNs, qPrintable(u"median tick %1 µs"_s.arg(medianNs / 1000)));
+    QCOMPARE(form.Labnowtime->text(), u"2014-3-1 12:35:17"_s);
+    QCOMPARE(form.TextS->text(), u"43秒"_s); // still counting toward 2014-6-7 9:00:00
     QVERIFY(form.isVisible());
     QVERIFY(form.Timer1->isActive());
     QCOMPARE(listing(f.root.path()), before);
