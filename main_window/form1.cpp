@@ -54,7 +54,7 @@ Form1::Form1(const SettingsStore& store, QWidget* parent)
     setObjectName(u"Form1"_s);
     setWindowTitle(Form1Design::caption());
     QIcon icon;
-    for (int size : { GAOKAO_ICON_SIZES })
+    for (int size : { GAOKAO_WINDOW_ICON_SIZES })
         icon.addFile(u":/assets/icon-%1.png"_s.arg(size), QSize(size, size));
     setWindowIcon(icon);
     setFont(designFont(Form1Design::windowFont(), Form1Design::windowFontSize()));
