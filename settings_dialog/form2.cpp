@@ -3,12 +3,12 @@
 #include "controlbuilder.h"
 #include "dateentry.h"
 #include "datevalue.h"
+#include "designwindow.h"
 #include "editedwindow.h"
 #include "form2design.h"
 #include "picturebutton.h"
 #include "picturefile.h"
 #include "settingsstore.h"
-#include "twips.h"
 
 #include <QApplication>
 #include <QDir>
@@ -19,7 +19,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
 
 using namespace Qt::StringLiterals;
 
@@ -41,9 +40,7 @@ Form2::Form2(EditedWindow& window, const SettingsStore& store)
     face.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
     setPalette(face);
 
-    resize(Twips::toPixels(Form2Design::kInnerWidth), Twips::toPixels(Form2Design::kInnerHeight));
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    DesignWindow::placeCentred(this, Form2Design::kInnerWidth, Form2Design::kInnerHeight);
 
     buildControls();
     Form_Load();
@@ -80,8 +77,8 @@ void Form2::buildControls()
     inFrame(Textr2, Form2Design::Textr2);
     inFrame(Comimg, Form2Design::Comimg);
 
-    // What a screen reader says for each box and button: the label beside it.
-    const std::pair<QWidget*, QString> accessibleNames[] = {
+    // The label beside each box says what it is for.
+    DesignWindow::setAccessibleNames({
         { Textbt, u"软件上方标题"_s },
         { Textnr1, u"曜刻1内容"_s },
         { Textn1, u"曜刻1截止时间：年"_s },
@@ -93,16 +90,9 @@ void Form2::buildControls()
         { Textr2, u"曜刻2截止时间：日"_s },
         { Comok, u"确定"_s },
         { Comimg, u"自定义图片"_s },
-    };
-    for (const auto& [widget, name] : accessibleNames)
-        widget->setAccessibleName(name);
+    });
 
-    setTabOrder(Textbt, Textnr1);
-    setTabOrder(Textnr1, Comok);
-    setTabOrder(Comok, Textn1);
-    setTabOrder(Textn1, Texty1);
-    setTabOrder(Texty1, Textr1);
-    setTabOrder(Textr1, Comimg);
+    DesignWindow::setTabOrder({ Textbt, Textnr1, Comok, Textn1, Texty1, Textr1, Comimg });
     Textbt->setFocus();
 
     connect(Comok, &QToolButton::clicked, this, &Form2::Comok_Click);
