@@ -13,7 +13,7 @@ PictureBox::PictureBox(QWidget* parent)
 
 void PictureBox::setPicture(const QImage& picture)
 {
-    // A picture still being decoded is dropped once its thread is done.
+    // A picture still being decoded is waited for, then dropped.
     m_decoding = {};
     m_picture = picture;
     m_scaled = QPixmap();
