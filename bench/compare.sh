@@ -31,16 +31,16 @@ scripts/install-deps.sh build bench
 source scripts/virtual-display.sh
 
 if [ -n "${BUILD_DIR:-}" ]; then
-    build=$BUILD_DIR
+    build=$(realpath "$BUILD_DIR")
     cmake --build "$build"
 else
-    build=build/release
+    build=$root/build/release
     cmake --preset release >/dev/null
     cmake --build --preset release
 fi
-program=$root/$build/bench/gaokao-probe
-floor=$root/$build/bench/bench_floor
-xwatch=$root/$build/bench/bench_xwatch
+program=$build/bench/gaokao-probe
+floor=$build/bench/bench_floor
+xwatch=$build/bench/bench_xwatch
 for exe in "$program" "$floor" "$xwatch"; do
     [ -x "$exe" ] || { echo "missing: $exe (is Google Benchmark installed?)" >&2; exit 1; }
 done

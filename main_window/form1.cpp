@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "controlbuilder.h"
+#include "designwindow.h"
 #include "form1design.h"
 #include "form2.h"
 #include "logging.h"
@@ -14,12 +15,10 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QScreen>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
@@ -54,7 +53,7 @@ Form1::Form1(const SettingsStore& store, QWidget* parent)
     setObjectName(u"Form1"_s);
     setWindowTitle(Form1Design::caption());
     QIcon icon;
-    for (int size : { GAOKAO_ICON_SIZES })
+    for (int size : { GAOKAO_WINDOW_ICON_SIZES })
         icon.addFile(u":/assets/icon-%1.png"_s.arg(size), QSize(size, size));
     setWindowIcon(icon);
     setFont(designFont(Form1Design::windowFont(), Form1Design::windowFontSize()));
@@ -66,9 +65,7 @@ Form1::Form1(const SettingsStore& store, QWidget* parent)
     // program has the focus, as it usually has on a classroom screen.
     setAttribute(Qt::WA_AlwaysShowToolTips);
 
-    resize(Twips::toPixels(Form1Design::kInnerWidth), Twips::toPixels(Form1Design::kInnerHeight));
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    DesignWindow::placeCentred(this, Form1Design::kInnerWidth, Form1Design::kInnerHeight);
 
     buildControls();
     Form_Load();
@@ -112,8 +109,7 @@ void Form1::buildControls()
     Comgjsz = add<PictureButton>(Form1Design::Comgjsz);
     Q_ASSERT(m_controls.size() == Form1Design::controls().size());
 
-    // What a screen reader says for each box and button.
-    const std::pair<QWidget*, QString> accessibleNames[] = {
+    DesignWindow::setAccessibleNames({
         { TextTIAN, u"剩余总天数"_s },
         { TextM, u"剩余月数"_s },
         { TextD, u"剩余天数"_s },
@@ -122,17 +118,9 @@ void Form1::buildControls()
         { TextS, u"剩余秒数"_s },
         { Comgjsz, u"自定义设置"_s },
         { Comexit, u"退出"_s },
-    };
-    for (const auto& [widget, name] : accessibleNames)
-        widget->setAccessibleName(name);
+    });
 
-    setTabOrder(Comexit, TextM);
-    setTabOrder(TextM, TextD);
-    setTabOrder(TextD, TextH);
-    setTabOrder(TextH, TextF);
-    setTabOrder(TextF, TextS);
-    setTabOrder(TextS, TextTIAN);
-    setTabOrder(TextTIAN, Comgjsz);
+    DesignWindow::setTabOrder({ Comexit, TextM, TextD, TextH, TextF, TextS, TextTIAN, Comgjsz });
     Comexit->setFocus();
 
     connect(Comgjsz, &QToolButton::clicked, this, &Form1::Comgjsz_Click);

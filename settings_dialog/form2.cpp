@@ -3,12 +3,12 @@
 #include "controlbuilder.h"
 #include "dateentry.h"
 #include "datevalue.h"
+#include "designwindow.h"
 #include "editedwindow.h"
 #include "form2design.h"
 #include "picturebutton.h"
 #include "picturefile.h"
 #include "settingsstore.h"
-#include "twips.h"
 
 #include <QApplication>
 #include <QDir>
@@ -20,7 +20,6 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 
 #include <limits>
 
@@ -44,9 +43,7 @@ Form2::Form2(EditedWindow& window, const SettingsStore& store)
     face.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
     setPalette(face);
 
-    resize(Twips::toPixels(Form2Design::kInnerWidth), Twips::toPixels(Form2Design::kInnerHeight));
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    DesignWindow::placeCentred(this, Form2Design::kInnerWidth, Form2Design::kInnerHeight);
 
     buildControls();
     Form_Load();
@@ -83,8 +80,8 @@ void Form2::buildControls()
     inFrame(Textr2, Form2Design::Textr2);
     inFrame(Comimg, Form2Design::Comimg);
 
-    // What a screen reader says for each box and button: the label beside it.
-    const std::pair<QWidget*, QString> accessibleNames[] = {
+    // The label beside each box says what it is for.
+    DesignWindow::setAccessibleNames({
         { Textbt, u"软件上方标题"_s },
         { Textnr1, u"曜刻1内容"_s },
         { Textn1, u"曜刻1截止时间：年"_s },
@@ -96,9 +93,7 @@ void Form2::buildControls()
         { Textr2, u"曜刻2截止时间：日"_s },
         { Comok, u"确定"_s },
         { Comimg, u"自定义图片"_s },
-    };
-    for (const auto& [widget, name] : accessibleNames)
-        widget->setAccessibleName(name);
+    });
 
     // A line edit keeps at most 32,767 characters by default and drops the
     // rest of a longer paste without a word. Every character typed stays;
@@ -106,12 +101,7 @@ void Form2::buildControls()
     for (QLineEdit* box : { Textbt, Textnr1, Textnr2 })
         box->setMaxLength(std::numeric_limits<int>::max());
 
-    setTabOrder(Textbt, Textnr1);
-    setTabOrder(Textnr1, Comok);
-    setTabOrder(Comok, Textn1);
-    setTabOrder(Textn1, Texty1);
-    setTabOrder(Texty1, Textr1);
-    setTabOrder(Textr1, Comimg);
+    DesignWindow::setTabOrder({ Textbt, Textnr1, Comok, Textn1, Texty1, Textr1, Comimg });
     Textbt->setFocus();
 
     connect(Comok, &QToolButton::clicked, this, &Form2::Comok_Click);

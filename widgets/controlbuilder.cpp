@@ -67,7 +67,7 @@ QWidget* makeWidget(const ControlDesign& design, QWidget* container, const Windo
     }
     case Type::Picture: {
         auto* picture = new PictureBox(container);
-        picture->setPicture(QImage(design.picture));
+        picture->setPictureFile(design.picture);
         return picture;
     }
     case Type::Frame: {

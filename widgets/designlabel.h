@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLabel>
+#include <optional>
 
 // A label as the window layouts expect one: plain text, wrapped within its
 // width, starting at its top edge, and cut off where it passes its height.
@@ -18,7 +19,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void measureRoomAbove();
+    // Pixels of the font's line above the top of its characters.
+    int roomAbove();
 
-    int m_roomAbove = 0;
+    std::optional<int> m_roomAbove;
 };

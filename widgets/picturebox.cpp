@@ -13,12 +13,34 @@ PictureBox::PictureBox(QWidget* parent)
 
 void PictureBox::setPicture(const QImage& picture)
 {
+    // A picture still being decoded is waited for, then dropped.
+    m_decoding = {};
     m_picture = picture;
     m_scaled = QPixmap();
     m_settle.stop();
-    // Qt then leaves out whatever lies behind when it repaints.
-    setAttribute(Qt::WA_OpaquePaintEvent, !picture.isNull() && !picture.hasAlphaChannel());
+    updateOpaque();
     update();
+}
+
+void PictureBox::setPictureFile(const QString& path)
+{
+    setPicture(QImage());
+    // QImage is reentrant and the resource system thread-safe: the decoding
+    // needs nothing of this thread, which meanwhile goes on building.
+    m_decoding = std::async(std::launch::async, [path] { return QImage(path); });
+}
+
+const QImage& PictureBox::picture() const
+{
+    if (m_decoding.valid())
+        m_picture = m_decoding.get();
+    return m_picture;
+}
+
+void PictureBox::updateOpaque()
+{
+    // Qt then leaves out whatever lies behind when it repaints.
+    setAttribute(Qt::WA_OpaquePaintEvent, !picture().isNull() && !picture().hasAlphaChannel());
 }
 
 QSize PictureBox::deviceSize() const { return size() * devicePixelRatioF(); }
@@ -26,13 +48,13 @@ QSize PictureBox::deviceSize() const { return size() * devicePixelRatioF(); }
 bool PictureBox::isShrunk() const
 {
     const QSize size = deviceSize();
-    return size.width() < m_picture.width() || size.height() < m_picture.height();
+    return size.width() < picture().width() || size.height() < picture().height();
 }
 
 void PictureBox::settle()
 {
     m_settle.stop();
-    if (m_picture.isNull() || deviceSize().isEmpty() || !isShrunk()
+    if (picture().isNull() || deviceSize().isEmpty() || !isShrunk()
         || m_scaled.size() == deviceSize())
         return;
     makeSmoothCopy();
@@ -42,13 +64,16 @@ void PictureBox::settle()
 void PictureBox::makeSmoothCopy()
 {
     m_scaled = QPixmap::fromImage(
-        m_picture.scaled(deviceSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        picture().scaled(deviceSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     m_scaled.setDevicePixelRatio(devicePixelRatioF());
 }
 
 void PictureBox::paintEvent(QPaintEvent* event)
 {
-    if (m_picture.isNull() || deviceSize().isEmpty())
+    // A decoded file is known opaque only now: its first paint also paints
+    // what lies behind.
+    updateOpaque();
+    if (picture().isNull() || deviceSize().isEmpty())
         return;
     QPainter painter(this);
     if (isShrunk()) {
@@ -65,5 +90,5 @@ void PictureBox::paintEvent(QPaintEvent* event)
     }
     // Qt's raster engine draws only the part that needs painting.
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(rect(), m_picture);
+    painter.drawImage(rect(), picture());
 }

@@ -4,6 +4,7 @@
 #include <QPixmap>
 #include <QTimer>
 #include <QWidget>
+#include <future>
 
 // A picture stretched over the whole control, aspect ratio ignored. An
 // enlarged picture, as the built-in background always is, is drawn straight
@@ -15,14 +16,18 @@
 // shrunk picture is drawn with the bilinear stretch, and the smooth copy for
 // the new size follows once the size has settled, so resizing stays fluid. A
 // null image shows nothing; a picture without transparency covers whatever
-// is behind it, which then is not painted at all.
+// is behind it, which then is not painted at all. A picture given as a file
+// is decoded on another thread while the window around it is being built.
 class PictureBox : public QWidget {
     Q_OBJECT
 public:
     explicit PictureBox(QWidget* parent = nullptr);
 
     void setPicture(const QImage& picture);
-    const QImage& picture() const { return m_picture; }
+    // Starts decoding the picture in `path`; it is waited for where it is
+    // first needed: to paint, or by picture().
+    void setPictureFile(const QString& path);
+    const QImage& picture() const;
 
     // How long the size must stay the same before the smooth copy is made.
     static constexpr int kSettleMs = 150;
@@ -36,11 +41,14 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void updateOpaque();
     QSize deviceSize() const;
     bool isShrunk() const;
     void makeSmoothCopy();
 
-    QImage m_picture;
+    // The picture of setPictureFile() while it is being decoded.
+    mutable std::future<QImage> m_decoding;
+    mutable QImage m_picture;
     QPixmap m_scaled;
     QTimer m_settle;
 };

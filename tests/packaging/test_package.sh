@@ -3,16 +3,16 @@
 # file is where the desktop entry, the icon theme and AppStream look for it,
 # and starts the unpacked program offscreen: it must come up and tick.
 #
-#   tests/packaging/test_package.sh BUILD_DIR APP_ID [CPACK [ICON_SIZES]]
+#   tests/packaging/test_package.sh BUILD_DIR APP_ID CPACK ICON_SIZES
 #
-# ICON_SIZES: the sizes of the icon in the theme, separated by semicolons or
-# blanks as CMake's GAOKAO_ICON_SIZES gives them.
+# ICON_SIZES: the sizes of the icon in the theme, CMake's GAOKAO_ICON_SIZES
+# (separated by semicolons or blanks).
 set -euo pipefail
 
 build=$(realpath "$1")
 app_id=$2
-cpack=${3:-cpack}
-icon_sizes=${4:-16 32 48 128 256}
+cpack=$3
+icon_sizes=$4
 work=$(mktemp -d)
 program_pid=""
 cleanup() {

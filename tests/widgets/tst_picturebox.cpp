@@ -1,6 +1,9 @@
 #include "picturebox.h"
 
+#include <QTemporaryDir>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 class TestPictureBox : public QObject {
     Q_OBJECT
@@ -8,6 +11,7 @@ private slots:
     void stretchesWithoutKeepingTheAspectRatio_data();
     void stretchesWithoutKeepingTheAspectRatio();
     void nullPictureShowsWhatIsBehind();
+    void pictureFromAFile();
 };
 
 namespace {
@@ -77,6 +81,29 @@ void TestPictureBox::nullPictureShowsWhatIsBehind()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.grab().toImage().pixelColor(50, 50), QColor(Qt::white));
+}
+
+// Decoded on another thread, shown as if given directly; a picture given
+// while the file is still being decoded wins over it.
+void TestPictureBox::pictureFromAFile()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"quarters.png"_s);
+    QVERIFY(quarters().save(path));
+    PictureBox box;
+    box.resize(400, 40);
+    box.setPictureFile(path);
+    QCOMPARE(box.picture(), quarters());
+    const QImage shown = box.grab().toImage();
+    QVERIFY(near(shown.pixelColor(50, 35), Qt::red));
+    QVERIFY(near(shown.pixelColor(350, 35), Qt::blue));
+    QVERIFY(box.testAttribute(Qt::WA_OpaquePaintEvent));
+
+    box.setPictureFile(path);
+    box.setPicture(QImage());
+    QVERIFY(box.picture().isNull());
+    box.setPictureFile(folder.filePath(u"missing.png"_s));
+    QVERIFY(box.picture().isNull());
 }
 
 QTEST_MAIN(TestPictureBox)
