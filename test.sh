@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and runs every test through CTest: the
 # fuzzers for a bounded time, then the test suite once in the release build and
 # once under AddressSanitizer and UndefinedBehaviorSanitizer.

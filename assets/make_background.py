@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Paint the countdown window's background picture: assets/background.jpg.
 
 A summer landscape in the style of a photograph: a deep-blue sky with long

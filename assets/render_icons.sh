@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Re-render every PNG and the Windows .ico in this folder from the SVG sources.
 # Needs rsvg-convert (librsvg2-bin) and ImageMagick's convert.
 #

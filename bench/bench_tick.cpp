@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One tick's work without a window: read the settings file, compute the
 // countdown and format every text, on a real file in a temporary folder.
 #include "countdowntick.h"

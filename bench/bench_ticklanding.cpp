@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How soon after the full wall-clock second the main window's ticks land.
 // Each iteration waits for one real tick, so a run takes about a second per
 // iteration; the counters give the mean and the worst landing in ms after

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets the program side by side with a floor and a classic clock, in one run
 # on a virtual X display, and writes the table to bench/RESULTS.md:
 #   - gaokao-countdown, as bench/gaokao-probe: the program built from the same

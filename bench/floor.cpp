@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor of the side-by-side comparison in bench/compare.sh: about the
 // least a Qt Widgets clock with the program's looks can cost. One window of
 // the main window's size, one label in the font of the main window's title,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The measurement that bench/compare.sh adds to a Qt program, and nothing
 // else: linked into an executable next to that program's own main(), it hooks
 // in as QApplication starts and removes itself after the first frame.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Watches an X display with no window manager for the next top-level window,
 // from outside the program that makes it, for bench/compare.sh. Stands in for
 // a window manager just long enough: it grants the window's map and configure

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the README's pictures from a built program, on a virtual display
 # (Xvfb): docs/screenshot-main.png, the main window a moment after it starts,
 # and docs/screenshot-settings.png, the settings dialog opened by a click on

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the program needs for a purpose, only those
 # still missing. Usage: scripts/install-deps.sh build|run|test|screenshots|bench
 set -euo pipefail

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts a virtual X display (Xvfb) for a script that has no display, the
 # one way run.sh, bench/compare.sh and packaging/make-screenshots.sh do it.
 # Sourced, not run:

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The layout names Windows fonts (黑体, 隶书, 华文新魏, 楷体_GB2312, 宋体).

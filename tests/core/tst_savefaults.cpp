@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves that fail or die half way: afterwards the settings file is the
 // complete old file or the complete new one, never anything else, and it
 // still loads.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog's test of a typed date, on any three texts (separated
 // by line feeds in the input). Whatever it accepts must be a date as a person
 // reads it: a year (blanks before it allowed), a month and a day (blanks

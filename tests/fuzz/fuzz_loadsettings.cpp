@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the settings file, on any bytes: never more than the first 64 KiB,
 // never a crash, and a result that says what it holds.
 #include "datevalue.h"

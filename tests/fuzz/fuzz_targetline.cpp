@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reader of the settings file's target line, on any text. Whatever it
 // accepts is a date of the years 100 to 9999, and the program's own date text
 // of that value reads back to the same value.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader gets from both windows: a Chinese name for every text
 // box and button, the countdown boxes' texts, and word of each change.
 #include "form2.h"

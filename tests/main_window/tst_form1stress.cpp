@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window under bad settings files and over a long run: it keeps
 // ticking, stays quick, writes nothing on its own, and does not grow.
 #include "fontsubstitutes.h"

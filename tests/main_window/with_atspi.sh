@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command as on a Linux desktop with a screen reader: on an X display
 # (Xvfb), with a session bus and the AT-SPI accessibility bus, and with Qt's
 # accessibility bridge switched on.

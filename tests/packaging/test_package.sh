@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from a build tree, unpacks it, checks that every
 # file is where the desktop entry, the icon theme and AppStream look for it,
 # and starts the unpacked program offscreen: it must come up and tick.

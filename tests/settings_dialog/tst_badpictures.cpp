@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bad picture files chosen in the settings dialog: each one is refused with a
 // message that names it, the main window keeps the picture it had, and no
 // file makes the program's memory balloon, whatever size its header claims.
