@@ -5,6 +5,7 @@
 #include "settingsfile.h"
 #include "settingsstore.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -49,6 +50,7 @@ private slots:
     void notARegularFileIsNeverWaitedOn();
     void textsTooLongToReadBackAreRefused_data();
     void textsTooLongToReadBackAreRefused();
+    void saveRemovesOnlyAbandonedTemporaries();
 };
 
 void TestSettingsStore::newFileHasTheExactDefaultBytes()
@@ -305,6 +307,30 @@ void TestSettingsStore::textsTooLongToReadBackAreRefused()
         saved.error.contains(u"最多 %1 个汉字"_s.arg((room + gb18030(u"距高考"_s).size()) / 2)),
         qPrintable(saved.error));
     QCOMPARE(readFile(store.filePath()), before);
+}
+
+void TestSettingsStore::saveRemovesOnlyAbandonedTemporaries()
+{
+    QTemporaryDir root;
+    const SettingsStore store(root.path(), [] { return kNow; });
+    const QDateTime old
+        = QDateTime::currentDateTimeUtc().addSecs(-SettingsStore::kAbandonedAfterSeconds - 60);
+    const QStringList names { u"data.txt.Ab12Cd"_s, u"data.txt.Fresh1"_s, u"data.txt.bak"_s,
+        u"data.txt.Ab12Cd7"_s, u"other.txt.Ab12Cd"_s };
+    for (const QString& name : names) {
+        writeFile(root.filePath(name), "x");
+        if (name != u"data.txt.Fresh1"_s) {
+            QFile file(root.filePath(name));
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(old, QFileDevice::FileModificationTime));
+        }
+    }
+    QVERIFY(store.SaveSettings(u"2014"_s, u"6"_s, u"8"_s, u"t"_s, u"h"_s).ok);
+    QStringList left = QDir(root.path()).entryList(QDir::Files);
+    left.sort();
+    QCOMPARE(left,
+        QStringList({ u"data.txt"_s, u"data.txt.Ab12Cd7"_s, u"data.txt.Fresh1"_s, u"data.txt.bak"_s,
+            u"other.txt.Ab12Cd"_s }));
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)
