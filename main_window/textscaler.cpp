@@ -4,10 +4,15 @@
 
 #include "fontscale.h"
 
+#include <QAbstractButton>
+
 TextScaler::TextScaler(const QList<QWidget*>& controls)
 {
-    for (QWidget* widget : controls)
-        m_controls.append({ widget, widget->font(), widget->testAttribute(Qt::WA_SetFont) });
+    for (QWidget* widget : controls) {
+        const auto* button = qobject_cast<const QAbstractButton*>(widget);
+        m_controls.append({ widget, widget->font(), widget->testAttribute(Qt::WA_SetFont),
+            button ? button->iconSize() : QSize() });
+    }
 }
 
 void TextScaler::setFactor(qreal factor)
@@ -23,5 +28,12 @@ void TextScaler::setFactor(qreal factor)
             control.widget->setFont(QFont());
         else
             control.widget->setFont(FontScale::scaled(control.designFont, factor));
+        // Like the fonts, a factor that is not positive and finite keeps the
+        // design size.
+        if (control.designIconSize.isValid()) {
+            const bool grows = qIsFinite(factor) && factor > 0 && factor != 1;
+            static_cast<QAbstractButton*>(control.widget.data())
+                ->setIconSize(grows ? control.designIconSize * factor : control.designIconSize);
+        }
     }
 }

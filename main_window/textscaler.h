@@ -5,18 +5,21 @@
 #include <QFont>
 #include <QList>
 #include <QPointer>
+#include <QSize>
 #include <QWidget>
 
-// Grows the text of a window's controls with the window. Each control's font
-// at the design size is kept as it was found; every change works from those
-// fonts afresh, and a factor of 1 puts them back exactly, a control that only
-// inherited its font inheriting it again.
+// Grows the text of a window's controls with the window, and the buttons'
+// pictures with their captions. Each control's font and each button's icon
+// size at the design size are kept as they were found; every change works
+// from those afresh, and a factor of 1 puts them back exactly, a control that
+// only inherited its font inheriting it again.
 class TextScaler {
 public:
     explicit TextScaler(const QList<QWidget*>& controls);
 
-    // Sets every control's font to its design font times `factor`; nothing
-    // happens while the factor stays the same.
+    // Sets every control's font to its design font times `factor`, and every
+    // button's icon size to its design size times `factor`; nothing happens
+    // while the factor stays the same.
     void setFactor(qreal factor);
     qreal factor() const { return m_factor; }
 
@@ -25,6 +28,7 @@ private:
         QPointer<QWidget> widget;
         QFont designFont;
         bool ownFont;
+        QSize designIconSize; // Invalid for a control that is no button.
     };
     QList<Control> m_controls;
     qreal m_factor = 1;

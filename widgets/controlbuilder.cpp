@@ -10,10 +10,14 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
 #include <QTimer>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 // Sets a colour for the enabled states only, so that a disabled control
@@ -26,6 +30,24 @@ void setEnabledColor(QWidget* widget, QPalette::ColorRole role, const QColor& co
     palette.setColor(QPalette::Active, role, color);
     palette.setColor(QPalette::Inactive, role, color);
     widget->setPalette(palette);
+}
+
+// A button's picture from its file, with the file's double-size drawing
+// (`name@2x.png`), where there is one, as a picture of twice the size: a
+// picture that grows with its window is then drawn from the larger drawing,
+// up to that size, instead of staying small (an icon never enlarges a
+// picture). At the design size the picture is still the file's own.
+QIcon pictureIcon(const QString& fileName)
+{
+    QIcon icon(fileName);
+    if (const qsizetype dot = fileName.lastIndexOf(u'.'); dot > 0) {
+        QImage doubleSize(QString(fileName).insert(dot, u"@2x"_s));
+        if (!doubleSize.isNull()) {
+            doubleSize.setDevicePixelRatio(1);
+            icon.addPixmap(QPixmap::fromImage(doubleSize));
+        }
+    }
+    return icon;
 }
 
 QWidget* makeWidget(const ControlDesign& design, QWidget* container, const WindowLook& look)
@@ -56,7 +78,7 @@ QWidget* makeWidget(const ControlDesign& design, QWidget* container, const Windo
     case Type::PictureButton: {
         auto* button = new PictureButton(container);
         button->setText(design.text);
-        button->setIcon(QIcon(design.picture));
+        button->setIcon(pictureIcon(design.picture));
         if (look.buttonFace.isValid())
             button->setFaceColor(look.buttonFace);
         return button;

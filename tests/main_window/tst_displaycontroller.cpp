@@ -8,6 +8,7 @@
 #include "picturebutton.h"
 #include "settingsstore.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QLabel>
@@ -30,9 +31,11 @@ QByteArray readAll(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// A control's font, and a button's icon size (invalid for other controls).
 struct FontState {
     QFont font;
     bool own;
+    QSize iconSize;
     bool operator==(const FontState&) const = default;
 };
 
@@ -49,8 +52,11 @@ QList<QWidget*> controlWidgets(const Form1& form)
 QList<FontState> fontStates(const Form1& form)
 {
     QList<FontState> states;
-    for (const QWidget* widget : controlWidgets(form))
-        states.append({ widget->font(), widget->testAttribute(Qt::WA_SetFont) });
+    for (const QWidget* widget : controlWidgets(form)) {
+        const auto* button = qobject_cast<const QAbstractButton*>(widget);
+        states.append({ widget->font(), widget->testAttribute(Qt::WA_SetFont),
+            button ? button->iconSize() : QSize() });
+    }
     return states;
 }
 }
@@ -97,8 +103,17 @@ private slots:
         const qreal factor = 1080.0 / 533;
         QCOMPARE(m_display->textFactor(), factor);
         const QList<FontState> grown = fontStates(*m_form);
-        for (qsizetype i = 0; i < design.size(); ++i)
+        for (qsizetype i = 0; i < design.size(); ++i) {
             QCOMPARE(grown[i].font.pointSizeF(), design[i].font.pointSizeF() * factor);
+            if (design[i].iconSize.isValid())
+                QCOMPARE(grown[i].iconSize, design[i].iconSize * factor);
+        }
+        // The grown picture is drawn from the double-size drawing, not enlarged.
+        QImage doubleSize = QImage(u":/assets/exit@2x.png"_s)
+                                .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        doubleSize.setDevicePixelRatio(1);
+        QCOMPARE(m_form->Comexit->iconSize(), doubleSize.size());
+        QCOMPARE(m_form->Comexit->icon().pixmap(doubleSize.size()).toImage(), doubleSize);
 
         toggleFullScreen(way, Qt::Key_Escape);
         QTRY_COMPARE(m_form->geometry(), normal);
