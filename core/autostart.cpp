@@ -2,10 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "autostart.h"
 
+#include "atomicfile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <algorithm>
@@ -135,9 +136,8 @@ QString Autostart::setEnabled(bool on) const
     }
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return u"无法创建文件夹 %1"_s.arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(entry()) < 0 || !file.commit())
-        return u"无法写入 %1：%2"_s.arg(QDir::toNativeSeparators(path), file.errorString());
+    if (const FileTrouble trouble = AtomicFile::replace(path, entry()); !trouble.isNone())
+        return u"无法写入 %1：%2"_s.arg(QDir::toNativeSeparators(path), trouble.text());
     return {};
 }
 

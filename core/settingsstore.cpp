@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settingsstore.h"
 
+#include "atomicfile.h"
 #include "datevalue.h"
 #include "regularfile.h"
 
@@ -10,18 +11,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
 #include <algorithm>
 #include <optional>
-
-#ifdef Q_OS_UNIX
-#include <cerrno>
-#include <unistd.h>
-#endif
 
 using namespace Qt::StringLiterals;
 
@@ -91,37 +86,6 @@ QByteArray encode(const QString& line)
 {
     QStringEncoder encoder(kEncoding);
     return encoder.encode(oneLine(line)) + "\r\n";
-}
-
-// Writes through to the file system and waits for it, so that a full disk
-// shows up here and not after the new file has replaced the old one. A
-// buffered QSaveFile reports a failed write only from its final flush, which
-// Qt 6.4's commit() overlooks: it renames the short file into place anyway.
-FileTrouble writeAndSync(QSaveFile& file, const QByteArray& bytes)
-{
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        // QSaveFile says in words of its own that the old file is read-only.
-        const QFileInfo old(file.fileName());
-        if (old.exists() && !old.isWritable())
-            return FileTrouble(FileTrouble::Kind::NoPermission, file.errorString());
-        return FileTrouble::fromSystemText(file.errorString());
-    }
-    // A short write is no error yet; the write of the rest tells why.
-    for (qint64 written = 0; written < bytes.size();) {
-        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
-        if (count <= 0)
-            return FileTrouble::fromSystemText(file.errorString());
-        written += count;
-    }
-    if (!file.flush())
-        return FileTrouble::fromSystemText(file.errorString());
-#ifdef Q_OS_UNIX
-    // Some file systems give out the space only now (delayed allocation);
-    // one that cannot sync at all is no reason to fail.
-    if (::fsync(file.handle()) != 0 && errno != EINVAL && errno != ENOTSUP)
-        return FileTrouble::fromErrno(errno);
-#endif
-    return {};
 }
 }
 
@@ -218,15 +182,11 @@ SaveResult SettingsStore::writeLines(const QStringList& lines) const
     QByteArray bytes;
     for (const QString& line : lines)
         bytes += encode(line);
-    QSaveFile file(filePath());
-    FileTrouble trouble = writeAndSync(file, bytes);
-    if (trouble.isNone() && !file.commit())
-        trouble = FileTrouble::fromSystemText(file.errorString());
+    const FileTrouble trouble = AtomicFile::replace(filePath(), bytes);
     if (trouble.isNone()) {
         removeAbandonedTemporaries();
         return { true, {} };
     }
-    // Destroying an uncommitted QSaveFile removes its temporary file.
     return { false,
         u"无法写入文件“%1”：%2。"_s.arg(QDir::toNativeSeparators(filePath()), trouble.text()) };
 }

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "preferences.h"
+#include "settingsfile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -38,6 +39,16 @@ private slots:
 
         QVERIFY(restarted.setValue(choice, false));
         QVERIFY(!Preferences(path).value(choice));
+    }
+
+    // The file keeps the layout Qt's own INI format reads and writes.
+    void theFileIsQtsIniLayout()
+    {
+        const QTemporaryDir dir;
+        const QString path = dir.filePath(u"prefs.ini"_s);
+        writeFile(path, "[display]\nstayOnTop=true\n");
+        QVERIFY(Preferences(path).setValue(Choice::StartAtLogin, true));
+        QCOMPARE(readFile(path), "[display]\nstayOnTop=true\n\n[startup]\nstartAtLogin=true\n");
     }
 
     void aFileThatCannotBeWrittenIsReported()

@@ -3,9 +3,12 @@
 // Saves that fail or die half way: afterwards the settings file is the
 // complete old file or the complete new one, never anything else, and it
 // still loads.
+#include "autostart.h"
 #include "forkedchild.h"
+#include "preferences.h"
 #include "settingsfile.h"
 #include "settingsstore.h"
+#include "tinydisk.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,8 +19,6 @@
 #include <QTest>
 
 #include <csignal>
-#include <sched.h>
-#include <sys/mount.h>
 #include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
@@ -51,6 +52,8 @@ private slots:
     void fileSizeLimit();
     void killedAtRandomMoments();
     void fullDisk();
+    void fullDiskPreferences();
+    void fullDiskLoginEntry();
 };
 
 void TestSaveFaults::readOnlyFolder()
@@ -146,70 +149,84 @@ void TestSaveFaults::killedAtRandomMoments()
     }
 }
 
-// A real full file system: a 64 KiB tmpfs, mounted in a mount namespace of
-// a child's own so that nobody else sees it, filled up after the first start.
+// A real full file system, filled up after the first start.
 void TestSaveFaults::fullDisk()
 {
-    if (getuid() != 0)
-        QSKIP("mounting a tiny tmpfs in a private mount namespace needs root");
     QTemporaryDir mountPoint;
-    const QByteArray at = QFile::encodeName(mountPoint.path());
-    enum Step {
-        Ok,
-        NoNamespace = 3,
-        FirstStart = 10,
-        Saved,
-        Reason,
-        Changed,
-        Unreadable,
-        Leftovers,
-        HalfStart
-    };
-    const pid_t pid = fork();
-    if (pid == 0) {
-        if (unshare(CLONE_NEWNS) != 0
-            || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0
-            || mount("tmpfs", at.constData(), "tmpfs", 0, "size=64k") != 0)
-            _exit(NoNamespace);
+    enum Step { Ok, FirstStart = 10, Saved, Reason, Changed, Unreadable, Leftovers, HalfStart };
+    const int step = TinyDisk::run(mountPoint.path(), [&] {
         const SettingsStore store(mountPoint.filePath(u"VEKTemp"_s), [] { return kNow; });
         store.EnsureSettingsFile();
         const QByteArray old = readFile(store.filePath());
         if (!store.LoadSettings().ok())
-            _exit(FirstStart);
-        QFile filler(mountPoint.filePath(u"filler"_s));
-        if (filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            while (filler.write(QByteArray(4096, 'x')) > 0) { }
+            return FirstStart;
+        TinyDisk::fill(mountPoint.path());
         const SaveResult saved = store.SaveSettings(u"2015"_s, u"6"_s, u"7"_s, u"new"_s, u"h"_s);
         if (saved.ok)
-            _exit(Saved);
+            return Saved;
         if (!saved.error.contains(u"磁盘已满"_s) || !saved.error.contains(store.filePath()))
-            _exit(Reason);
+            return Reason;
         if (readFile(store.filePath()) != old)
-            _exit(Changed);
+            return Changed;
         if (!store.LoadSettings().ok())
-            _exit(Unreadable);
+            return Unreadable;
         if (QDir(store.folder()).entryList(QDir::Files | QDir::Hidden).size() != 1)
-            _exit(Leftovers);
+            return Leftovers;
         // A first start on the full disk leaves nothing behind, not even the
         // folder, so that the next start writes the defaults.
         const SettingsStore fresh(mountPoint.filePath(u"Fresh"_s), [] { return kNow; });
         fresh.EnsureSettingsFile();
         if (QFileInfo::exists(fresh.folder()))
-            _exit(HalfStart);
-        _exit(Ok);
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    QVERIFY(WIFEXITED(status));
-    if (WEXITSTATUS(status) == NoNamespace)
-        QSKIP("cannot mount a tmpfs in a private mount namespace here (no CAP_SYS_ADMIN?)");
+            return HalfStart;
+        return Ok;
+    });
+    SKIP_WITHOUT_TINY_DISK(step);
     const char* steps[] = { "a first start on the empty disk failed", "the save reported success",
         "the message does not name the file and a full disk", "the old file changed",
         "the old file no longer loads", "the temporary file was left behind",
         "a first start on the full disk left its folder" };
-    const int step = WEXITSTATUS(status);
     QVERIFY2(
         step == Ok, step >= FirstStart && step <= HalfStart ? steps[step - FirstStart] : "crashed");
+}
+
+// The program's own choices on a full disk: the one that cannot be written is
+// reported, and the file keeps those it had.
+void TestSaveFaults::fullDiskPreferences()
+{
+    QTemporaryDir mountPoint;
+    const int status = TinyDisk::run(mountPoint.path(), [&] {
+        const Preferences preferences(mountPoint.filePath(u"gaokao-countdown.ini"_s));
+        if (!preferences.setValue(Preferences::Choice::StayOnTop, true))
+            return 10;
+        const QByteArray old = readFile(preferences.filePath());
+        // Room for Qt's lock file, none for the new file.
+        TinyDisk::fill(mountPoint.path(), 1);
+        if (preferences.setValue(Preferences::Choice::FullScreen, true))
+            return 11;
+        if (readFile(preferences.filePath()) != old)
+            return 12;
+        return Preferences(preferences.filePath()).value(Preferences::Choice::StayOnTop) ? 0 : 13;
+    });
+    SKIP_WITHOUT_TINY_DISK(status);
+    QCOMPARE(status, 0);
+}
+
+// Switching on the login entry on a full disk says why it failed and leaves
+// no empty entry that would look switched on.
+void TestSaveFaults::fullDiskLoginEntry()
+{
+    QTemporaryDir mountPoint;
+    const int status = TinyDisk::run(mountPoint.path(), [&] {
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(mountPoint.path()));
+        const Autostart autostart(u"org.example.Test"_s, { u"/usr/bin/gaokao-countdown"_s });
+        QDir().mkpath(mountPoint.filePath(u"autostart"_s));
+        TinyDisk::fill(mountPoint.path());
+        if (!autostart.setEnabled(true).contains(u"磁盘已满"_s))
+            return 10;
+        return autostart.isEnabled() ? 11 : 0;
+    });
+    SKIP_WITHOUT_TINY_DISK(status);
+    QCOMPARE(status, 0);
 }
 
 QTEST_GUILESS_MAIN(TestSaveFaults)
