@@ -7,11 +7,20 @@
 
 #include <QDir>
 
+#include <utility>
+
 using namespace Qt::StringLiterals;
 
 CountdownTick::CountdownTick(const SettingsStore& store)
     : m_store(store)
-    , m_reader([store] { return store.LoadSettings(); })
+    // The first start's defaults are written on the reader's thread too,
+    // just before the first read: a settings folder that does not answer
+    // (a stalled network folder) must not keep the window from showing.
+    , m_reader([store, firstRead = true]() mutable {
+        if (std::exchange(firstRead, false))
+            store.EnsureSettingsFile();
+        return store.LoadSettings();
+    })
 {
 }
 

@@ -14,7 +14,7 @@
 // last target read successfully, and the trouble is put into words for the
 // window and logged once, not every second. The file is read on a worker
 // thread (see SettingsReader), so a hanging file system costs a tick at most
-// a moment's wait.
+// a moment's wait; the first read writes a first start's defaults there too.
 class CountdownTick {
 public:
     explicit CountdownTick(const SettingsStore& store);

@@ -142,7 +142,8 @@ float Form1::ScaleHeight() const { return float(height()) * Twips::kPerPixel; }
 
 void Form1::Form_Load()
 {
-    m_store.EnsureSettingsFile();
+    // The settings file of a first start is written before the first tick
+    // reads it, off this thread (see CountdownTick).
     m_layout.resize(m_controls.size());
     RecordControlRatios();
 }

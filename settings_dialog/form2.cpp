@@ -11,6 +11,7 @@
 #include "picturebutton.h"
 #include "picturefile.h"
 #include "settingsstore.h"
+#include "whileticking.h"
 
 #include <QApplication>
 #include <QDir>
@@ -144,8 +145,16 @@ void Form2::Comok_Click()
         showError(u"您输入的日期有误，请重新输入！"_s);
         return;
     }
-    const SaveResult saved = m_store.SaveSettings(
-        Textn1->text(), Texty1->text(), Textr1->text(), Textbt->text(), Textnr1->text());
+    // Saved on a worker thread: a settings folder on a network drive that is
+    // slow to answer does not stop the main window's clock meanwhile.
+    SaveResult saved;
+    const QPointer<Form2> self(this);
+    runWhileTicking([&saved, store = &m_store, year = Textn1->text(), month = Texty1->text(),
+                        day = Textr1->text(), title = Textbt->text(), heading = Textnr1->text()] {
+        saved = store->SaveSettings(year, month, day, title, heading);
+    });
+    if (!self)
+        return;
     if (!saved.ok) {
         showError(u"设置未能保存。\n%1"_s.arg(saved.error));
         return;

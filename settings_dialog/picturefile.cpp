@@ -5,14 +5,10 @@
 #include "filetrouble.h"
 #include "picturestructure.h"
 #include "regularfile.h"
+#include "whileticking.h"
 
-#include <QCursor>
-#include <QEventLoop>
 #include <QFile>
-#include <QGuiApplication>
 #include <QImageReader>
-#include <QThread>
-#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -58,16 +54,7 @@ ReadResult read(const QString& path)
 ReadResult readWhileTicking(const QString& path)
 {
     ReadResult result;
-    QEventLoop loop;
-    // The worker writes only this local, which outlives it: the loop waits
-    // for it to finish, and wait() below makes its writes visible here.
-    std::unique_ptr<QThread> worker(QThread::create([&result, path] { result = read(path); }));
-    QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
-    QGuiApplication::setOverrideCursor(QCursor(Qt::BusyCursor));
-    worker->start();
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-    worker->wait();
-    QGuiApplication::restoreOverrideCursor();
+    runWhileTicking([&result, &path] { result = read(path); });
     return result;
 }
 

@@ -141,6 +141,7 @@ private slots:
 
     void choicesOutliveARestartAndLeaveTheSettingsFileAlone()
     {
+        m_form->Timer1_Timer();
         const QByteArray settings = readAll(m_store->filePath());
         QVERIFY(!settings.isEmpty());
         const QString entry = m_root->filePath(u"autostart/org.example.GaokaoCountdown.desktop"_s);

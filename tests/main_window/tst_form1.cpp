@@ -99,7 +99,8 @@ void TestForm1::window()
         { m_form->Labname, u"Labname"_s }, { m_form->Image1, u"Image1"_s } };
     for (const auto& [member, name] : members)
         QCOMPARE(member ? member->objectName() : u"<null>"_s, name);
-    // The settings file is ensured at start-up.
+    // The first tick writes a first start's settings file.
+    m_form->Timer1_Timer();
     QVERIFY(QFile::exists(m_store->filePath()));
 }
 

@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 #include <QtEndian>
 
@@ -44,6 +45,7 @@ private slots:
     void badDatesAreRefused_data();
     void badDatesAreRefused();
     void failedSaveKeepsTheDialogOpen();
+    void ticksGoOnWhileASlowSaveRuns();
     void textsTooLongForTheFileAreKeptAndRefused();
     void pictures_data();
     void pictures();
@@ -355,6 +357,31 @@ void TestForm2::failedSaveKeepsTheDialogOpen()
         QVERIFY(d.isVisible());
         QCOMPARE(d.Textr1->text(), u"8"_s);
     });
+}
+
+// A save that takes its time does not stop the main window's clock. A clock
+// slow to answer off the window's thread stands in for a slow network folder:
+// the save reads it for the file's first line.
+void TestForm2::ticksGoOnWhileASlowSaveRuns()
+{
+    const SettingsStore slow(m_store->folder(), [] {
+        if (QThread::currentThread() != qApp->thread())
+            QThread::msleep(2500);
+        return FakeClock::kWorkedNow;
+    });
+    slow.EnsureSettingsFile();
+    Form1 form(slow);
+    form.show();
+    int ticks = 0;
+    connect(form.Timer1, &QTimer::timeout, this, [&] { ++ticks; });
+    openSettingsDialog(form, [&](Form2& d) {
+        d.Textr1->setText(u"8"_s);
+        const int before = ticks;
+        d.Comok->click();
+        QVERIFY(!d.isVisible());
+        QVERIFY2(ticks - before >= 2, qPrintable(u"%1 ticks"_s.arg(ticks - before)));
+    });
+    QVERIFY(settingsBytes().contains("2014-6-8 9:00:00"));
 }
 
 void TestForm2::textsTooLongForTheFileAreKeptAndRefused()
