@@ -12,7 +12,7 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
 
-for tool in rsvg-convert convert; do
+for tool in rsvg-convert convert cmake; do
     command -v "$tool" >/dev/null || { echo "render_icons.sh: $tool not found" >&2; exit 1; }
 done
 
@@ -20,16 +20,18 @@ render() {  # render SVG SIZE OUTPUT
     rsvg-convert --width "$2" --height "$2" --format png --output "$3" "$1"
 }
 
-# window icon
-render icon-16.svg 16 icon-16.png
-render icon.svg 32 icon-16@2x.png
-render icon.svg 32 icon-32.png
-render icon.svg 64 icon-32@2x.png
-render icon.svg 48 icon-48.png
-render icon.svg 96 icon-48@2x.png
-render icon.svg 128 icon-128.png
-render icon.svg 256 icon-256.png
-convert icon-16.png icon-32.png icon-48.png icon-128.png icon-256.png icon.ico
+# window icon, in the sizes the build lists
+{ read -r -a window_sizes; read -r -a icon_sizes; } < <(cmake -P iconsizes.cmake)
+for size in "${icon_sizes[@]}"; do
+    svg=icon.svg
+    [[ $size == 16 ]] && svg=icon-16.svg
+    render "$svg" "$size" "icon-$size.png"
+done
+for size in "${window_sizes[@]}"; do
+    render icon.svg $((size * 2)) "icon-$size@2x.png"
+done
+pictures=("${icon_sizes[@]/#/icon-}")
+convert "${pictures[@]/%/.png}" icon.ico
 
 # 16 px button pictures, plus 32 px for high-density screens
 for name in settings exit ok; do
