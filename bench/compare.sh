@@ -2,7 +2,8 @@
 # SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Sets the program side by side with a floor and a classic clock, in one run
-# on a virtual X display, and writes the table to bench/RESULTS.md:
+# on a virtual X display, and writes the table to bench/RESULTS.md (notes
+# under their own headings there stay):
 #   - gaokao-countdown, as bench/gaokao-probe: the program built from the same
 #     sources and libraries, plus the measurement of bench/probe.cpp;
 #   - the floor, bench/bench_floor: one Qt Widgets window of the same size with
@@ -295,7 +296,17 @@ qt=$(dpkg-query -W -f='${Version}' libqt6core6 2>/dev/null || echo unknown)
 xvfb=$(dpkg-query -W -f='${Version}' xvfb 2>/dev/null || echo unknown)
 machine="$cpu_model, $(nproc) cores, $ram RAM; Debian $(cat /etc/debian_version), Linux $(uname -r), Qt $qt, Xvfb $xvfb (2048 × 1200, 24 bit, 96 dpi, no window manager); $(date -u +%Y-%m-%d)"
 
-cat >bench/RESULTS.md <<EOF
+# What the table does not hold stays: the licence lines above its heading and
+# any notes under headings of their own after it (a before-and-after, say).
+report=bench/RESULTS.md
+licence='' notes=''
+if [[ -f $report ]]; then
+    licence=$(sed '/^# /,$d' "$report")
+    notes=$(sed -n '/^## /,$p' "$report")
+fi
+{
+if [[ -n $licence ]]; then printf '%s\n' "$licence"; fi
+cat <<EOF
 # Side by side: gaokao-countdown, a Qt Widgets floor, and xclock
 
 Written by \`bench/compare.sh\`: $runs rounds, the programs taking turns; the
@@ -334,6 +345,9 @@ How it is measured:
   step is \`PictureBox::settle()\`, what the picture does by itself once the size
   has stayed the same for \`PictureBox::kSettleMs\`, with the repaint it asks for.
 EOF
+if [[ -n $notes ]]; then printf '\n%s\n' "$notes"; fi
+} >"$report.new"
+mv "$report.new" "$report"
 
 echo
 echo "Machine: $machine"
