@@ -5,6 +5,7 @@
 #include "atomicfile.h"
 
 #include <QFileDevice>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -99,15 +100,27 @@ QString Preferences::defaultFilePath()
         + u"/gaokao-countdown/gaokao-countdown.ini"_s;
 }
 
+bool Preferences::isUsable() const
+{
+    // Opening a named pipe waits for a writer, for good: only a regular file,
+    // or none yet, is handed to QSettings.
+    const QFileInfo file(m_filePath);
+    return !file.exists() || file.isFile();
+}
+
 bool Preferences::value(Choice choice) const
 {
     const Entry e = entry(choice);
+    if (!isUsable())
+        return e.defaultValue;
     const QSettings file(m_filePath, iniFormat());
     return file.value(e.key, e.defaultValue).toBool();
 }
 
 bool Preferences::setValue(Choice choice, bool on) const
 {
+    if (!isUsable())
+        return false;
     QSettings file(m_filePath, iniFormat());
     file.setValue(entry(choice).key, on);
     file.sync();

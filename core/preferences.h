@@ -21,12 +21,15 @@ public:
     static QString defaultFilePath();
     QString filePath() const { return m_filePath; }
 
-    // The stored choice, or its default when the file has none.
+    // The stored choice, or its default when the file has none or is no
+    // regular file (a pipe, a folder).
     bool value(Choice choice) const;
     // Stores the choice and writes the file at once; false when it could not
     // be written.
     [[nodiscard]] bool setValue(Choice choice, bool on) const;
 
 private:
+    bool isUsable() const;
+
     QString m_filePath;
 };

@@ -3,9 +3,14 @@
 #include "preferences.h"
 #include "settingsfile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 using namespace Qt::StringLiterals;
 using Choice = Preferences::Choice;
@@ -51,13 +56,34 @@ private slots:
         QCOMPARE(readFile(path), "[display]\nstayOnTop=true\n\n[startup]\nstartAtLogin=true\n");
     }
 
-    void aFileThatCannotBeWrittenIsReported()
+    // Nothing waits, and every choice keeps its default.
+    void aFileThatCannotBeUsedIsReported_data()
     {
-        const QTemporaryDir dir;
+        QTest::addColumn<QString>("blocker");
+        QTest::addColumn<QString>("path");
         // A folder that cannot exist, since a file has its name: true even for root.
-        QFile blocker(dir.filePath(u"file"_s));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        const Preferences preferences(dir.filePath(u"file/prefs.ini"_s));
+        QTest::newRow("a file where the folder belongs") << u"file"_s << u"file/prefs.ini"_s;
+#ifdef Q_OS_UNIX
+        QTest::newRow("a named pipe") << u"pipe"_s << u"pipe"_s;
+#endif
+        QTest::newRow("a folder") << u"folder"_s << u"folder"_s;
+    }
+
+    void aFileThatCannotBeUsedIsReported()
+    {
+        QFETCH(QString, blocker);
+        QFETCH(QString, path);
+        const QTemporaryDir dir;
+        const QString at = dir.filePath(blocker);
+        if (blocker == u"file"_s)
+            writeFile(at, "x");
+        else if (blocker == u"folder"_s)
+            QVERIFY(QDir().mkdir(at));
+#ifdef Q_OS_UNIX
+        else
+            QCOMPARE(mkfifo(QFile::encodeName(at).constData(), 0600), 0);
+#endif
+        const Preferences preferences(dir.filePath(path));
         QVERIFY(!preferences.setValue(Choice::StayOnTop, true));
         QVERIFY(!preferences.value(Choice::StayOnTop));
     }
