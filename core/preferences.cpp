@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStringDecoder>
+#include <QStringTokenizer>
 
 #include <optional>
 
@@ -46,9 +48,12 @@ bool readIni(QIODevice& device, QSettings::SettingsMap& map)
 {
     // The file holds a few short lines; anything beyond this is not ours.
     constexpr qint64 kMaxBytes = 64 * 1024;
+    // The decoder drops a byte-order mark, as editors such as Notepad write.
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8.decode(device.read(kMaxBytes));
     QString section;
-    for (const QByteArray& raw : device.read(kMaxBytes).split('\n')) {
-        const QString line = QString::fromUtf8(raw).trimmed();
+    for (const QStringView raw : QStringTokenizer(text, u'\n')) {
+        const QString line = raw.trimmed().toString();
         if (line.startsWith(u'[') && line.endsWith(u']')) {
             section = line.mid(1, line.size() - 2).trimmed();
             if (section == u"General"_s)

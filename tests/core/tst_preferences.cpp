@@ -46,12 +46,22 @@ private slots:
         QVERIFY(!Preferences(path).value(choice));
     }
 
-    // The file keeps the layout Qt's own INI format reads and writes.
+    // The file keeps the layout Qt's own INI format reads and writes; one
+    // edited by hand in Notepad reads too.
+    void theFileIsQtsIniLayout_data()
+    {
+        QTest::addColumn<QByteArray>("old");
+        QTest::newRow("as Qt writes it") << QByteArray("[display]\nstayOnTop=true\n");
+        QTest::newRow("byte-order mark, CR LF")
+            << QByteArray("\xEF\xBB\xBF[display]\r\nstayOnTop=true\r\n");
+    }
+
     void theFileIsQtsIniLayout()
     {
+        QFETCH(QByteArray, old);
         const QTemporaryDir dir;
         const QString path = dir.filePath(u"prefs.ini"_s);
-        writeFile(path, "[display]\nstayOnTop=true\n");
+        writeFile(path, old);
         QVERIFY(Preferences(path).setValue(Choice::StartAtLogin, true));
         QCOMPARE(readFile(path), "[display]\nstayOnTop=true\n\n[startup]\nstartAtLogin=true\n");
     }
