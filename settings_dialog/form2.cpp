@@ -171,7 +171,8 @@ void Form2::Comimg_Click()
     if (!wjm.isEmpty()) {
         // Read on a worker thread: the main window ticks on meanwhile.
         const QPointer<Form2> self(this);
-        const PictureFile::ReadResult read = PictureFile::readWhileTicking(wjm);
+        PictureFile::ReadResult read;
+        runWhileTicking([&read, path = wjm] { read = PictureFile::read(path); });
         if (!self)
             return;
         if (!read.ok()) {

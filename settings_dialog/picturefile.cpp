@@ -5,7 +5,6 @@
 #include "filetrouble.h"
 #include "picturestructure.h"
 #include "regularfile.h"
-#include "whileticking.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -49,13 +48,6 @@ ReadResult read(const QString& path)
         // The decoder's own words say what is wrong inside the picture.
         return { {}, u"图片数据有误（%1）"_s.arg(reader.errorString()) };
     }
-}
-
-ReadResult readWhileTicking(const QString& path)
-{
-    ReadResult result;
-    runWhileTicking([&result, &path] { result = read(path); });
-    return result;
 }
 
 } // namespace PictureFile

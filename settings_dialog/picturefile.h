@@ -27,9 +27,4 @@ struct [[nodiscard]] ReadResult {
 
 ReadResult read(const QString& path);
 
-// read() on a worker thread, with a busy cursor, while the caller's thread
-// goes on with its timers and painting (user input waits): a huge or slow
-// file does not stop the main window's clock.
-ReadResult readWhileTicking(const QString& path);
-
 } // namespace PictureFile
