@@ -2,20 +2,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "autostart.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 const QString kAppId = u"org.example.GaokaoCountdown"_s;
+const QStringList kCommand { u"/usr/bin/gaokao-countdown"_s, u"--settings-dir"_s, u"/srv/班级"_s };
+
+// Stands in for the program: writes the arguments it was started with, each
+// ending in a NUL, to $ARGV_FILE, in one step.
+const QByteArray kRecorder = "#!/bin/sh\nfor a in \"$0\" \"$@\"; do printf '%s\\0' \"$a\"; done"
+                             " >\"$ARGV_FILE.part\" && mv \"$ARGV_FILE.part\" \"$ARGV_FILE\"\n";
 }
 
 // The entry goes where the user's configuration directory says, which the test
-// points at a temporary folder before anything reads it.
+// points at a temporary folder before anything reads it. GLib's launcher,
+// as desktops use it, reads the entry back.
 class TestAutostart : public QObject {
     Q_OBJECT
 private slots:
@@ -25,34 +35,85 @@ private slots:
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
         m_validator = QStandardPaths::findExecutable(u"desktop-file-validate"_s);
         QVERIFY2(!m_validator.isEmpty(), "desktop-file-validate: scripts/install-deps.sh test");
+        m_launcher = QStandardPaths::findExecutable(u"gio"_s);
+        QVERIFY2(!m_launcher.isEmpty(), "gio: scripts/install-deps.sh test");
     }
+
+    // A row that fails leaves no entry for the next.
+    void cleanup() { QFile::remove(m_config.filePath(u"autostart/"_s + kAppId + u".desktop"_s)); }
 
     void theEntryIsValidAndGoesAway_data()
     {
-        QTest::addColumn<QStringList>("command");
-        QTest::newRow("plain") << QStringList { u"/usr/bin/gaokao-countdown"_s };
-        QTest::newRow("blanks") << QStringList { u"/home/老师/my programs/gaokao-countdown"_s };
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QString>("settingsDir");
+        QTest::addColumn<bool>("writable");
+        const QString program = u"/usr/bin/gaokao-countdown"_s;
+        QTest::newRow("plain") << program << QString() << true;
+        QTest::newRow("blanks") << u"/home/老师/my programs/gaokao-countdown"_s << QString()
+                                << true;
         QTest::newRow("quote, dollar, backslash, percent, backtick")
-            << QStringList { u"/opt/a\"b$c\\d%e`f/gaokao-countdown"_s };
-        QTest::newRow("a shared folder") << QStringList { u"/usr/bin/gaokao-countdown"_s,
-            u"--settings-dir"_s, u"/mnt/学校 共享/高三"_s };
+            << u"/opt/a\"b$c\\d`f/gaokao-countdown"_s << u"/srv/%e"_s << true;
+        QTest::newRow("a shared folder") << program << u"/mnt/学校 共享/高三"_s << true;
+        QTest::newRow("a newline adds no line")
+            << program << u"/tmp/d/x\nExec=/usr/bin/touch /tmp/pwned\nX-Junk="_s << true;
+        QTest::newRow("carriage return, tab") << u"/opt/新\n建\t文件夹/gaokao-countdown"_s
+                                              << u"/tmp/d/x\r[Desktop Entry]\ty"_s << true;
+        QTest::newRow("escapes and field codes as text")
+            << program << u"/a\\n\\s\\\\ %f %%u %"_s << true;
+        QTest::newRow("shell words")
+            << u"/opt/-x=1;$(id)/'q' `id` ~*?<>|&#"_s << u"/srv/ -d=1;a=b\\"_s << true;
+        QTest::newRow("a program GLib would not find")
+            << u"/opt/100%/gaokao-countdown"_s << QString() << false;
+        QTest::newRow("other controls are refused") << program << u"/tmp/a\x01\x1b\x7f"_s << false;
     }
 
+    // The program at each row's path, under a temporary folder, records how
+    // it was started when GLib launches the entry.
     void theEntryIsValidAndGoesAway()
     {
-        QFETCH(QStringList, command);
+        QFETCH(QString, program);
+        QFETCH(QString, settingsDir);
+        QFETCH(bool, writable);
+        QTemporaryDir root;
+        program = root.path() + program;
+        QVERIFY(QDir().mkpath(QFileInfo(program).path()));
+        QVERIFY(writeFile(program, kRecorder));
+        QVERIFY(QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner));
+        QStringList command { program };
+        if (!settingsDir.isNull())
+            command << u"--settings-dir"_s << settingsDir;
         const Autostart autostart(kAppId, command);
         QCOMPARE(
             autostart.entryPath(), m_config.filePath(u"autostart/"_s + kAppId + u".desktop"_s));
         QVERIFY(!autostart.isEnabled());
 
-        QCOMPARE(autostart.setEnabled(true), QString());
-        QVERIFY(autostart.isEnabled());
+        const QString refusal = autostart.setEnabled(true);
+        QCOMPARE(refusal.isEmpty(), writable);
+        QCOMPARE(autostart.isEnabled(), writable);
+        if (!writable) {
+            QVERIFY(!QFile::exists(autostart.entryPath()));
+            return;
+        }
         QProcess validate;
         validate.start(m_validator, { autostart.entryPath() });
         QVERIFY(validate.waitForFinished());
         const QByteArray said = validate.readAll();
         QVERIFY2(validate.exitCode() == 0 && said.isEmpty(), said.constData());
+
+        const QString argvFile = root.filePath(u"argv"_s);
+        QProcess launch;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"ARGV_FILE"_s, argvFile);
+        launch.setProcessEnvironment(environment);
+        launch.start(m_launcher, { u"launch"_s, autostart.entryPath() });
+        QVERIFY(launch.waitForFinished());
+        QTRY_VERIFY(QFile::exists(argvFile));
+        QFile started(argvFile);
+        QVERIFY(started.open(QIODevice::ReadOnly));
+        QByteArray expected;
+        for (const QString& argument : command)
+            expected += QFile::encodeName(argument) + '\0';
+        QCOMPARE(started.readAll(), expected);
 
         QCOMPARE(autostart.setEnabled(false), QString());
         QVERIFY(!QFile::exists(autostart.entryPath()));
@@ -77,9 +138,61 @@ private slots:
         QCOMPARE(Autostart::execArgument(program), exec);
     }
 
+    // What the entry already there says, keys in [Desktop Entry] order;
+    // a null text is a named pipe there.
+    void theTickShowsWhatTheEntryDoes_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("on");
+        const QByteArray ours = Autostart(kAppId, kCommand).entry();
+        QByteArray otherCopy = ours;
+        QByteArray otherFolder = ours;
+        QTest::newRow("ours") << ours << true;
+        QTest::newRow("ours, with comments and an action") << "# made by hand\n\n" + ours
+                + "[Desktop Action x]\nExec=/bin/true\n" << true;
+        QTest::newRow("hidden") << ours + "Hidden=true\n" << false;
+        QTest::newRow("not hidden") << ours + "Hidden=false\n" << true;
+        QTest::newRow("switched off in GNOME") << ours + "X-GNOME-Autostart-enabled=false\n"
+                                               << false;
+        QTest::newRow("another copy") << otherCopy.replace("/usr/bin/", "/opt/old/") << false;
+        QTest::newRow("another folder") << otherFolder.replace("班级", "其他") << false;
+        QTest::newRow("a second Exec") << ours + "Exec=/usr/bin/touch /tmp/pwned\n" << false;
+        QTest::newRow("Exec before the group") << "Exec=/bin/true\n" + ours << false;
+        QTest::newRow("not UTF-8") << ours + "Name[zh_CN]=\xb8\xdf\xbf\xbc\n" << false;
+        QTest::newRow("huge") << ours + '#' + QByteArray(1 << 20, 'x') + '\n' << false;
+        QTest::newRow("a pipe, which must not block") << QByteArray() << false;
+    }
+
+    void theTickShowsWhatTheEntryDoes()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, on);
+        const Autostart autostart(kAppId, kCommand);
+        QVERIFY(QDir().mkpath(QFileInfo(autostart.entryPath()).path()));
+        const QString path = autostart.entryPath();
+        QVERIFY(content.isNull() ? mkfifo(QFile::encodeName(path).constData(), 0600) == 0
+                                 : writeFile(path, content));
+        QCOMPARE(autostart.isEnabled(), on);
+
+        QCOMPARE(autostart.setEnabled(true), QString());
+        QVERIFY(autostart.isEnabled());
+        QFile entry(path);
+        QVERIFY(entry.open(QIODevice::ReadOnly));
+        QCOMPARE(entry.readAll(), autostart.entry());
+        QCOMPARE(autostart.setEnabled(false), QString());
+        QVERIFY(!autostart.isEnabled());
+    }
+
 private:
+    static bool writeFile(const QString& path, const QByteArray& bytes)
+    {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    }
+
     QTemporaryDir m_config;
     QString m_validator;
+    QString m_launcher;
 };
 
 QTEST_GUILESS_MAIN(TestAutostart)
