@@ -129,9 +129,9 @@ QString refusal(const QStringList& command)
     if (std::any_of(command.cbegin(), command.cend(), [&](const QString& argument) {
             return std::any_of(argument.cbegin(), argument.cend(), isControl);
         }))
-        return u"程序或设置文件夹的路径中有控制字符，登录项无法记录它。"_s;
+        return u"程序或设置文件夹的路径中有控制字符，登录项无法记录这样的路径。"_s;
     if (!command.isEmpty() && command.first().contains(u'%'))
-        return u"程序所在的路径中有“%”，登录时桌面找不到这样的程序。"_s;
+        return u"程序所在的路径中有“%”，登录时许多桌面无法从这里启动它。"_s;
     return {};
 }
 }
@@ -145,7 +145,7 @@ QString Autostart::execArgument(const QString& argument)
     // Then the whole, being a string value, takes the string escapes.
     static const QString reserved = u" \t\n\"'\\><~|&;$*?#()`"_s;
     QString value = argument;
-    if (std::any_of(argument.cbegin(), argument.cend(), [](QChar c) {
+    if (argument.isEmpty() || std::any_of(argument.cbegin(), argument.cend(), [](QChar c) {
             return reserved.contains(c) || c.isSpace() || c.category() == QChar::Other_Control;
         })) {
         QString quoted;
