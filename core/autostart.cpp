@@ -3,11 +3,11 @@
 #include "autostart.h"
 
 #include "atomicfile.h"
+#include "desktopentryfile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 #include <QStandardPaths>
 #include <algorithm>
 
@@ -20,6 +20,8 @@ Autostart::Autostart(QString appId, QStringList command)
 }
 
 #ifdef Q_OS_WIN
+
+#include <QSettings>
 
 namespace {
 QString runKey()
@@ -46,21 +48,29 @@ QString windowsArgument(const QString& argument)
     }
     return quoted + QString(backslashes, u'\\') + u'"';
 }
+
+QString runValue(const QStringList& command)
+{
+    QStringList line;
+    for (const QString& argument : command)
+        line.append(windowsArgument(QDir::toNativeSeparators(argument)));
+    return line.join(u' ');
+}
 }
 
+// On only when the value there starts this very command: one written by
+// another copy, or for another settings folder, starts that one instead.
 bool Autostart::isEnabled() const
 {
-    return QSettings(runKey(), QSettings::NativeFormat).contains(m_appId);
+    return QSettings(runKey(), QSettings::NativeFormat).value(m_appId).toString()
+        == runValue(m_command);
 }
 
 QString Autostart::setEnabled(bool on) const
 {
     QSettings run(runKey(), QSettings::NativeFormat);
     if (on) {
-        QStringList line;
-        for (const QString& argument : m_command)
-            line.append(windowsArgument(QDir::toNativeSeparators(argument)));
-        run.setValue(m_appId, line.join(u' '));
+        run.setValue(m_appId, runValue(m_command));
     } else {
         run.remove(m_appId);
     }
@@ -78,16 +88,66 @@ QString Autostart::entryPath() const
         + u"/autostart/"_s + m_appId + u".desktop"_s;
 }
 
+namespace {
+// A string value as a desktop entry file holds it. A blank that starts a
+// value would be written \s, but no value here starts with one: an argument
+// holding a blank is quoted.
+QString escapedString(const QString& value)
+{
+    QString escaped;
+    for (const QChar c : value) {
+        switch (c.unicode()) {
+        case u'\\':
+            escaped += u"\\\\"_s;
+            break;
+        case u'\n':
+            escaped += u"\\n"_s;
+            break;
+        case u'\t':
+            escaped += u"\\t"_s;
+            break;
+        case u'\r':
+            escaped += u"\\r"_s;
+            break;
+        default:
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
+// Why the entry cannot hold `command`, or nothing. String values have escapes
+// for three control characters only and may hold no other. A % is written %%,
+// but GLib looks for the program before it reads %% as %, so GNOME and the
+// other desktops built on it would never find a program with % in its path.
+QString refusal(const QStringList& command)
+{
+    const auto isControl = [](QChar c) {
+        return (c.unicode() < 0x20 && c != u'\n' && c != u'\t' && c != u'\r')
+            || c.unicode() == 0x7f;
+    };
+    if (std::any_of(command.cbegin(), command.cend(), [&](const QString& argument) {
+            return std::any_of(argument.cbegin(), argument.cend(), isControl);
+        }))
+        return u"程序或设置文件夹的路径中有控制字符，登录项无法记录这样的路径。"_s;
+    if (!command.isEmpty() && command.first().contains(u'%'))
+        return u"程序所在的路径中有“%”，登录时许多桌面无法从这里启动它。"_s;
+    return {};
+}
+}
+
 QString Autostart::execArgument(const QString& argument)
 {
-    // Quoting as desktop entries ask: an argument with a reserved character
+    // Quoting as the Exec key asks: an argument with a reserved character
     // goes in double quotes, inside which a backslash goes before each of
-    // " ` $ and \ itself; then the whole value, being a string, escapes each
-    // backslash once more, and a literal % is written %%.
+    // " ` $ and \ itself, and a literal % is written %%. Any other blank or
+    // control character is quoted too, as some launchers split words there.
+    // Then the whole, being a string value, takes the string escapes.
     static const QString reserved = u" \t\n\"'\\><~|&;$*?#()`"_s;
     QString value = argument;
-    if (std::any_of(
-            argument.cbegin(), argument.cend(), [](QChar c) { return reserved.contains(c); })) {
+    if (argument.isEmpty() || std::any_of(argument.cbegin(), argument.cend(), [](QChar c) {
+            return reserved.contains(c) || c.isSpace() || c.category() == QChar::Other_Control;
+        })) {
         QString quoted;
         for (const QChar c : argument) {
             if (c == u'"' || c == u'`' || c == u'$' || c == u'\\')
@@ -96,9 +156,8 @@ QString Autostart::execArgument(const QString& argument)
         }
         value = u'"' + quoted + u'"';
     }
-    value.replace(u"\\"_s, u"\\\\"_s);
     value.replace(u"%"_s, u"%%"_s);
-    return value;
+    return escapedString(value);
 }
 
 QString Autostart::execLine() const
@@ -111,6 +170,7 @@ QString Autostart::execLine() const
 
 QByteArray Autostart::entry() const
 {
+    // Only Exec's value comes from outside; the others hold nothing to escape.
     const QStringList lines {
         u"[Desktop Entry]"_s,
         u"Type=Application"_s,
@@ -123,7 +183,18 @@ QByteArray Autostart::entry() const
     return (lines.join(u'\n') + u'\n').toUtf8();
 }
 
-bool Autostart::isEnabled() const { return QFileInfo::exists(entryPath()); }
+// On only when the entry starts this very command at login. A desktop's
+// startup settings switch an entry off by marking it rather than removing it,
+// and an entry written by another copy, or for another settings folder,
+// starts that one instead.
+bool Autostart::isEnabled() const
+{
+    const std::optional<QHash<QString, QString>> keys
+        = DesktopEntryFile::readMainGroup(entryPath());
+    return keys && refusal(m_command).isEmpty() && keys->value(u"Exec"_s) == execLine()
+        && keys->value(u"Hidden"_s, u"false"_s) == u"false"_s
+        && keys->value(u"X-GNOME-Autostart-enabled"_s, u"true"_s) == u"true"_s;
+}
 
 QString Autostart::setEnabled(bool on) const
 {
@@ -134,6 +205,8 @@ QString Autostart::setEnabled(bool on) const
             return u"无法删除 %1：%2"_s.arg(QDir::toNativeSeparators(path), file.errorString());
         return {};
     }
+    if (const QString why = refusal(m_command); !why.isEmpty())
+        return why;
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return u"无法创建文件夹 %1"_s.arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
     if (const FileTrouble trouble = AtomicFile::replace(path, entry()); !trouble.isNone())

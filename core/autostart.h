@@ -9,7 +9,8 @@
 // systems an XDG autostart entry, <app id>.desktop in the autostart folder of
 // the user's configuration directory ($XDG_CONFIG_HOME/autostart, by default
 // ~/.config/autostart); on Windows a value under the user's Run key. Switching
-// it off removes the entry.
+// it off removes the entry. It counts as on only while the entry there starts
+// exactly this command at login.
 class Autostart {
 public:
     // `command` is the full path of the executable to start, then the
@@ -17,16 +18,18 @@ public:
     Autostart(QString appId, QStringList command);
 
     bool isEnabled() const;
-    // An empty text on success, otherwise why it failed.
+    // An empty text on success, otherwise why it failed; a command the entry
+    // cannot hold is refused.
     [[nodiscard]] QString setEnabled(bool on) const;
 
 #ifndef Q_OS_WIN
     QString entryPath() const;
     // The desktop entry's text, UTF-8.
     QByteArray entry() const;
-    // The Exec key's value: the command, each argument quoted as needed.
+    // The Exec key's value as written in the file: the command, each argument
+    // quoted as needed and escaped.
     QString execLine() const;
-    // One argument as a desktop entry's Exec key takes it.
+    // One argument as written in the Exec key's value.
     static QString execArgument(const QString& argument);
 #endif
 
