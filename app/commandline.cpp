@@ -6,10 +6,26 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSemaphore>
+#include <QStringDecoder>
+#include <QThreadPool>
+#include <QtConcurrent>
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
-CommandLine::CommandLine()
+namespace {
+// Never destroyed: a look stuck on a stalled share must not hold up the end
+// of the program, and a pool's destructor (the application's, for Qt's
+// global pool) waits for its threads.
+QThreadPool& folderCheckPool()
+{
+    static auto* const pool = new QThreadPool;
+    return *pool;
+}
+}
+
+CommandLine::CommandLine(FolderCheck check)
     : m_fullScreen(u"fullscreen"_s, u"全屏显示（F11 切换，Esc 退出全屏）。"_s)
     , m_onTop(u"on-top"_s, u"窗口置顶，保持在其他窗口之上。"_s)
     , m_settingsDir(u"settings-dir"_s,
@@ -18,11 +34,18 @@ CommandLine::CommandLine()
           u"文件夹"_s)
     , m_help(QStringList { u"h"_s, u"help"_s }, u"显示本帮助并退出。"_s)
     , m_version(QStringList { u"v"_s, u"version"_s }, u"显示版本并退出。"_s)
+    , m_folderCheck(std::move(check))
 {
     m_parser.setApplicationDescription(u"高考倒计时：显示距高考还有多少天、时、分、秒。"_s);
     // "-platform" and the like are Qt's, not a row of one-letter options.
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     m_parser.addOptions({ m_fullScreen, m_onTop, m_settingsDir, m_help, m_version });
+}
+
+bool CommandLine::isThereButNoFolder(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isDir();
 }
 
 QString CommandLine::versionText()
@@ -57,17 +80,91 @@ CommandLine::Outcome CommandLine::parse(const QStringList& arguments)
     m_options.loginArguments.clear();
     if (m_parser.isSet(m_settingsDir)) {
         const QString folder = m_parser.value(m_settingsDir);
-        const QFileInfo info(folder);
         if (folder.trimmed().isEmpty()) {
             m_error = u"--settings-dir 需要一个文件夹。"_s;
             return Outcome::Error;
         }
-        if (info.exists() && !info.isDir()) {
-            m_error = u"“%1”不是文件夹。"_s.arg(QDir::toNativeSeparators(folder));
-            return Outcome::Error;
+        if (m_folderCheck) {
+            // A folder that does not answer in time is left to the settings
+            // reader, which tells it in the window.
+            const auto answered = std::make_shared<QSemaphore>();
+            const QFuture<bool> notAFolder
+                = QtConcurrent::run(&folderCheckPool(), [check = m_folderCheck, folder, answered] {
+                      const bool result = check(folder);
+                      answered->release();
+                      return result;
+                  });
+            if (answered->tryAcquire(1, int(kFolderCheckWait.count())) && notAFolder.result()) {
+                m_error = u"“%1”不是文件夹。"_s.arg(QDir::toNativeSeparators(folder));
+                return Outcome::Error;
+            }
         }
-        m_options.settingsFolder = info.absoluteFilePath();
+        m_options.settingsFolder = QFileInfo(folder).absoluteFilePath();
         m_options.loginArguments = QStringList { u"--settings-dir"_s, m_options.settingsFolder };
     }
     return Outcome::Run;
+}
+
+QStringList CommandLine::withoutQtOptions(const QStringList& arguments)
+{
+    // As QGuiApplication, QApplication and the X11 platform take them, with
+    // one dash or two.
+    static const QStringList withValue { u"platform"_s, u"platformpluginpath"_s, u"platformtheme"_s,
+        u"plugin"_s, u"qwindowgeometry"_s, u"qwindowicon"_s, u"qwindowtitle"_s, u"session"_s,
+        u"style"_s, u"stylesheet"_s, u"display"_s, u"geometry"_s, u"title"_s, u"icon"_s,
+        u"name"_s };
+    static const QStringList alone { u"reverse"_s, u"widgetcount"_s, u"sync"_s, u"testability"_s,
+        u"nograb"_s, u"dograb"_s };
+    static const QStringList withEquals { u"style"_s, u"stylesheet"_s, u"qmljsdebugger"_s };
+    QStringList kept = arguments.mid(0, 1);
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == u"--"_s) {
+            kept += arguments.mid(i);
+            break;
+        }
+        const QString name = argument.mid(argument.startsWith(u"--"_s) ? 2 : 1);
+        if (!argument.startsWith(u'-'))
+            kept += argument;
+        else if (withValue.contains(name))
+            ++i;
+        else if (!alone.contains(name) && !withEquals.contains(name.section(u'=', 0, 0)))
+            kept += argument;
+    }
+    return kept;
+}
+
+QString CommandLine::encodingError(const QByteArrayList& rawArguments)
+{
+#if defined(Q_OS_UNIX)
+    for (qsizetype i = 1; i < rawArguments.size(); ++i) {
+        QByteArray argument = rawArguments[i];
+        if (argument == "--")
+            break;
+        if (argument.startsWith("--"))
+            argument.remove(0, 1);
+        QByteArray value;
+        if (argument == "-settings-dir" && i + 1 < rawArguments.size())
+            value = rawArguments[++i];
+        else if (argument.startsWith("-settings-dir="))
+            value = argument.mid(qsizetype(sizeof "-settings-dir=") - 1);
+        else
+            continue;
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        QString shown = utf8.decode(value);
+        if (!utf8.hasError())
+            continue;
+        // Such names mostly come from Chinese Windows: shown as GBK, the user
+        // recognises the folder.
+        QStringDecoder gbk("GB18030");
+        if (const QString asGbk = gbk.decode(value); gbk.isValid() && !gbk.hasError())
+            shown = asGbk;
+        return u"文件夹名“%1”不是 UTF-8 编码，无法打开这个文件夹。请把文件夹改用 UTF-8 "
+               u"名称，或者挂载网络共享时使用 utf8 选项（例如 CIFS 的 iocharset=utf8）。"_s.arg(
+                   shown);
+    }
+#else
+    Q_UNUSED(rawArguments);
+#endif
+    return {};
 }

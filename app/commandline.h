@@ -2,9 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArrayList>
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QString>
+#include <chrono>
+#include <functional>
 
 // What the command line asks of one run.
 struct CommandLineOptions {
@@ -20,14 +23,33 @@ struct CommandLineOptions {
 // The program's command line: --fullscreen, --on-top, --settings-dir DIR,
 // --help and --version, described in Chinese. Qt's own texts of the parser
 // (usage line, headings, errors) are Chinese through Qt's translations.
+// A --settings-dir that names a plain file is refused; the look at it never
+// holds up the start for long, since the folder may be on a stalled share.
 class CommandLine {
 public:
     enum class Outcome { Run, Help, Version, Error };
 
-    CommandLine();
+    // Whether `path` names something that is there and is not a folder.
+    using FolderCheck = std::function<bool(const QString& path)>;
+    static bool isThereButNoFolder(const QString& path);
+    // How long the start waits for that answer before it goes on without.
+    static constexpr std::chrono::milliseconds kFolderCheckWait { 400 };
+
+    // Without a check, the folder is not looked at.
+    explicit CommandLine(FolderCheck check = isThereButNoFolder);
 
     // `arguments` starts with the program's name.
     Outcome parse(const QStringList& arguments);
+
+    // `arguments` without the options QApplication takes for itself
+    // (-platform, -style, -display, ...) and their values.
+    static QStringList withoutQtOptions(const QStringList& arguments);
+
+    // Why the program's arguments as the system gave them cannot be used, or
+    // nothing: on Unix Qt reads arguments and writes file names as UTF-8, so
+    // a --settings-dir named in other bytes (GBK from a Windows share) would
+    // become another folder.
+    static QString encodingError(const QByteArrayList& rawArguments);
 
     const CommandLineOptions& options() const { return m_options; }
     // After Outcome::Error: one line saying what is wrong and where to look.
@@ -42,6 +64,7 @@ private:
     QCommandLineOption m_settingsDir;
     QCommandLineOption m_help;
     QCommandLineOption m_version;
+    FolderCheck m_folderCheck;
     CommandLineOptions m_options;
     QString m_error;
 };

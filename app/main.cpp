@@ -3,6 +3,7 @@
 #include "displaycontroller.h"
 #include "fontsubstitutes.h"
 #include "form1.h"
+#include "picturefile.h"
 #include "qttranslations.h"
 #include "settingsstore.h"
 #include "startup.h"
@@ -23,6 +24,7 @@ int main(int argc, char* argv[])
     if (!options)
         return Startup::kBadCommandLine;
     installFontSubstitutes();
+    PictureFile::allowDecodingUpToTheLimit();
 
     const SettingsStore store(options->settingsFolder);
     Form1 form(store);

@@ -4,6 +4,7 @@
 
 #include "displaycheck.h"
 #include "qttranslations.h"
+#include "terminaltext.h"
 
 #include <QList>
 #include <cstdio>
@@ -15,7 +16,7 @@ using namespace Qt::StringLiterals;
 namespace {
 void print(std::FILE* stream, const QString& text)
 {
-    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fputs(TerminalText::encoded(text).constData(), stream);
     std::fflush(stream);
 }
 
@@ -44,29 +45,36 @@ void holdMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
 std::optional<int> Startup::answerBeforeDisplay(int argc, char* argv[])
 {
     QStringList arguments;
-    for (int i = 0; i < argc; ++i)
+    QByteArrayList rawArguments;
+    for (int i = 0; i < argc; ++i) {
         arguments.append(QString::fromLocal8Bit(argv[i]));
+        rawArguments.append(QByteArray(argv[i]));
+    }
 
     if (argc > 1) {
         // A short-lived application lets Qt's parser speak Chinese through
-        // Qt's catalogue; the real one needs a display, which --help and
-        // --version must not.
+        // Qt's catalogue; the real one needs a display, which --help,
+        // --version and a bad command line must not.
         int count = argc;
         QCoreApplication core(count, argv);
         installQtTranslations(core);
         CommandLine line;
-        switch (line.parse(arguments)) {
-        case CommandLine::Outcome::Help:
+        // QApplication takes its own options (-platform, -style, ...) later.
+        const CommandLine::Outcome outcome = line.parse(CommandLine::withoutQtOptions(arguments));
+        if (outcome == CommandLine::Outcome::Help) {
             print(stdout, line.helpText());
             return 0;
-        case CommandLine::Outcome::Version:
+        }
+        if (outcome == CommandLine::Outcome::Version) {
             print(stdout, CommandLine::versionText() + u'\n');
             return 0;
-        case CommandLine::Outcome::Run:
-        case CommandLine::Outcome::Error:
-            // Errors wait for the application, which takes Qt's own options
-            // (-platform, -style, ...) out of the line first.
-            break;
+        }
+        QString error = CommandLine::encodingError(rawArguments);
+        if (error.isEmpty() && outcome == CommandLine::Outcome::Error)
+            error = line.errorText();
+        if (!error.isEmpty()) {
+            print(stderr, u"gaokao-countdown："_s + error + u'\n');
+            return kBadCommandLine;
         }
     }
 
@@ -94,7 +102,9 @@ std::unique_ptr<QApplication> Startup::createApplication(int& argc, char* argv[]
 
 std::optional<CommandLineOptions> Startup::readOptions()
 {
-    CommandLine line;
+    // The folder was looked at before the display: a second look would wait
+    // on a stalled share again.
+    CommandLine line(CommandLine::FolderCheck {});
     const CommandLine::Outcome outcome = line.parse(QCoreApplication::arguments());
     if (outcome == CommandLine::Outcome::Error) {
         print(stderr, u"gaokao-countdown："_s + line.errorText() + u'\n');

@@ -9,17 +9,19 @@
 #include <optional>
 
 // The program's start before its windows: the command line and the display.
-// --help and --version are answered before any display is needed; without a
-// display the program says so in one line and ends, instead of Qt's abort;
-// a bad option gets a Chinese message. Exit statuses: 0 for an answer, 1
-// without a display, 2 for a bad command line.
+// --help and --version are answered, and a bad command line refused with a
+// Chinese message, before any display is needed; without a display the
+// program says so in one line and ends, instead of Qt's abort. Exit
+// statuses: 0 for an answer, 1 without a display, 2 for a bad command line.
+// Lines for the terminal are in the locale's character set.
 class Startup {
 public:
     static constexpr int kNoDisplay = 1;
     static constexpr int kBadCommandLine = 2;
 
-    // Answers --help and --version, or finds that no display can be there;
-    // the exit status then, otherwise nothing. A plain start parses nothing.
+    // Answers --help and --version, refuses a bad command line, or finds that
+    // no display can be there; the exit status then, otherwise nothing. A
+    // plain start parses nothing.
     static std::optional<int> answerBeforeDisplay(int argc, char* argv[]);
 
     // The application, or the end of the program with one line when its

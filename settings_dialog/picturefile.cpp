@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QImageReader>
+#include <mutex>
 
 using namespace Qt::StringLiterals;
 
@@ -22,10 +23,26 @@ namespace {
             .arg(size.height())
             .arg(kMaxPixels / 10000);
     }
+
+    bool beyondAllocationLimit(const QSize& size, QImage::Format format)
+    {
+        const qint64 limit = qint64(QImageReader::allocationLimit()) << 20;
+        const qint64 bytes = qint64(size.width()) * size.height()
+            * QImage::toPixelFormat(format).bitsPerPixel() / 8;
+        return limit > 0 && size.isValid() && bytes > limit;
+    }
+}
+
+void allowDecodingUpToTheLimit()
+{
+    // Qt keeps the limit in one unguarded number, read by every decoder.
+    static std::once_flag once;
+    std::call_once(once, [] { QImageReader::setAllocationLimit(kDecodeLimitMiB); });
 }
 
 ReadResult read(const QString& path)
 {
+    allowDecodingUpToTheLimit();
     QFile file;
     if (const FileTrouble trouble = RegularFile::open(file, path); !trouble.isNone())
         return { {}, trouble.text() };
@@ -45,6 +62,10 @@ ReadResult read(const QString& path)
     case QImageReader::DeviceError:
         return { {}, FileTrouble::fromSystemText(file.errorString()).text() };
     default:
+        // A picture that needs more memory than Qt allows is refused as if
+        // its data were wrong.
+        if (beyondAllocationLimit(size, reader.imageFormat()))
+            return { {}, tooLarge(size) };
         // The decoder's own words say what is wrong inside the picture.
         return { {}, u"图片数据有误（%1）"_s.arg(reader.errorString()) };
     }

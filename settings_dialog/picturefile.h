@@ -16,6 +16,14 @@ namespace PictureFile {
 // camera's full size with room to spare.
 inline constexpr qint64 kMaxPixels = 25'000'000;
 
+// The memory Qt's decoders may take for one picture, in MiB: the most pixels
+// at 8 bytes each, what a 16-bit picture decodes to.
+inline constexpr int kDecodeLimitMiB = int((kMaxPixels * 8 + (1 << 20) - 1) >> 20);
+
+// Lets Qt decode every picture up to that limit, the window's as well as the
+// dialog's: Qt's own is lower. Call before any picture is read.
+void allowDecodingUpToTheLimit();
+
 // The outcome of reading a picture file: the picture, or a null image and
 // why it could not be read, in the user's language.
 struct [[nodiscard]] ReadResult {

@@ -3,9 +3,12 @@
 #include "commandline.h"
 #include "displaycheck.h"
 #include "settingsstore.h"
+#include "terminaltext.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QTest>
+#include <QThread>
 
 using namespace Qt::StringLiterals;
 using Outcome = CommandLine::Outcome;
@@ -65,6 +68,61 @@ private slots:
         const QStringList again { u"--settings-dir"_s, folder };
         QCOMPARE(line.options().loginArguments,
             folder == SettingsStore::defaultFolder() ? QStringList() : again);
+    }
+
+    // A folder on a stalled share holds the start up for a moment at most;
+    // the settings reader then tells the window about it.
+    void aFolderThatDoesNotAnswerIsNotWaitedFor()
+    {
+        CommandLine line([](const QString&) {
+            QThread::sleep(3);
+            return true;
+        });
+        QElapsedTimer waited;
+        waited.start();
+        QCOMPARE(
+            line.parse({ u"gaokao-countdown"_s, u"--settings-dir=/srv/stalled"_s }), Outcome::Run);
+        QCOMPARE_LT(waited.elapsed(), 1500);
+        QCOMPARE(line.options().settingsFolder, u"/srv/stalled"_s);
+    }
+
+    void withoutQtOptions_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("ours");
+        QTest::newRow("platform and style") << QStringList { u"-platform"_s, u"offscreen"_s,
+            u"--fullscreen"_s, u"-style=fusion"_s, u"--reverse"_s }
+                                            << QStringList { u"--fullscreen"_s };
+        QTest::newRow("X11's, beside an unknown one") << QStringList { u"-display"_s, u":1"_s,
+            u"--geometry"_s, u"9x9"_s, u"--bogus"_s } << QStringList { u"--bogus"_s };
+        QTest::newRow("a value of ours") << QStringList { u"--settings-dir=-style"_s }
+                                         << QStringList { u"--settings-dir=-style"_s };
+        QTest::newRow("after --") << QStringList { u"--"_s, u"-reverse"_s }
+                                  << QStringList { u"--"_s, u"-reverse"_s };
+    }
+
+    void withoutQtOptions()
+    {
+        QFETCH(QStringList, arguments);
+        const QStringList name { u"gaokao-countdown"_s };
+        QTEST(CommandLine::withoutQtOptions(name + arguments).mid(1), "ours");
+    }
+
+    void terminalText_data()
+    {
+        QTest::addColumn<QByteArray>("codeset");
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray utf8 = u"班级"_s.toUtf8();
+        QTest::newRow("GB18030") << QByteArray("GB18030") << QByteArray("\xb0\xe0\xbc\xb6");
+        QTest::newRow("UTF-8") << QByteArray("UTF-8") << utf8;
+        QTest::newRow("C locale") << QByteArray("ANSI_X3.4-1968") << utf8;
+        QTest::newRow("unknown to Qt") << QByteArray("NO-SUCH-SET") << utf8;
+    }
+
+    void terminalText()
+    {
+        QFETCH(QByteArray, codeset);
+        QTEST(TerminalText::encoded(u"班级"_s, codeset), "bytes");
     }
 
     void display_data()

@@ -3,8 +3,12 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <filesystem>
+#include <fstream>
 
 using namespace Qt::StringLiterals;
 
@@ -16,8 +20,9 @@ struct Run {
 
 // Runs the program with `arguments` and `environment` added to one without
 // any display, for at most `millis`; a program still running then is ended.
-Run runProgram(
-    const QStringList& arguments, const QStringList& environment = {}, int millis = 10000)
+// Through a shell script, when given one: the program is its $0.
+Run runProgram(const QStringList& arguments, const QStringList& environment = {},
+    int millis = 10000, const QString& script = {})
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" })
@@ -26,7 +31,11 @@ Run runProgram(
         env.insert(pair.section(u'=', 0, 0), pair.section(u'=', 1, -1));
     QProcess process;
     process.setProcessEnvironment(env);
-    process.start(QStringLiteral(GAOKAO_PROGRAM), arguments);
+    if (script.isEmpty())
+        process.start(QStringLiteral(GAOKAO_PROGRAM), arguments);
+    else
+        process.start(u"/bin/sh"_s,
+            QStringList { u"-c"_s, script, QStringLiteral(GAOKAO_PROGRAM) } + arguments);
     if (!process.waitForFinished(millis)) {
         process.terminate();
         process.waitForFinished();
@@ -59,6 +68,14 @@ private slots:
                                      << u"^gaokao-countdown：找不到可用的显示[^\n]*\n$"_s;
         QTest::newRow("full screen") << QStringList { u"--fullscreen"_s } << none << 1 << u"^$"_s
                                      << u"^gaokao-countdown：找不到可用的显示[^\n]*\n$"_s;
+        QTest::newRow("unknown option") << QStringList { u"--bogus"_s } << none << 2 << u"^$"_s
+                                        << u"^gaokao-countdown：未知选项“bogus”。[^\n]*\n$"_s;
+        QTest::newRow("Qt's options are Qt's")
+            << QStringList { u"-style"_s, u"fusion"_s, u"-reverse"_s, u"--fullscreen"_s } << none
+            << 1 << u"^$"_s << u"^gaokao-countdown：找不到可用的显示[^\n]*\n$"_s;
+        QTest::newRow("a file for a folder")
+            << QStringList { u"--settings-dir"_s, QStringLiteral(GAOKAO_PROGRAM) } << none << 2
+            << u"^$"_s << u"^gaokao-countdown：“[^\n]*”不是文件夹。\n$"_s;
         QTest::newRow("a display that does not answer")
             << QStringList {} << QStringList { u"DISPLAY=:4093"_s } << 1 << u"^$"_s
             << u"^gaokao-countdown：找不到可用的显示[^\n]*\n$"_s;
@@ -84,6 +101,38 @@ private slots:
         QCOMPARE(run.status, 2);
         QVERIFY2(run.err.contains(u"未知选项“full-screen”。用 --help 查看可用的选项。"_s),
             qPrintable(run.err));
+    }
+
+    // A folder named in GBK, as a Windows share mounted without utf8 gives:
+    // Qt would open another folder of that name in UTF-8.
+    void aFolderNameNotInUtf8IsRefused_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // the name goes after the last
+        QTest::newRow("separate") << QStringList { u"--settings-dir"_s, QString() };
+        QTest::newRow("joined") << QStringList { u"--settings-dir="_s };
+        QTest::newRow("one dash") << QStringList { u"-settings-dir"_s, QString() };
+    }
+
+    void aFolderNameNotInUtf8IsRefused()
+    {
+        QFETCH(QStringList, arguments);
+        QTemporaryDir root;
+        const QByteArray name = "\xb0\xe0\xbc\xb6"; // 班级
+        const QByteArray folder = QFile::encodeName(root.path()) + '/' + name;
+        // Qt cannot name it, nor remove it with the temporary folder.
+        const std::filesystem::path path(folder.toStdString());
+        const auto removeIt = qScopeGuard([&path] { std::filesystem::remove_all(path); });
+        QVERIFY(std::filesystem::create_directory(path));
+        QVERIFY(std::ofstream(path / "data.txt").good());
+        const Run run = runProgram(arguments,
+            { u"QT_QPA_PLATFORM=offscreen"_s, u"XDG_CONFIG_HOME="_s + root.path(),
+                u"FOLDER="_s + root.path() + u"/"_s },
+            3000, uR"sh(exec "$0" "$@""$FOLDER$(printf '\260\340\274\266')")sh"_s);
+        QCOMPARE(run.status, 2);
+        QVERIFY2(run.err.contains(u"不是 UTF-8 编码"_s), qPrintable(run.err));
+        // Nothing beside it, such as a folder named in replacement characters.
+        const std::filesystem::directory_iterator entries(path.parent_path());
+        QCOMPARE(std::distance(begin(entries), end(entries)), 1);
     }
 
     // The first start makes the folder with the defaults there; an existing

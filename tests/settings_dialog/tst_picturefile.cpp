@@ -43,6 +43,18 @@ QByteArray encoded(const char* format, QSize size = { 64, 48 })
     return bytes;
 }
 
+// A 16-bit PNG of 5000 × 5000 pixels: within the pixel limit, 200 MB decoded.
+QByteArray deepPng()
+{
+    QImage image(5000, 5000, QImage::Format_RGBA64);
+    image.fill(Qt::darkCyan);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
 // A GIF of `width` × `height` pixels in 256 greys, its image data written as
 // plain 9-bit LZW codes: a clear code before every 250 pixels keeps the code
 // size from growing.
@@ -122,6 +134,7 @@ void TestPictureFile::initTestCase()
         { u"motion.jpg"_s, motionPhoto },
         { u"huge.jpg"_s, claimsHuge },
         { u"text.jpg"_s, "Dear students,\n" },
+        { u"deep.png"_s, deepPng() },
     };
     for (const auto& [name, bytes] : files) {
         QFile file(m_dir.filePath(name));
@@ -142,6 +155,7 @@ void TestPictureFile::read_data()
     QTest::newRow("whole GIF") << u"whole.gif"_s << QString();
     QTest::newRow("half a GIF") << u"half.gif"_s << u"文件不完整"_s;
     QTest::newRow("JPEG with a motion video after it") << u"motion.jpg"_s << QString();
+    QTest::newRow("16-bit, within the pixel limit") << u"deep.png"_s << QString();
     QTest::newRow("too many pixels") << u"huge.jpg"_s << u"图片太大"_s;
     QTest::newRow("text") << u"text.jpg"_s << u"这不是图片"_s;
     QTest::newRow("missing") << u"missing.jpg"_s << u"文件不存在"_s;

@@ -1,0 +1,21 @@
+// SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Text for the terminal the program was started from, in the character set
+// of the user's locale: a zh_CN.GB18030 terminal shows UTF-8 as garble. Qt
+// writes UTF-8 whatever the locale, so the program encodes its own lines.
+namespace TerminalText {
+
+// `text` in the character set named `codeset` as nl_langinfo(CODESET) names
+// it; in UTF-8 when Qt has no converter of that name, or the locale is plain
+// ASCII (the C locale of a terminal that shows UTF-8 well).
+QByteArray encoded(const QString& text, const QByteArray& codeset);
+
+// `text` in the locale's character set.
+QByteArray encoded(const QString& text);
+
+}
