@@ -50,7 +50,10 @@ private slots:
     void notARegularFileIsNeverWaitedOn();
     void textsTooLongToReadBackAreRefused_data();
     void textsTooLongToReadBackAreRefused();
-    void saveRemovesOnlyAbandonedTemporaries();
+    void saveRemovesOnlyItsOwnAbandonedCopies_data();
+    void saveRemovesOnlyItsOwnAbandonedCopies();
+    void saveKeepsWhatTheFileIs_data();
+    void saveKeepsWhatTheFileIs();
 };
 
 void TestSettingsStore::newFileHasTheExactDefaultBytes()
@@ -309,28 +312,80 @@ void TestSettingsStore::textsTooLongToReadBackAreRefused()
     QCOMPARE(readFile(store.filePath()), before);
 }
 
-void TestSettingsStore::saveRemovesOnlyAbandonedTemporaries()
+void TestSettingsStore::saveRemovesOnlyItsOwnAbandonedCopies_data()
 {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("old");
+    QTest::addColumn<bool>("removed");
+    const QString own = u".data.txt.gaokao-countdown-Ab12Cd.tmp"_s;
+    QTest::newRow("own copy, old") << own << true << true;
+    QTest::newRow("own copy, fresh") << own << false << false;
+    QTest::newRow("another file's copy")
+        << u".other.txt.gaokao-countdown-Ab12Cd.tmp"_s << true << false;
+    QTest::newRow("seven letters") << u".data.txt.gaokao-countdown-Ab12Cd7.tmp"_s << true << false;
+    for (const char* user : { "data.txt.backup", "data.txt.202406", "data.txt.Abc123",
+             "data.txt.AbCdEf", "data.txt.bak", ".data.txt.swp" })
+        QTest::newRow(user) << QString::fromLatin1(user) << true << false;
+}
+
+// Only copies this program made, by their name, are ever removed.
+void TestSettingsStore::saveRemovesOnlyItsOwnAbandonedCopies()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, old);
+    QFETCH(bool, removed);
     QTemporaryDir root;
     const SettingsStore store(root.path(), [] { return kNow; });
-    const QDateTime old
-        = QDateTime::currentDateTimeUtc().addSecs(-SettingsStore::kAbandonedAfterSeconds - 60);
-    const QStringList names { u"data.txt.Ab12Cd"_s, u"data.txt.Fresh1"_s, u"data.txt.bak"_s,
-        u"data.txt.Ab12Cd7"_s, u"other.txt.Ab12Cd"_s };
-    for (const QString& name : names) {
-        writeFile(root.filePath(name), "x");
-        if (name != u"data.txt.Fresh1"_s) {
-            QFile file(root.filePath(name));
-            QVERIFY(file.open(QIODevice::ReadWrite));
-            QVERIFY(file.setFileTime(old, QFileDevice::FileModificationTime));
-        }
+    writeFile(root.filePath(name), "x");
+    if (old) {
+        QFile file(root.filePath(name));
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(
+            QDateTime::currentDateTimeUtc().addSecs(-SettingsStore::kAbandonedAfterSeconds - 60),
+            QFileDevice::FileModificationTime));
     }
     QVERIFY(store.SaveSettings(u"2014"_s, u"6"_s, u"8"_s, u"t"_s, u"h"_s).ok);
-    QStringList left = QDir(root.path()).entryList(QDir::Files);
-    left.sort();
-    QCOMPARE(left,
-        QStringList({ u"data.txt"_s, u"data.txt.Ab12Cd7"_s, u"data.txt.Fresh1"_s, u"data.txt.bak"_s,
-            u"other.txt.Ab12Cd"_s }));
+    QCOMPARE(QFileInfo::exists(root.filePath(name)), !removed);
+    QCOMPARE(QDir(root.path()).entryList(QDir::Files | QDir::Hidden).size(), removed ? 1 : 2);
+}
+
+void TestSettingsStore::saveKeepsWhatTheFileIs_data()
+{
+    QTest::addColumn<int>("mode"); // of the old file; -1: none yet
+    QTest::addColumn<bool>("link"); // data.txt links to a file elsewhere
+    QTest::newRow("new file") << -1 << false;
+    QTest::newRow("private") << 0600 << false;
+    QTest::newRow("group may write") << 0664 << false;
+    QTest::newRow("through a link") << 0640 << true;
+}
+
+// A save changes the file's bytes, not its permissions, nor a link to it.
+void TestSettingsStore::saveKeepsWhatTheFileIs()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("permission bits and umask are a Unix matter");
+#else
+    QFETCH(int, mode);
+    QFETCH(bool, link);
+    QTemporaryDir root;
+    const SettingsStore store(root.filePath(u"VEKTemp"_s), [] { return kNow; });
+    QVERIFY(QDir().mkpath(store.folder()));
+    const QString file = link ? root.filePath(u"elsewhere.txt"_s) : store.filePath();
+    if (link)
+        QVERIFY(QFile::link(file, store.filePath()));
+    if (mode >= 0) {
+        writeFile(file, "old");
+        QVERIFY(::chmod(QFile::encodeName(file).constData(), mode_t(mode)) == 0);
+    }
+    const mode_t mask = ::umask(022);
+    QVERIFY(store.SaveSettings(u"2014"_s, u"6"_s, u"8"_s, u"t"_s, u"h"_s).ok);
+    ::umask(mask);
+    struct stat status { };
+    QVERIFY(::stat(QFile::encodeName(file).constData(), &status) == 0);
+    QCOMPARE(int(status.st_mode & 07777), mode >= 0 ? mode : 0644);
+    QCOMPARE(QFileInfo(store.filePath()).isSymLink(), link);
+    QVERIFY(store.LoadSettings().ok());
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)
