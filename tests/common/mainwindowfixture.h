@@ -9,10 +9,15 @@
 #include <QTemporaryDir>
 
 // The main window as the program makes it, on a settings folder of its own
-// and a fake clock. The window is built, not yet shown.
+// (named `folder`, within a temporary folder) and a fake clock. The window is
+// built, not yet shown.
 struct MainWindowFixture {
+    explicit MainWindowFixture(const QString& folder = QStringLiteral("VEKTemp"))
+        : store(root.filePath(folder), time.clock())
+    {
+    }
     QTemporaryDir root;
     FakeClock time;
-    SettingsStore store { root.filePath(QStringLiteral("VEKTemp")), time.clock() };
+    SettingsStore store;
     Form1 form { store };
 };
