@@ -10,6 +10,6 @@ QString plainToolTip(const QString& text)
     if (text.isEmpty())
         return {};
     // Always markup, so never guessed: the text escaped, its spaces and line
-    // breaks kept, wrapped where the tooltip is too narrow.
-    return u"<p style=\"white-space:pre-wrap\">%1</p>"_s.arg(text.toHtmlEscaped());
+    // breaks kept, and lines not wrapped, as a tooltip shows plain text.
+    return u"<p style=\"white-space:pre\">%1</p>"_s.arg(text.toHtmlEscaped());
 }
