@@ -22,75 +22,82 @@
 
 using namespace Qt::StringLiterals;
 
-namespace AtomicFile {
-
 namespace {
-    const QString kMarker = u".gaokao-countdown-"_s;
-    const QString kSuffix = u".tmp"_s;
-    constexpr int kRandomLetters = 6;
-    constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+const QString kMarker = u".gaokao-countdown-"_s;
+const QString kSuffix = u".tmp"_s;
+constexpr int kRandomLetters = 6;
+constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 
-    QString copyName(const QString& fileName)
-    {
-        QString letters;
-        for (int i = 0; i < kRandomLetters; ++i)
-            letters += QLatin1Char(
-                kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters) - 1)]);
-        return u'.' + fileName + kMarker + letters + kSuffix;
-    }
+QString copyName(const QString& fileName)
+{
+    QString letters;
+    for (int i = 0; i < kRandomLetters; ++i)
+        letters
+            += QLatin1Char(kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters) - 1)]);
+    return u'.' + fileName + kMarker + letters + kSuffix;
+}
 
-    // The file that `path` names, symbolic links followed, whether it exists or
-    // not; a loop of links names itself.
-    QFileInfo linkedFile(const QString& path)
-    {
-        QFileInfo file(path);
-        for (int depth = 0; depth < 128 && file.isSymLink(); ++depth)
-            file.setFile(file.symLinkTarget());
-        return file.isSymLink() ? QFileInfo(path) : file;
-    }
+QRegularExpression copyShape(const QString& fileName)
+{
+    return QRegularExpression(
+        QRegularExpression::anchoredPattern(QRegularExpression::escape(u'.' + fileName + kMarker)
+            + u"[A-Za-z0-9]{%1}"_s.arg(kRandomLetters) + QRegularExpression::escape(kSuffix)));
+}
 
-    // Opens a new temporary copy of `target` for writing, with the permissions
-    // the file is to have. QTemporaryFile cannot be told the name's shape past its
-    // random part, and it makes every file private to its owner, which a new
-    // settings file would then keep.
-    FileTrouble openCopy(QFile& copy, const QFileInfo& target)
-    {
-        constexpr auto mode = QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered;
-        for (int attempt = 1;; ++attempt) {
-            copy.setFileName(target.dir().filePath(copyName(target.fileName())));
-            // Nobody else reads the copy of an existing file before it has that
-            // file's permissions.
-            const bool opened = target.exists()
-                ? copy.open(mode, QFileDevice::ReadOwner | QFileDevice::WriteOwner)
-                : copy.open(mode);
-            if (opened) {
-                if (target.exists())
-                    copy.setPermissions(target.permissions());
-                return {};
-            }
-            // Another save that drew the same letters: draw again.
-            if (attempt == 100 || !QFileInfo(copy.fileName()).exists())
-                return FileTrouble::fromSystemText(copy.errorString());
+// The file that `path` names, symbolic links followed, whether it exists or
+// not; a loop of links names itself.
+QFileInfo linkedFile(const QString& path)
+{
+    QFileInfo file(path);
+    for (int depth = 0; depth < 128 && file.isSymLink(); ++depth)
+        file.setFile(file.symLinkTarget());
+    return file.isSymLink() ? QFileInfo(path) : file;
+}
+
+// Opens a new temporary copy of `target` for writing, with the permissions
+// the file is to have. QTemporaryFile cannot be told the name's shape past its
+// random part, and it makes every file private to its owner, which a new
+// settings file would then keep.
+FileTrouble openCopy(QFile& copy, const QFileInfo& target)
+{
+    constexpr auto mode = QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered;
+    for (int attempt = 1;; ++attempt) {
+        copy.setFileName(target.dir().filePath(copyName(target.fileName())));
+        // Nobody else reads the copy of an existing file before it has that
+        // file's permissions.
+        const bool opened = target.exists()
+            ? copy.open(mode, QFileDevice::ReadOwner | QFileDevice::WriteOwner)
+            : copy.open(mode);
+        if (opened) {
+            if (target.exists())
+                copy.setPermissions(target.permissions());
+            return {};
         }
-    }
-
-    // Puts `from` in the place of `to` in one step, never leaving a moment
-    // without the file. QFile::rename refuses to replace an existing file.
-    FileTrouble moveOver(const QString& from, const QString& to)
-    {
-#ifdef Q_OS_WIN
-        if (MoveFileExW(QDir::toNativeSeparators(from).toStdWString().c_str(),
-                QDir::toNativeSeparators(to).toStdWString().c_str(),
-                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-            return {};
-        return FileTrouble::fromSystemText(qt_error_string()); // GetLastError()'s text
-#else
-        if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
-            return {};
-        return FileTrouble::fromErrno(errno);
-#endif
+        // Another save that drew the same letters: draw again.
+        if (attempt == 100 || !QFileInfo(copy.fileName()).exists())
+            return FileTrouble::fromSystemText(copy.errorString());
     }
 }
+
+// Puts `from` in the place of `to` in one step, never leaving a moment
+// without the file. QFile::rename refuses to replace an existing file.
+FileTrouble moveOver(const QString& from, const QString& to)
+{
+#ifdef Q_OS_WIN
+    if (MoveFileExW(QDir::toNativeSeparators(from).toStdWString().c_str(),
+            QDir::toNativeSeparators(to).toStdWString().c_str(),
+            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return {};
+    return FileTrouble::fromSystemText(qt_error_string()); // GetLastError()'s text
+#else
+    if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
+        return {};
+    return FileTrouble::fromErrno(errno);
+#endif
+}
+}
+
+namespace AtomicFile {
 
 FileTrouble sync(QFileDevice& file)
 {
@@ -139,20 +146,17 @@ FileTrouble replace(const QString& path, const QByteArray& bytes)
 
 bool isTemporaryCopy(const QString& name, const QString& fileName)
 {
-    const QRegularExpression shape(
-        QRegularExpression::anchoredPattern(QRegularExpression::escape(u'.' + fileName + kMarker)
-            + u"[A-Za-z0-9]{%1}"_s.arg(kRandomLetters) + QRegularExpression::escape(kSuffix)));
-    return shape.match(name).hasMatch();
+    return copyShape(fileName).match(name).hasMatch();
 }
 
 void removeAbandonedCopies(const QString& path, qint64 seconds)
 {
     const QFileInfo target = linkedFile(path);
     const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-seconds);
+    const QRegularExpression shape = copyShape(target.fileName());
     const QFileInfoList entries = target.dir().entryInfoList(QDir::Files | QDir::Hidden);
     for (const QFileInfo& entry : entries) {
-        if (isTemporaryCopy(entry.fileName(), target.fileName())
-            && entry.lastModified().toUTC() < before)
+        if (shape.match(entry.fileName()).hasMatch() && entry.lastModified().toUTC() < before)
             QFile::remove(entry.filePath());
     }
 }
