@@ -9,15 +9,10 @@
 #include <QTemporaryDir>
 
 // The main window as the program makes it, on a settings folder of its own
-// (named `folder`, within a temporary folder) and a fake clock. The window is
-// built, not yet shown.
+// and a fake clock. The window is built, not yet shown.
 struct MainWindowFixture {
-    explicit MainWindowFixture(const QString& folder = QStringLiteral("VEKTemp"))
-        : store(root.filePath(folder), time.clock())
-    {
-    }
     QTemporaryDir root;
     FakeClock time;
-    SettingsStore store;
+    SettingsStore store { root.filePath(QStringLiteral("VEKTemp")), time.clock() };
     Form1 form { store };
 };

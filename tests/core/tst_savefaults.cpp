@@ -131,9 +131,6 @@ void TestSaveFaults::killedAtRandomMoments()
     }
     // The kills did land among the saves, not before the first one.
     QVERIFY2(seenA > 10 && seenB > 10, qPrintable(u"A %1, B %2"_s.arg(seenA).arg(seenB)));
-    // A killed save leaves at most its own temporary copy behind, which the
-    // first save ten minutes later removes: never anything that passes for
-    // the settings file.
     const QStringList left = QDir(f.store.folder()).entryList(QDir::Files | QDir::Hidden);
     QVERIFY(left.contains(SettingsStore::fileName()));
     QVERIFY2(left.size() <= 1 + seenA + seenB, qPrintable(left.join(u' ')));
