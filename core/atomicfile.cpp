@@ -2,13 +2,100 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "atomicfile.h"
 
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QScopeGuard>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
+#include <cstdio>
 #include <unistd.h>
 #endif
+#ifdef Q_OS_WIN
+#include <io.h>
+#include <windows.h>
+#endif
+
+using namespace Qt::StringLiterals;
+
+namespace {
+const QString kMarker = u".gaokao-countdown-"_s;
+const QString kSuffix = u".tmp"_s;
+constexpr int kRandomLetters = 6;
+constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+
+QString copyName(const QString& fileName)
+{
+    QString letters;
+    for (int i = 0; i < kRandomLetters; ++i)
+        letters
+            += QLatin1Char(kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters) - 1)]);
+    return u'.' + fileName + kMarker + letters + kSuffix;
+}
+
+QRegularExpression copyShape(const QString& fileName)
+{
+    return QRegularExpression(
+        QRegularExpression::anchoredPattern(QRegularExpression::escape(u'.' + fileName + kMarker)
+            + u"[A-Za-z0-9]{%1}"_s.arg(kRandomLetters) + QRegularExpression::escape(kSuffix)));
+}
+
+// The file that `path` names, symbolic links followed, whether it exists or
+// not; a loop of links names itself.
+QFileInfo linkedFile(const QString& path)
+{
+    QFileInfo file(path);
+    for (int depth = 0; depth < 128 && file.isSymLink(); ++depth)
+        file.setFile(file.symLinkTarget());
+    return file.isSymLink() ? QFileInfo(path) : file;
+}
+
+// Opens a new temporary copy of `target` for writing, with the permissions
+// the file is to have. QTemporaryFile cannot be told the name's shape past its
+// random part, and it makes every file private to its owner, which a new
+// settings file would then keep.
+FileTrouble openCopy(QFile& copy, const QFileInfo& target)
+{
+    constexpr auto mode = QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered;
+    for (int attempt = 1;; ++attempt) {
+        copy.setFileName(target.dir().filePath(copyName(target.fileName())));
+        // Nobody else reads the copy of an existing file before it has that
+        // file's permissions.
+        const bool opened = target.exists()
+            ? copy.open(mode, QFileDevice::ReadOwner | QFileDevice::WriteOwner)
+            : copy.open(mode);
+        if (opened) {
+            if (target.exists())
+                copy.setPermissions(target.permissions());
+            return {};
+        }
+        // Another save that drew the same letters: draw again.
+        if (attempt == 100 || !QFileInfo(copy.fileName()).exists())
+            return FileTrouble::fromSystemText(copy.errorString());
+    }
+}
+
+// Puts `from` in the place of `to` in one step, never leaving a moment
+// without the file. QFile::rename refuses to replace an existing file.
+FileTrouble moveOver(const QString& from, const QString& to)
+{
+#ifdef Q_OS_WIN
+    if (MoveFileExW(QDir::toNativeSeparators(from).toStdWString().c_str(),
+            QDir::toNativeSeparators(to).toStdWString().c_str(),
+            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return {};
+    return FileTrouble::fromSystemText(qt_error_string()); // GetLastError()'s text
+#else
+    if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
+        return {};
+    return FileTrouble::fromErrno(errno);
+#endif
+}
+}
 
 namespace AtomicFile {
 
@@ -21,33 +108,57 @@ FileTrouble sync(QFileDevice& file)
     // one that cannot sync at all is no reason to fail.
     if (::fsync(file.handle()) != 0 && errno != EINVAL && errno != ENOTSUP)
         return FileTrouble::fromErrno(errno);
+#elif defined(Q_OS_WIN)
+    // Windows gives out the space at the write already, so only the wait
+    // matters here, and a file that cannot be flushed is no reason to fail.
+    if (file.handle() != -1)
+        FlushFileBuffers(reinterpret_cast<HANDLE>(_get_osfhandle(file.handle())));
 #endif
     return {};
 }
 
 FileTrouble replace(const QString& path, const QByteArray& bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        // QSaveFile says in words of its own that the old file is read-only.
-        const QFileInfo old(path);
-        if (old.exists() && !old.isWritable())
-            return FileTrouble(FileTrouble::Kind::NoPermission, file.errorString());
-        return FileTrouble::fromSystemText(file.errorString());
-    }
+    const QFileInfo target = linkedFile(path);
+    // A rename would replace a read-only file, which its owner made so to
+    // keep it as it is.
+    if (target.exists() && !target.isWritable())
+        return FileTrouble(FileTrouble::Kind::NoPermission);
+    QFile copy;
+    if (FileTrouble trouble = openCopy(copy, target); !trouble.isNone())
+        return trouble;
+    auto removeCopy = qScopeGuard([&copy] { copy.remove(); });
     // A short write is no error yet; the write of the rest tells why.
     for (qint64 written = 0; written < bytes.size();) {
-        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
+        const qint64 count = copy.write(bytes.constData() + written, bytes.size() - written);
         if (count <= 0)
-            return FileTrouble::fromSystemText(file.errorString());
+            return FileTrouble::fromSystemText(copy.errorString());
         written += count;
     }
-    if (FileTrouble trouble = sync(file); !trouble.isNone())
+    if (FileTrouble trouble = sync(copy); !trouble.isNone())
         return trouble;
-    // Destroying an uncommitted QSaveFile removes its temporary file.
-    if (!file.commit())
-        return FileTrouble::fromSystemText(file.errorString());
+    copy.close();
+    if (FileTrouble trouble = moveOver(copy.fileName(), target.filePath()); !trouble.isNone())
+        return trouble;
+    removeCopy.dismiss();
     return {};
+}
+
+bool isTemporaryCopy(const QString& name, const QString& fileName)
+{
+    return copyShape(fileName).match(name).hasMatch();
+}
+
+void removeAbandonedCopies(const QString& path, qint64 seconds)
+{
+    const QFileInfo target = linkedFile(path);
+    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-seconds);
+    const QRegularExpression shape = copyShape(target.fileName());
+    const QFileInfoList entries = target.dir().entryInfoList(QDir::Files | QDir::Hidden);
+    for (const QFileInfo& entry : entries) {
+        if (shape.match(entry.fileName()).hasMatch() && entry.lastModified().toUTC() < before)
+            QFile::remove(entry.filePath());
+    }
 }
 
 } // namespace AtomicFile

@@ -10,17 +10,29 @@ class QFileDevice;
 // Writes that never leave half a file behind: afterwards the file holds its
 // old bytes or all of the new ones, on the disk, and a failure says why.
 //
-// QSaveFile does most of this, but a buffered QSaveFile reports a failed
-// write only from its final flush, which Qt 6.4's commit() overlooks: on a
-// full disk it renames the short file into place and reports success. So the
-// bytes are written through, and waited for, before the commit.
+// The new bytes go to a temporary copy beside the file, written through and
+// waited for, which then takes the file's place in one rename. The copy is
+// named ".<file>.gaokao-countdown-XXXXXX.tmp" (six random letters or digits):
+// hidden, and named after this program, so that a copy left by a save that
+// was killed half way is told apart from any file of the user's.
 namespace AtomicFile {
 
-// Replaces the file at `path` with `bytes`. The folder must exist.
+// Replaces the file at `path` with `bytes`. The folder must exist. A file that
+// is a symbolic link has the file it points to replaced. The new file keeps
+// the old one's permissions; a new one gets the usual ones (the umask's).
 FileTrouble replace(const QString& path, const QByteArray& bytes);
 
 // Writes what `file` still holds in its buffer through to the disk and waits
 // for the disk to take it, so that a full disk shows up now.
 FileTrouble sync(QFileDevice& file);
+
+// Whether `name` is the name of a temporary copy of the file `fileName`
+// (both without a folder).
+bool isTemporaryCopy(const QString& name, const QString& fileName);
+
+// Removes the temporary copies of `path` that are older than `seconds`: those
+// of saves killed half way. Younger ones may be another program's save going
+// on in a shared folder.
+void removeAbandonedCopies(const QString& path, qint64 seconds);
 
 } // namespace AtomicFile

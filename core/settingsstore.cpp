@@ -6,11 +6,8 @@
 #include "datevalue.h"
 #include "regularfile.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -184,26 +181,11 @@ SaveResult SettingsStore::writeLines(const QStringList& lines) const
         bytes += encode(line);
     const FileTrouble trouble = AtomicFile::replace(filePath(), bytes);
     if (trouble.isNone()) {
-        removeAbandonedTemporaries();
+        // Copies left by saves killed half way would pile up over months of
+        // a screen being switched off mid-save.
+        AtomicFile::removeAbandonedCopies(filePath(), kAbandonedAfterSeconds);
         return { true, {} };
     }
     return { false,
         u"无法写入文件“%1”：%2。"_s.arg(QDir::toNativeSeparators(filePath()), trouble.text()) };
-}
-
-void SettingsStore::removeAbandonedTemporaries() const
-{
-    // A save killed after its temporary file was written but before the
-    // rename leaves "data.txt.XXXXXX" beside the file; over months of a
-    // screen being switched off mid-save they would pile up. Only old ones go:
-    // another computer saving into a shared folder has a fresh one open.
-    static const QRegularExpression temporary(QRegularExpression::anchoredPattern(
-        QRegularExpression::escape(fileName()) + u"\\.[A-Za-z0-9]{6}"_s));
-    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-kAbandonedAfterSeconds);
-    const QFileInfoList entries
-        = QDir(m_folder).entryInfoList({ fileName() + u".*"_s }, QDir::Files | QDir::Hidden);
-    for (const QFileInfo& entry : entries) {
-        if (temporary.match(entry.fileName()).hasMatch() && entry.lastModified().toUTC() < before)
-            QFile::remove(entry.filePath());
-    }
 }

@@ -51,12 +51,11 @@ public:
     // first two lines are `stampLine` and `targetLine`.
     static qint64 textBudget(const QString& stampLine, const QString& targetLine);
 
-    // Temporary files of killed saves older than this are removed by a save.
+    // Temporary copies of killed saves older than this are removed by a save.
     static constexpr qint64 kAbandonedAfterSeconds = 10 * 60;
 
 private:
     SaveResult writeLines(const QStringList& lines) const;
-    void removeAbandonedTemporaries() const;
 
     QString m_folder;
     Clock m_clock;

@@ -9,6 +9,7 @@
 #include "logging.h"
 #include "picturebox.h"
 #include "picturebutton.h"
+#include "plaintooltip.h"
 #include "settingsstore.h"
 #include "tickschedule.h"
 #include "twips.h"
@@ -185,11 +186,12 @@ void Form1::Timer1_Timer()
 // countdown boxes, and the same text as their accessible description.
 void Form1::showSettingsTrouble(const QString& trouble)
 {
-    if (toolTip() == trouble)
+    if (accessibleDescription() == trouble)
         return;
+    const QString tip = plainToolTip(trouble);
     for (QWidget* widget :
         std::initializer_list<QWidget*> { this, TextTIAN, TextM, TextD, TextH, TextF, TextS }) {
-        widget->setToolTip(trouble);
+        widget->setToolTip(tip);
         widget->setAccessibleDescription(trouble);
     }
 }

@@ -50,7 +50,10 @@ private slots:
     void notARegularFileIsNeverWaitedOn();
     void textsTooLongToReadBackAreRefused_data();
     void textsTooLongToReadBackAreRefused();
-    void saveRemovesOnlyAbandonedTemporaries();
+    void saveRemovesOnlyItsOwnAbandonedCopies_data();
+    void saveRemovesOnlyItsOwnAbandonedCopies();
+    void saveKeepsWhatTheFileIs_data();
+    void saveKeepsWhatTheFileIs();
 };
 
 void TestSettingsStore::newFileHasTheExactDefaultBytes()
@@ -309,28 +312,66 @@ void TestSettingsStore::textsTooLongToReadBackAreRefused()
     QCOMPARE(readFile(store.filePath()), before);
 }
 
-void TestSettingsStore::saveRemovesOnlyAbandonedTemporaries()
+void TestSettingsStore::saveRemovesOnlyItsOwnAbandonedCopies_data()
 {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<qint64>("age"); // seconds since its last change
+    QTest::addColumn<bool>("removed");
+    const QString own = u".data.txt.gaokao-countdown-Ab12Cd.tmp"_s;
+    const qint64 old = SettingsStore::kAbandonedAfterSeconds + 60;
+    QTest::newRow("own copy, old") << own << old << true;
+    QTest::newRow("own copy, fresh") << own << qint64(0) << false;
+    for (const char* name : { "data.txt.backup", "data.txt.202406", "data.txt.Abc123",
+             "data.txt.AbCdEf", "data.txt.bak", ".data.txt.swp",
+             ".other.txt.gaokao-countdown-Ab12Cd.tmp", ".data.txt.gaokao-countdown-Ab12Cd7.tmp" })
+        QTest::newRow(name) << QString::fromLatin1(name) << old << false;
+}
+
+// Only copies this program made, by their name, are ever removed.
+void TestSettingsStore::saveRemovesOnlyItsOwnAbandonedCopies()
+{
+    QFETCH(QString, name);
+    QFETCH(qint64, age);
+    QFETCH(bool, removed);
     QTemporaryDir root;
     const SettingsStore store(root.path(), [] { return kNow; });
-    const QDateTime old
-        = QDateTime::currentDateTimeUtc().addSecs(-SettingsStore::kAbandonedAfterSeconds - 60);
-    const QStringList names { u"data.txt.Ab12Cd"_s, u"data.txt.Fresh1"_s, u"data.txt.bak"_s,
-        u"data.txt.Ab12Cd7"_s, u"other.txt.Ab12Cd"_s };
-    for (const QString& name : names) {
-        writeFile(root.filePath(name), "x");
-        if (name != u"data.txt.Fresh1"_s) {
-            QFile file(root.filePath(name));
-            QVERIFY(file.open(QIODevice::ReadWrite));
-            QVERIFY(file.setFileTime(old, QFileDevice::FileModificationTime));
-        }
-    }
+    QFile file(root.filePath(name));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(file.setFileTime(
+        QDateTime::currentDateTimeUtc().addSecs(-age), QFileDevice::FileModificationTime));
     QVERIFY(store.SaveSettings(u"2014"_s, u"6"_s, u"8"_s, u"t"_s, u"h"_s).ok);
-    QStringList left = QDir(root.path()).entryList(QDir::Files);
-    left.sort();
-    QCOMPARE(left,
-        QStringList({ u"data.txt"_s, u"data.txt.Ab12Cd7"_s, u"data.txt.Fresh1"_s, u"data.txt.bak"_s,
-            u"other.txt.Ab12Cd"_s }));
+    QCOMPARE(QFileInfo::exists(root.filePath(name)), !removed);
+    QCOMPARE(QDir(root.path()).entryList(QDir::Files | QDir::Hidden).size(), removed ? 1 : 2);
+}
+
+void TestSettingsStore::saveKeepsWhatTheFileIs_data()
+{
+    QTest::addColumn<int>("permissions"); // of the old file; 0: none yet
+    QTest::addColumn<bool>("link"); // data.txt links to a file elsewhere
+    QTest::newRow("new file") << 0 << false;
+    QTest::newRow("group may write") << 0x6060 << false;
+    QTest::newRow("through a link") << 0x6040 << true;
+}
+
+// A save changes the file's bytes, not its permissions or a link to it.
+void TestSettingsStore::saveKeepsWhatTheFileIs()
+{
+    QFETCH(int, permissions);
+    QFETCH(bool, link);
+    QTemporaryDir root;
+    const SettingsStore store(root.path(), [] { return kNow; });
+    const QString file = link ? root.filePath(u"elsewhere.txt"_s) : store.filePath();
+    writeFile(file, "old");
+    if (permissions)
+        QVERIFY(QFile::setPermissions(file, QFile::Permissions(permissions)));
+    const QFile::Permissions before = QFileInfo(file).permissions();
+    if (!permissions)
+        QVERIFY(QFile::remove(file));
+    if (link)
+        QVERIFY(QFile::link(file, store.filePath()));
+    QVERIFY(store.SaveSettings(u"2014"_s, u"6"_s, u"8"_s, u"t"_s, u"h"_s).ok);
+    QCOMPARE(QFileInfo(file).permissions(), before);
+    QCOMPARE(QFileInfo(store.filePath()).isSymLink(), link);
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)

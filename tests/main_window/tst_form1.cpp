@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
@@ -58,6 +59,8 @@ private slots:
     void unreadableSettingsFileKeepsTicking();
     void troubleShowsWhereAUserLooks_data();
     void troubleShowsWhereAUserLooks();
+    void folderNameShowsAsWritten_data();
+    void folderNameShowsAsWritten();
     void realTicksNeitherSkipNorRepeat();
 
 private:
@@ -400,13 +403,13 @@ void TestForm1::troubleShowsWhereAUserLooks()
     else
         writeFile(m_store->filePath(), bytes);
     m_form->Timer1_Timer();
-    const QString trouble = m_form->toolTip();
+    const QString trouble = m_form->accessibleDescription();
     QVERIFY2(
         trouble.contains(QDir::toNativeSeparators(m_store->filePath())) && trouble.contains(what),
         qPrintable(trouble));
     for (QWidget* widget : std::initializer_list<QWidget*> { m_form, m_form->TextTIAN,
              m_form->TextM, m_form->TextD, m_form->TextH, m_form->TextF, m_form->TextS }) {
-        QCOMPARE(widget->toolTip(), trouble);
+        QCOMPARE(widget->toolTip(), m_form->toolTip());
         QCOMPARE(widget->accessibleDescription(), trouble);
     }
     QCOMPARE(m_form->grab().toImage(), look.toImage()); // the window looks the same
@@ -415,6 +418,32 @@ void TestForm1::troubleShowsWhereAUserLooks()
     m_form->Timer1_Timer();
     QCOMPARE(m_form->toolTip(), QString());
     QCOMPARE(m_form->TextS->accessibleDescription(), QString());
+}
+
+void TestForm1::folderNameShowsAsWritten_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("heading and picture") << u"<h1>x</h1><img src=\"p.png\">"_s;
+    QTest::newRow("entity and bold") << u"a&amp;b <b>c"_s;
+    QTest::newRow("spaces and a line break") << u"a  b\nc"_s;
+}
+
+// The tooltip shows the folder's name, never markup made of it.
+void TestForm1::folderNameShowsAsWritten()
+{
+    QFETCH(QString, folder);
+    QTemporaryDir root;
+    const SettingsStore store(root.filePath(folder), [] { return FakeClock::kWorkedNow; });
+    Form1 form(store);
+    QVERIFY(QDir().mkpath(store.folder()));
+    form.Timer1_Timer();
+    const QString trouble = form.accessibleDescription();
+    QVERIFY2(trouble.contains(store.filePath()), qPrintable(trouble));
+    // Read as a tooltip reads its text: as markup when it may be markup.
+    const QString tip = form.TextS->toolTip();
+    QTextDocument shown;
+    Qt::mightBeRichText(tip) ? shown.setHtml(tip) : shown.setPlainText(tip);
+    QCOMPARE(shown.toPlainText(), trouble);
 }
 
 // A tolerant look at real ticks on the real clock: each lands in the next second.
