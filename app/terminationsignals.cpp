@@ -46,8 +46,8 @@ TerminationSignals::TerminationSignals(QObject* parent)
 #ifdef Q_OS_UNIX
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_socket) != 0)
         return;
-    for (const int socket : g_socket)
-        ::fcntl(socket, F_SETFD, FD_CLOEXEC);
+    for (const int end : g_socket)
+        ::fcntl(end, F_SETFD, FD_CLOEXEC);
     ::fcntl(g_socket[1], F_SETFL, O_NONBLOCK);
     m_notifier = new QSocketNotifier(g_socket[0], QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &TerminationSignals::received);

@@ -157,9 +157,11 @@ FileTrouble Preferences::takeLock() const
     // without end: a folder in the lock's place, or a copy of the program
     // stuck while holding it, would stop the window for good. So the lock is
     // taken here first with a bounded wait, and let go at once for QSettings
-    // to take. A lock left by a copy that crashed is stale, and QLockFile
-    // removes it. Saving on another thread instead would leave a save stuck
-    // there for good, and the last save, as the program ends, waiting on it.
+    // to take (another copy that takes it in between makes QSettings wait
+    // only for its own short save). A lock left by a copy that crashed is
+    // stale, and QLockFile removes it. Saving on another thread instead would
+    // leave a save stuck there for good, and the last save, as the program
+    // ends, waiting on it.
     if (!QDir().mkpath(QFileInfo(m_filePath).absolutePath()))
         return FileTrouble::fromErrno(errno == EEXIST ? ENOTDIR : errno);
     QLockFile lock(m_filePath + u".lock"_s);
