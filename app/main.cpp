@@ -7,6 +7,7 @@
 #include "qttranslations.h"
 #include "settingsstore.h"
 #include "startup.h"
+#include "terminationsignals.h"
 
 #include <QApplication>
 
@@ -15,6 +16,8 @@ int main(int argc, char* argv[])
     if (const std::optional<int> status = Startup::answerBeforeDisplay(argc, argv))
         return *status;
     const std::unique_ptr<QApplication> app = Startup::createApplication(argc, argv);
+    // Ended by the system (log-out), the program still saves on its way out.
+    const TerminationSignals endWhenAsked;
     QApplication::setApplicationName(QStringLiteral("gaokao-countdown"));
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
     // Lets a Wayland desktop find the menu entry, and so the icon.

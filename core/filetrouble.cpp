@@ -62,6 +62,8 @@ QString FileTrouble::text() const
         return u"这不是普通文件（是文件夹、管道或设备）"_s;
     case Kind::NoAnswer:
         return u"文件所在的磁盘没有响应"_s;
+    case Kind::Locked:
+        return u"文件被锁定：可能有另一个程序正在写入，或旁边的 .lock 锁文件无法删除"_s;
     case Kind::NotAPicture:
         return u"这不是图片，或是不支持的图片格式"_s;
     case Kind::Incomplete:

@@ -19,6 +19,7 @@ public:
         FileSizeLimit, // larger than the system lets this program write
         NotAFile, // a folder, pipe, socket or device
         NoAnswer, // the file system has not answered yet
+        Locked, // another program holds the file's lock, or the lock cannot be removed
         NotAPicture,
         Incomplete, // the picture file ends before the picture does
         TooLarge, // too many pixels to show

@@ -4,13 +4,16 @@
 
 #include "atomicfile.h"
 
+#include <QDir>
 #include <QFileDevice>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringDecoder>
 #include <QStringTokenizer>
 
+#include <cerrno>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -37,6 +40,29 @@ Entry entry(Preferences::Choice choice)
     }
     Q_UNREACHABLE();
 }
+
+// How long a save waits for another copy of the program to finish its own.
+constexpr int kLockWaitMs = 300;
+
+// The usual spellings of a choice in a file edited by hand. QVariant::toBool()
+// takes every text but "false" and "0" for true, so "no" would switch it on.
+std::optional<bool> readChoice(QString text)
+{
+    text = text.trimmed();
+    if (text.size() >= 2 && text.startsWith(u'"') && text.endsWith(u'"'))
+        text = text.sliced(1, text.size() - 2).trimmed();
+    const std::pair<QLatin1StringView, bool> spellings[]
+        = { { "true"_L1, true }, { "yes"_L1, true }, { "on"_L1, true }, { "1"_L1, true },
+              { "false"_L1, false }, { "no"_L1, false }, { "off"_L1, false }, { "0"_L1, false } };
+    for (const auto& [spelling, on] : spellings)
+        if (text.compare(spelling, Qt::CaseInsensitive) == 0)
+            return on;
+    return std::nullopt;
+}
+
+// What went wrong in the last write on this thread: QSettings itself only
+// says that the write failed.
+thread_local FileTrouble t_writeTrouble;
 
 // Qt's own INI format would do, but on a full disk Qt 6.4 replaces the file
 // with an empty one and reports success (see atomicfile.h), and the choices
@@ -81,10 +107,13 @@ bool writeIni(QIODevice& device, const QSettings::SettingsMap& map)
         }
         bytes += it.key().mid(slash + 1).toUtf8() + '=' + it.value().toString().toUtf8() + '\n';
     }
-    if (device.write(bytes) != bytes.size())
+    if (device.write(bytes) != bytes.size()) {
+        t_writeTrouble = FileTrouble::fromSystemText(device.errorString());
         return false;
-    auto* file = qobject_cast<QFileDevice*>(&device);
-    return !file || AtomicFile::sync(*file).isNone();
+    }
+    if (auto* file = qobject_cast<QFileDevice*>(&device))
+        t_writeTrouble = AtomicFile::sync(*file);
+    return t_writeTrouble.isNone();
 }
 
 QSettings::Format iniFormat()
@@ -119,15 +148,53 @@ bool Preferences::value(Choice choice) const
     if (!isUsable())
         return e.defaultValue;
     const QSettings file(m_filePath, iniFormat());
-    return file.value(e.key, e.defaultValue).toBool();
+    return readChoice(file.value(e.key).toString()).value_or(e.defaultValue);
 }
 
-bool Preferences::setValue(Choice choice, bool on) const
+FileTrouble Preferences::takeLock() const
+{
+    // QSettings takes the file's lock before it writes, and waits for it
+    // without end: a folder in the lock's place, or a copy of the program
+    // stuck while holding it, would stop the window for good. So the lock is
+    // taken here first with a bounded wait, and let go at once for QSettings
+    // to take (another copy that takes it in between makes QSettings wait
+    // only for its own short save). A lock left by a copy that crashed is
+    // stale, and QLockFile removes it. Saving on another thread instead would
+    // leave a save stuck there for good, and the last save, as the program
+    // ends, waiting on it.
+    if (!QDir().mkpath(QFileInfo(m_filePath).absolutePath()))
+        return FileTrouble::fromErrno(errno == EEXIST ? ENOTDIR : errno);
+    QLockFile lock(m_filePath + u".lock"_s);
+    errno = 0;
+    if (lock.tryLock(kLockWaitMs))
+        return {};
+    switch (lock.error()) {
+    case QLockFile::PermissionError:
+        return FileTrouble(FileTrouble::Kind::NoPermission);
+    case QLockFile::UnknownError:
+        // Most often a full disk, which the system's error number tells.
+        return errno ? FileTrouble::fromErrno(errno) : FileTrouble(FileTrouble::Kind::Other);
+    default:
+        return FileTrouble(FileTrouble::Kind::Locked);
+    }
+}
+
+FileTrouble Preferences::setValue(Choice choice, bool on) const
 {
     if (!isUsable())
-        return false;
+        return FileTrouble(FileTrouble::Kind::NotAFile);
+    if (FileTrouble trouble = takeLock(); !trouble.isNone())
+        return trouble;
+    t_writeTrouble = {};
     QSettings file(m_filePath, iniFormat());
     file.setValue(entry(choice).key, on);
     file.sync();
-    return file.status() == QSettings::NoError;
+    if (file.status() == QSettings::NoError)
+        return {};
+    if (!t_writeTrouble.isNone())
+        return t_writeTrouble;
+    // QSettings does not write a file it may not write.
+    const QFileInfo info(m_filePath);
+    return FileTrouble(info.exists() && !info.isWritable() ? FileTrouble::Kind::NoPermission
+                                                           : FileTrouble::Kind::Other);
 }

@@ -2,13 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "filetrouble.h"
+
 #include <QString>
 
 // The program's own display preferences, kept apart from the four-line
 // settings file "data.txt" that other tools read: an INI file in the user's
 // configuration directory. The four choices and their defaults are listed
 // once, in preferences.cpp; every choice starts off. The file is given at
-// construction so tests can use temporary files.
+// construction so tests can use temporary files. A save never waits long for
+// the file's lock, so the window that saves never stops.
 class Preferences {
 public:
     enum class Choice { FullScreen, ScaleTextWithWindow, StayOnTop, StartAtLogin };
@@ -21,15 +24,17 @@ public:
     static QString defaultFilePath();
     QString filePath() const { return m_filePath; }
 
-    // The stored choice, or its default when the file has none or is no
-    // regular file (a pipe, a folder).
+    // The stored choice, or its default when the file has none, holds no
+    // spelling of true or false (true, yes, on, 1 and their opposites, any
+    // case, quoted or not) or is no regular file (a pipe, a folder).
     bool value(Choice choice) const;
-    // Stores the choice and writes the file at once; false when it could not
-    // be written.
-    [[nodiscard]] bool setValue(Choice choice, bool on) const;
+    // Stores the choice and writes the file at once; what went wrong when it
+    // could not be written.
+    [[nodiscard]] FileTrouble setValue(Choice choice, bool on) const;
 
 private:
     bool isUsable() const;
+    FileTrouble takeLock() const;
 
     QString m_filePath;
 };

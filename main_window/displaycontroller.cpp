@@ -11,7 +11,6 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
-#include <QDir>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
@@ -40,6 +39,7 @@ DisplayController::DisplayController(Form1* window, Preferences preferences, Aut
           Twips::toPixels(Form1Design::kInnerWidth), Twips::toPixels(Form1Design::kInnerHeight))
     , m_preferences(std::move(preferences))
     , m_autostart(std::move(autostart))
+    , m_choices(m_preferences, window)
     , m_text(controlWidgets(window))
     , m_pointer(new PointerHider(window))
     , m_menu(new QMenu(window))
@@ -81,20 +81,6 @@ DisplayController::DisplayController(Form1* window, Preferences preferences, Aut
     });
     m_window->addAction(menuKey);
 
-    m_saveTimer.setSingleShot(true);
-    m_saveTimer.setInterval(kSaveDelayMs);
-    connect(&m_saveTimer, &QTimer::timeout, this, [this] {
-        if (saveChoices() || m_toldPreferences)
-            return;
-        // Told once: the choices still hold until the program ends.
-        m_toldPreferences = true;
-        QMessageBox box(QMessageBox::Warning, u"高考曜刻1.0版"_s,
-            u"无法保存显示选项：%1\n这些选项在本次运行中仍然有效。"_s.arg(
-                QDir::toNativeSeparators(m_preferences.filePath())),
-            QMessageBox::Ok, m_window);
-        box.exec();
-    });
-
     // A right-click that no control takes (all but the text boxes, which keep
     // their own editing menu) comes to the window.
     m_window->installEventFilter(this);
@@ -126,13 +112,11 @@ void DisplayController::start(bool fullScreen, bool onTop)
     updateText();
 }
 
-DisplayController::~DisplayController() { (void)saveChoices(); }
-
 bool DisplayController::isFullScreen() const { return m_window->isFullScreen(); }
 
 void DisplayController::setFullScreen(bool on)
 {
-    remember(Choice::FullScreen, on);
+    m_choices.remember(Choice::FullScreen, on);
     m_fullScreen->setChecked(on);
     if (on == isFullScreen())
         return;
@@ -142,14 +126,14 @@ void DisplayController::setFullScreen(bool on)
 
 void DisplayController::setScaleTextWithWindow(bool on)
 {
-    remember(Choice::ScaleTextWithWindow, on);
+    m_choices.remember(Choice::ScaleTextWithWindow, on);
     m_scaleText->setChecked(on);
     updateText();
 }
 
 void DisplayController::setStayOnTop(bool on)
 {
-    remember(Choice::StayOnTop, on);
+    m_choices.remember(Choice::StayOnTop, on);
     m_onTop->setChecked(on);
     if (m_window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == on)
         return;
@@ -169,26 +153,8 @@ void DisplayController::setStartAtLogin(bool on)
             u"无法设置开机自动启动。\n%1"_s.arg(error), QMessageBox::Ok, m_window);
         box.exec();
     }
-    remember(Choice::StartAtLogin, on);
+    m_choices.remember(Choice::StartAtLogin, on);
     m_atLogin->setChecked(on);
-}
-
-void DisplayController::remember(Choice choice, bool on)
-{
-    // Writing the file takes a while (tens of milliseconds on a slow disk),
-    // so it waits until the window has changed; whatever waits is written
-    // when the window goes, at the latest.
-    m_unsaved[choice] = on;
-    m_saveTimer.start();
-}
-
-bool DisplayController::saveChoices()
-{
-    bool saved = true;
-    for (const auto& [choice, on] : m_unsaved)
-        saved = m_preferences.setValue(choice, on) && saved;
-    m_unsaved.clear();
-    return saved;
 }
 
 void DisplayController::updateText()

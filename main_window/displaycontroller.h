@@ -3,6 +3,7 @@
 #pragma once
 
 #include "autostart.h"
+#include "choicesaver.h"
 #include "preferences.h"
 #include "textscaler.h"
 
@@ -10,7 +11,6 @@
 #include <QRect>
 #include <QSize>
 #include <QTimer>
-#include <map>
 
 class QAction;
 class QMenu;
@@ -31,7 +31,6 @@ public:
     // Becomes a child of `window`. The menu's 自定义设置… and 退出 do what the
     // window's two buttons do.
     DisplayController(Form1* window, Preferences preferences, Autostart autostart);
-    ~DisplayController() override;
 
     // Applies the remembered choices, and for this run the command line's.
     void start(bool fullScreen, bool onTop);
@@ -53,8 +52,6 @@ private:
         const QString& text, const QString& name, void (DisplayController::*set)(bool));
     void popUpMenu(QPoint globalPos);
     void showAbout();
-    void remember(Preferences::Choice choice, bool on);
-    [[nodiscard]] bool saveChoices();
     void updateText();
     void fullScreenChanged(Qt::WindowStates oldState);
     void fillScreenIfLeftAlone();
@@ -63,10 +60,7 @@ private:
     QSize m_designSize;
     Preferences m_preferences;
     Autostart m_autostart;
-    static constexpr int kSaveDelayMs = 500;
-    std::map<Preferences::Choice, bool> m_unsaved;
-    QTimer m_saveTimer;
-    bool m_toldPreferences = false;
+    ChoiceSaver m_choices;
     // How long a window manager may take to make the window fill its screen.
     static constexpr int kWindowManagerMs = 250;
     QRect m_normalGeometry;

@@ -159,6 +159,16 @@ private slots:
         QVERIFY2(run.err.contains(QRegularExpression(u"gaokao.tick: .* -\\d{4,}天"_s)),
             qPrintable(run.err));
     }
+
+    // Told to end by the system (SIGTERM, as at log-out; runProgram sends it),
+    // the program ends the normal way, which saves what still waits.
+    void theSystemEndsItTheNormalWay()
+    {
+        const QTemporaryDir root;
+        const Run run = runProgram({ u"--settings-dir"_s, root.filePath(u"VEKTemp"_s) },
+            { u"QT_QPA_PLATFORM=offscreen"_s, u"XDG_CONFIG_HOME="_s + root.path() }, 2500);
+        QCOMPARE(run.status, 0);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestStartup)

@@ -22,6 +22,7 @@ public:
             m_poll.stop();
             title = box->windowTitle();
             text = box->text();
+            textFormat = box->textFormat();
             icon = box->icon();
             buttons = box->standardButtons();
             if (box->defaultButton())
@@ -39,6 +40,7 @@ public:
     }
 
     QString title, text;
+    Qt::TextFormat textFormat = Qt::AutoText;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;

@@ -5,10 +5,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
 #ifdef Q_OS_UNIX
+#include "forkedchild.h"
+
 #include <sys/stat.h>
 #endif
 
@@ -34,7 +38,7 @@ private slots:
         const QString path = dir.filePath(u"sub/prefs.ini"_s);
         QVERIFY(!Preferences(path).value(choice));
 
-        QVERIFY(Preferences(path).setValue(choice, true));
+        QVERIFY(Preferences(path).setValue(choice, true).isNone());
         const Preferences restarted(path);
         QVERIFY(restarted.value(choice));
         // The others keep their defaults.
@@ -42,7 +46,7 @@ private slots:
                  Choice::StayOnTop, Choice::StartAtLogin })
             QCOMPARE(restarted.value(other), other == choice);
 
-        QVERIFY(restarted.setValue(choice, false));
+        QVERIFY(restarted.setValue(choice, false).isNone());
         QVERIFY(!Preferences(path).value(choice));
     }
 
@@ -62,41 +66,89 @@ private slots:
         const QTemporaryDir dir;
         const QString path = dir.filePath(u"prefs.ini"_s);
         writeFile(path, old);
-        QVERIFY(Preferences(path).setValue(Choice::StartAtLogin, true));
+        QVERIFY(Preferences(path).setValue(Choice::StartAtLogin, true).isNone());
         QCOMPARE(readFile(path), "[display]\nstayOnTop=true\n\n[startup]\nstartAtLogin=true\n");
     }
 
-    // Nothing waits, and every choice keeps its default.
-    void aFileThatCannotBeUsedIsReported_data()
+    // What a hand-edited file may say; anything else is the default (off).
+    void choicesReadTheUsualSpellings_data()
     {
-        QTest::addColumn<QString>("blocker");
-        QTest::addColumn<QString>("path");
-        // A folder that cannot exist, since a file has its name: true even for root.
-        QTest::newRow("a file where the folder belongs") << u"file"_s << u"file/prefs.ini"_s;
-#ifdef Q_OS_UNIX
-        QTest::newRow("a named pipe") << u"pipe"_s << u"pipe"_s;
-#endif
-        QTest::newRow("a folder") << u"folder"_s << u"folder"_s;
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<bool>("on");
+        for (const char* on : { "true", "YES", "On", "1", "\"True\"", " \" yes \" " })
+            QTest::newRow(on) << QByteArray(on) << true;
+        for (const char* off : { "no", "off", "\"false\"", "0", "FALSE", "maybe", "2", "\"" })
+            QTest::newRow(off) << QByteArray(off) << false;
     }
 
-    void aFileThatCannotBeUsedIsReported()
+    void choicesReadTheUsualSpellings()
     {
-        QFETCH(QString, blocker);
-        QFETCH(QString, path);
+        QFETCH(QByteArray, text);
+        QFETCH(bool, on);
         const QTemporaryDir dir;
-        const QString at = dir.filePath(blocker);
-        if (blocker == u"file"_s)
-            writeFile(at, "x");
-        else if (blocker == u"folder"_s)
-            QVERIFY(QDir().mkdir(at));
-#ifdef Q_OS_UNIX
-        else
-            QCOMPARE(mkfifo(QFile::encodeName(at).constData(), 0600), 0);
-#endif
-        const Preferences preferences(dir.filePath(path));
-        QVERIFY(!preferences.setValue(Choice::StayOnTop, true));
-        QVERIFY(!preferences.value(Choice::StayOnTop));
+        const QString path = dir.filePath(u"prefs.ini"_s);
+        writeFile(path, "[display]\nfullScreen=" + text + "\n");
+        QCOMPARE(Preferences(path).value(Choice::FullScreen), on);
     }
+
+#ifdef Q_OS_UNIX
+    // A save that cannot happen says why, soon (a child that waits is ended
+    // after a few seconds, and fails), and every choice keeps its default; a
+    // lock left by a copy that crashed is no obstacle.
+    void aSaveThatCannotHappenSaysWhySoon_data()
+    {
+        QTest::addColumn<QString>("obstacle");
+        QTest::addColumn<FileTrouble::Kind>("trouble");
+        using K = FileTrouble::Kind;
+        // A folder that cannot exist, since a file has its name: true even for root.
+        QTest::newRow("a file where the folder belongs") << u"file"_s << K::Missing;
+        QTest::newRow("a named pipe") << u"pipe"_s << K::NotAFile;
+        QTest::newRow("a folder") << u"folder"_s << K::NotAFile;
+        QTest::newRow("a folder that is not ours to write") << u"read-only"_s << K::NoPermission;
+        QTest::newRow("a folder in the lock's place") << u"lock folder"_s << K::Locked;
+        QTest::newRow("a lock another copy holds") << u"lock held"_s << K::Locked;
+        QTest::newRow("a lock left by a crashed copy") << u"lock left"_s << K::None;
+    }
+
+    void aSaveThatCannotHappenSaysWhySoon()
+    {
+        QFETCH(QString, obstacle);
+        QFETCH(FileTrouble::Kind, trouble);
+        QTemporaryDir dir;
+        QString path = dir.filePath(u"prefs.ini"_s);
+        const QString lock = path + u".lock"_s;
+        QLockFile held(lock);
+        if (obstacle == u"file"_s) {
+            writeFile(dir.filePath(obstacle), "x");
+            path = dir.filePath(u"file/prefs.ini"_s);
+        } else if (obstacle == u"pipe"_s) {
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (obstacle == u"folder"_s) {
+            QVERIFY(QDir().mkdir(path));
+        } else if (obstacle == u"read-only"_s) {
+            QVERIFY(QFile::setPermissions(dir.path(),
+                QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
+        } else if (obstacle == u"lock folder"_s) {
+            QVERIFY(QDir().mkdir(lock));
+        } else if (obstacle == u"lock held"_s) {
+            QVERIFY(held.tryLock());
+        } else {
+            // A process number no running program can have.
+            writeFile(lock,
+                "2147483600\ngaokao-countdown\n" + QSysInfo::machineHostName().toUtf8() + '\n');
+        }
+        const Preferences preferences(path);
+        const bool toldInTime = runInChild(
+            [&] {
+                alarm(5);
+                if (obstacle == u"read-only"_s)
+                    dropRootInChild();
+            },
+            [&] { return preferences.setValue(Choice::StayOnTop, true).kind() == trouble; });
+        QVERIFY(toldInTime);
+        QCOMPARE(preferences.value(Choice::StayOnTop), trouble == FileTrouble::Kind::None);
+    }
+#endif
 };
 
 QTEST_GUILESS_MAIN(TestPreferences)

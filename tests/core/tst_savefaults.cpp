@@ -190,12 +190,13 @@ void TestSaveFaults::fullDiskPreferences()
     QTemporaryDir mountPoint;
     const int status = TinyDisk::run(mountPoint.path(), [&] {
         const Preferences preferences(mountPoint.filePath(u"gaokao-countdown.ini"_s));
-        if (!preferences.setValue(Preferences::Choice::StayOnTop, true))
+        if (!preferences.setValue(Preferences::Choice::StayOnTop, true).isNone())
             return 10;
         const QByteArray old = readFile(preferences.filePath());
         // Room for Qt's lock file, none for the new file.
         TinyDisk::fill(mountPoint.path(), 1);
-        if (preferences.setValue(Preferences::Choice::FullScreen, true))
+        if (preferences.setValue(Preferences::Choice::FullScreen, true).kind()
+            != FileTrouble::Kind::DiskFull)
             return 11;
         if (readFile(preferences.filePath()) != old)
             return 12;

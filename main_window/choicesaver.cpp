@@ -1,0 +1,53 @@
+// SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "choicesaver.h"
+
+#include <QDir>
+#include <QMessageBox>
+
+using namespace Qt::StringLiterals;
+
+ChoiceSaver::ChoiceSaver(Preferences preferences, QWidget* window)
+    : m_preferences(std::move(preferences))
+    , m_window(window)
+{
+    m_timer.setSingleShot(true);
+    m_timer.setInterval(kSaveDelayMs);
+    QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] { saveAndTell(); });
+}
+
+ChoiceSaver::~ChoiceSaver() { (void)save(); }
+
+void ChoiceSaver::remember(Preferences::Choice choice, bool on)
+{
+    m_unsaved[choice] = on;
+    m_timer.start();
+}
+
+FileTrouble ChoiceSaver::save()
+{
+    // One failure stops the rest: the next save would meet the same trouble,
+    // and each may wait a moment for the file's lock.
+    while (!m_unsaved.empty()) {
+        const auto [choice, on] = *m_unsaved.begin();
+        if (FileTrouble trouble = m_preferences.setValue(choice, on); !trouble.isNone())
+            return trouble;
+        m_unsaved.erase(m_unsaved.begin());
+    }
+    return {};
+}
+
+void ChoiceSaver::saveAndTell()
+{
+    const FileTrouble trouble = save();
+    if (trouble.isNone() || m_told)
+        return;
+    // Told once: the choices still hold until the program ends.
+    m_told = true;
+    QMessageBox box(QMessageBox::Warning, u"高考曜刻1.0版"_s,
+        u"无法保存显示选项：%1\n%2。\n这些选项在本次运行中仍然有效。"_s.arg(
+            QDir::toNativeSeparators(m_preferences.filePath()), trouble.text()),
+        QMessageBox::Ok, m_window);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}

@@ -1,0 +1,38 @@
+// SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "preferences.h"
+
+#include <QTimer>
+#include <map>
+
+class QWidget;
+
+// Writes the window's choices to the program's preferences a moment after
+// they change, so that a burst of them (F11 held down) makes one write and
+// the window changes first; whatever still waits is written when the saver
+// goes with its window, as the program ends. A save that fails is told once,
+// with its reason, over the window; the choices still hold for the run, and
+// the ones not written are tried again with the next save.
+class ChoiceSaver {
+public:
+    static constexpr int kSaveDelayMs = 500;
+
+    ChoiceSaver(Preferences preferences, QWidget* window);
+    ~ChoiceSaver();
+    ChoiceSaver(const ChoiceSaver&) = delete;
+    ChoiceSaver& operator=(const ChoiceSaver&) = delete;
+
+    void remember(Preferences::Choice choice, bool on);
+
+private:
+    [[nodiscard]] FileTrouble save();
+    void saveAndTell();
+
+    Preferences m_preferences;
+    QWidget* m_window;
+    std::map<Preferences::Choice, bool> m_unsaved;
+    QTimer m_timer;
+    bool m_told = false;
+};
