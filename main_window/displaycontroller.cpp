@@ -5,7 +5,7 @@
 #include "fontscale.h"
 #include "form1.h"
 #include "form1design.h"
-#include "pointerhider.h"
+#include "fullscreen.h"
 #include "programinfo.h"
 #include "twips.h"
 
@@ -13,8 +13,6 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMessageBox>
-#include <QScreen>
-#include <QTimer>
 #include <QWidget>
 
 using namespace Qt::StringLiterals;
@@ -41,7 +39,7 @@ DisplayController::DisplayController(Form1* window, Preferences preferences, Aut
     , m_autostart(std::move(autostart))
     , m_choices(m_preferences, window)
     , m_text(controlWidgets(window))
-    , m_pointer(new PointerHider(window))
+    , m_fullScreenMode(new FullScreen(window))
     , m_menu(new QMenu(window))
 {
     m_menu->setObjectName(u"displayMenu"_s);
@@ -63,14 +61,10 @@ DisplayController::DisplayController(Form1* window, Preferences preferences, Aut
     addItem(u"关于"_s, u"about"_s, [this] { showAbout(); });
     addItem(u"退出"_s, u"exit"_s, [this] { m_window->Comexit_Click(); });
 
-    // The window's own keys: F11 (the menu's action), Escape while full
-    // screen, and Shift+F10 for the menu.
+    // The window's own keys: F11 (the menu's action), Shift+F10 for the
+    // menu; full screen adds Escape.
     m_window->addAction(m_fullScreen);
-    m_leaveFullScreen = new QAction(m_window);
-    m_leaveFullScreen->setShortcut(Qt::Key_Escape);
-    m_leaveFullScreen->setEnabled(false);
-    connect(m_leaveFullScreen, &QAction::triggered, this, [this] { setFullScreen(false); });
-    m_window->addAction(m_leaveFullScreen);
+    connect(m_fullScreenMode, &FullScreen::switched, this, &DisplayController::fullScreenSwitched);
     // The Menu key comes as a context menu event, like a right-click.
     auto* menuKey = new QAction(m_window);
     menuKey->setShortcut(Qt::SHIFT | Qt::Key_F10);
@@ -108,20 +102,17 @@ void DisplayController::start(bool fullScreen, bool onTop)
     // The window keeps its centred design size as its normal geometry, to
     // which leaving full screen returns.
     if (fullScreen || m_preferences.value(Choice::FullScreen))
-        m_window->setWindowState(m_window->windowState() | Qt::WindowFullScreen);
+        m_fullScreenMode->setOn(true);
     updateText();
+    m_started = true;
 }
 
-bool DisplayController::isFullScreen() const { return m_window->isFullScreen(); }
+bool DisplayController::isFullScreen() const { return m_fullScreenMode->isOn(); }
 
 void DisplayController::setFullScreen(bool on)
 {
-    m_choices.remember(Choice::FullScreen, on);
     m_fullScreen->setChecked(on);
-    if (on == isFullScreen())
-        return;
-    // Only the full-screen state changes: a maximised window stays maximised.
-    m_window->setWindowState(m_window->windowState() ^ Qt::WindowFullScreen);
+    m_fullScreenMode->setOn(on);
 }
 
 void DisplayController::setScaleTextWithWindow(bool on)
@@ -137,11 +128,9 @@ void DisplayController::setStayOnTop(bool on)
     m_onTop->setChecked(on);
     if (m_window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == on)
         return;
-    // A new window flag takes a new native window, which starts hidden.
-    const bool visible = m_window->isVisible();
-    m_window->setWindowFlag(Qt::WindowStaysOnTopHint, on);
-    if (visible)
-        m_window->show();
+    // A new window flag takes a new native window.
+    m_fullScreenMode->replaceNativeWindow(
+        [this, on] { m_window->setWindowFlag(Qt::WindowStaysOnTopHint, on); });
 }
 
 void DisplayController::setStartAtLogin(bool on)
@@ -151,6 +140,7 @@ void DisplayController::setStartAtLogin(bool on)
         on = m_autostart.isEnabled();
         QMessageBox box(QMessageBox::Warning, u"高考曜刻1.0版"_s,
             u"无法设置开机自动启动。\n%1"_s.arg(error), QMessageBox::Ok, m_window);
+        box.setTextFormat(Qt::PlainText);
         box.exec();
     }
     m_choices.remember(Choice::StartAtLogin, on);
@@ -178,10 +168,6 @@ bool DisplayController::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
         break;
-    case QEvent::WindowStateChange:
-        if (watched == m_window)
-            fullScreenChanged(static_cast<QWindowStateChangeEvent*>(event)->oldState());
-        break;
     case QEvent::Resize:
         if (watched == m_window)
             updateText();
@@ -192,38 +178,13 @@ bool DisplayController::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
-void DisplayController::fullScreenChanged(Qt::WindowStates oldState)
+void DisplayController::fullScreenSwitched(bool on)
 {
-    const bool full = isFullScreen();
-    const bool wasFull = oldState.testFlag(Qt::WindowFullScreen);
-    m_fullScreen->setChecked(full);
-    m_leaveFullScreen->setEnabled(full);
-    m_pointer->setEnabled(full);
-    if (!m_fillingScreen) {
-        if (full && !wasFull) {
-            m_normalGeometry = m_window->normalGeometry();
-            QTimer::singleShot(kWindowManagerMs, this, &DisplayController::fillScreenIfLeftAlone);
-        } else if (!full && wasFull && m_filledScreen) {
-            m_filledScreen = false;
-            m_window->setGeometry(m_normalGeometry);
-        }
-    }
+    // The command line's full screen holds for this run only.
+    if (m_started)
+        m_choices.remember(Choice::FullScreen, on);
+    m_fullScreen->setChecked(on);
     updateText();
-}
-
-void DisplayController::fillScreenIfLeftAlone()
-{
-    // Without a window manager (an X display that runs only this program)
-    // nobody makes the window fill its screen, so it does so itself.
-    const QScreen* screen = m_window->screen();
-    if (!isFullScreen() || !screen || m_window->geometry() == screen->geometry())
-        return;
-    m_fillingScreen = true;
-    m_window->setGeometry(screen->geometry());
-    // A new geometry drops the full-screen state, which still holds.
-    m_window->setWindowState(m_window->windowState() | Qt::WindowFullScreen);
-    m_fillingScreen = false;
-    m_filledScreen = true;
 }
 
 void DisplayController::popUpMenu(QPoint globalPos) { m_menu->popup(globalPos); }

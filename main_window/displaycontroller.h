@@ -8,23 +8,21 @@
 #include "textscaler.h"
 
 #include <QObject>
-#include <QRect>
 #include <QSize>
-#include <QTimer>
 
 class QAction;
 class QMenu;
 class QWidget;
 class Form1;
-class PointerHider;
+class FullScreen;
 
 // The main window as a classroom display: full screen on the window's own
 // screen (F11, a double-click on the background, Escape to leave), text that
 // grows with the window, staying on top, starting at login, and the
 // right-click menu that offers all of these with the settings, the about box
-// and the exit. Full screen always grows the text; the ordinary window does
-// so only when asked. The four choices are kept in the program's preferences,
-// never in the settings file.
+// and the exit. Full screen itself is `FullScreen`'s; it always grows the
+// text, the ordinary window does so only when asked. The four choices are kept in the program's
+// preferences, never in the settings file.
 class DisplayController : public QObject {
     Q_OBJECT
 public:
@@ -53,25 +51,19 @@ private:
     void popUpMenu(QPoint globalPos);
     void showAbout();
     void updateText();
-    void fullScreenChanged(Qt::WindowStates oldState);
-    void fillScreenIfLeftAlone();
+    void fullScreenSwitched(bool on);
 
     Form1* m_window;
     QSize m_designSize;
     Preferences m_preferences;
     Autostart m_autostart;
     ChoiceSaver m_choices;
-    // How long a window manager may take to make the window fill its screen.
-    static constexpr int kWindowManagerMs = 250;
-    QRect m_normalGeometry;
-    bool m_fillingScreen = false;
-    bool m_filledScreen = false;
+    bool m_started = false;
     TextScaler m_text;
-    PointerHider* m_pointer;
+    FullScreen* m_fullScreenMode;
     QMenu* m_menu;
     QAction* m_fullScreen;
     QAction* m_scaleText;
     QAction* m_onTop;
     QAction* m_atLogin;
-    QAction* m_leaveFullScreen;
 };

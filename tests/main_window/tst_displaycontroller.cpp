@@ -173,6 +173,44 @@ private slots:
         QCOMPARE(readAll(m_store->filePath()), settings);
     }
 
+    // Under a window manager (see with_window_manager.sh) full screen, and the
+    // native window that staying on top makes anew, are answered late.
+    void leavingFullScreenGivesTheNormalWindowBack_data()
+    {
+        QTest::addColumn<QStringList>("choices");
+        QTest::addColumn<int>("pauseMs");
+        const QString full = u"fullScreen"_s;
+        const QString top = u"stayOnTop"_s;
+        QTest::newRow("full, on top, back") << QStringList { full, top, full } << 600;
+        QTest::newRow("on top, full, not on top, back")
+            << QStringList { top, full, top, full } << 600;
+        for (int pauseMs : { 25, 5, 1 }) {
+            for (int times : { 40, 41 }) {
+                QTest::addRow("F11 %d times, %d ms apart", times, pauseMs)
+                    << QStringList(times, full) << pauseMs;
+            }
+        }
+    }
+
+    void leavingFullScreenGivesTheNormalWindowBack()
+    {
+        QFETCH(QStringList, choices);
+        QFETCH(int, pauseMs);
+        QTest::qWait(300);
+        const QRect normal = m_form->geometry();
+        QCOMPARE(normal.size(), kDesign);
+        for (const QString& choice : choices) {
+            action(choice)->trigger();
+            QTest::qWait(pauseMs);
+        }
+        const bool full = choices.count(u"fullScreen"_s) % 2;
+        // Late answers and the program's own timers have had their time.
+        QTest::qWait(1000);
+        QCOMPARE(action(u"fullScreen"_s)->isChecked(), full);
+        QCOMPARE(m_form->isFullScreen(), full);
+        QCOMPARE(m_form->geometry(), full ? m_form->screen()->geometry() : normal);
+    }
+
     void theCommandLineActsForOneRun()
     {
         start(true, true);
