@@ -16,10 +16,17 @@ CountdownTick::CountdownTick(const SettingsStore& store)
     // The first start's defaults are written on the reader's thread too,
     // just before the first read: a settings folder that does not answer
     // (a stalled network folder) must not keep the window from showing.
-    , m_reader([store, firstRead = true]() mutable {
+    , m_reader([store, firstRead = true, folderTrouble = FileTrouble()]() mutable {
         if (std::exchange(firstRead, false))
-            store.EnsureSettingsFile();
-        return store.LoadSettings();
+            folderTrouble = store.EnsureSettingsFile();
+        LoadResult load = store.LoadSettings();
+        // The file cannot be opened because its folder could not be made:
+        // that is what the user can mend.
+        if (load.status == LoadStatus::Missing)
+            load.folderTrouble = folderTrouble;
+        else
+            folderTrouble = {};
+        return load;
     })
 {
 }
@@ -52,10 +59,10 @@ QString CountdownTick::troubleText(const LoadResult& load) const
     QString why;
     switch (load.status) {
     case LoadStatus::Ok:
-        if (!load.textsGarbled)
+        if (load.texts != TextsStatus::Replaced)
             return {};
-        return u"设置文件“%1”的第 3、4 行不是可读的文字，标题和曜刻内容保持不变。"_s.arg(
-            QDir::toNativeSeparators(m_store.filePath()));
+        return u"设置文件“%1”的第 3、4 行（标题和曜刻内容）中有无法识别的字符，已显示为“\uFFFD”。"_s
+            .arg(QDir::toNativeSeparators(m_store.filePath()));
     case LoadStatus::Missing:
         why = load.openTrouble.text();
         break;
@@ -68,6 +75,9 @@ QString CountdownTick::troubleText(const LoadResult& load) const
     }
     const QString goesOn
         = m_lastTarget ? u"倒计时按上次读到的日期继续。"_s : u"读到有效的日期前不显示倒计时。"_s;
+    if (!load.folderTrouble.isNone())
+        return u"无法创建设置文件夹“%1”：%2。%3"_s.arg(
+            QDir::toNativeSeparators(m_store.folder()), load.folderTrouble.text(), goesOn);
     return u"无法读取设置文件“%1”：%2。%3"_s.arg(
         QDir::toNativeSeparators(m_store.filePath()), why, goesOn);
 }

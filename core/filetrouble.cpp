@@ -11,7 +11,7 @@ namespace {
 using Kind = FileTrouble::Kind;
 
 const std::pair<int, Kind> kErrnoKinds[] = {
-    { ENOENT, Kind::Missing }, { ENOTDIR, Kind::Missing }, { EACCES, Kind::NoPermission },
+    { ENOENT, Kind::Missing }, { ENOTDIR, Kind::NotAFolder }, { EACCES, Kind::NoPermission },
     { EPERM, Kind::NoPermission }, { ENOSPC, Kind::DiskFull },
 #ifdef EDQUOT
     { EDQUOT, Kind::DiskFull },
@@ -50,6 +50,8 @@ QString FileTrouble::text() const
         return {};
     case Kind::Missing:
         return u"文件不存在"_s;
+    case Kind::NotAFolder:
+        return u"路径中有一项是文件而不是文件夹"_s;
     case Kind::NoPermission:
         return u"没有访问权限"_s;
     case Kind::DiskFull:

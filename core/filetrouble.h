@@ -13,6 +13,7 @@ public:
     enum class Kind {
         None,
         Missing, // no such file or folder
+        NotAFolder, // a file where the path needs a folder
         NoPermission,
         DiskFull,
         ReadOnlyDisk,

@@ -20,16 +20,26 @@ enum class LoadStatus {
     BadTarget, // line 2 is not a date of the years 100 to 9999
 };
 
+// What became of lines 3 and 4, the title and the heading.
+enum class TextsStatus {
+    Absent, // the file could not be opened or has fewer than four lines
+    Read, // Title and Heading hold lines 3 and 4
+    Replaced, // as Read, but bytes that are no text show as U+FFFD
+};
+
 // The outcome of reading the settings file. A failed read still carries the
-// title and heading when lines 3 and 4 could be read.
+// title and heading when the file has four lines.
 struct [[nodiscard]] LoadResult {
     LoadStatus status = LoadStatus::Missing;
     SettingsRecord record; // Target is meaningful only when ok()
-    bool textsRead = false; // Title and Heading hold lines 3 and 4
-    bool textsGarbled = false; // lines 3 and 4 are there but are not text
+    TextsStatus texts = TextsStatus::Absent;
     FileTrouble openTrouble; // why the file could not be opened, when Missing
+    // Why the settings folder could not be created at the first start, while
+    // the file is missing for that reason.
+    FileTrouble folderTrouble;
 
     bool ok() const { return status == LoadStatus::Ok; }
+    bool hasTexts() const { return texts != TextsStatus::Absent; }
 };
 
 // The outcome of writing the settings file; error says why it failed, naming

@@ -5,15 +5,16 @@
 #include "atomicfile.h"
 #include "datevalue.h"
 #include "regularfile.h"
+#include "settingstext.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
-#include <QStringDecoder>
 #include <QStringEncoder>
 
-#include <algorithm>
-#include <optional>
+#include <filesystem>
+#include <system_error>
 
 using namespace Qt::StringLiterals;
 
@@ -57,28 +58,6 @@ QList<QByteArray> firstLines(const QByteArray& bytes, int count, bool complete)
     return lines;
 }
 
-QString decode(const QByteArray& bytes)
-{
-    QStringDecoder decoder(kEncoding);
-    return decoder.decode(bytes);
-}
-
-// A title or heading as text, or nothing when the bytes are no text: byte
-// sequences that are not GB18030, or control characters. Random bytes are
-// never text, so a file overwritten with them shows no garbage; drawing a new
-// garbage title every second would fill the font engines' glyph caches with
-// every glyph of every installed font.
-std::optional<QString> text(const QByteArray& bytes)
-{
-    QStringDecoder decoder(kEncoding);
-    QString line = decoder.decode(bytes);
-    const bool control = std::any_of(
-        line.cbegin(), line.cend(), [](QChar c) { return c.unicode() < 0x20 && c != u'\t'; });
-    if (decoder.hasError() || control)
-        return std::nullopt;
-    return line;
-}
-
 QByteArray encode(const QString& line)
 {
     QStringEncoder encoder(kEncoding);
@@ -103,14 +82,20 @@ QString SettingsStore::defaultFolder()
 
 QString SettingsStore::filePath() const { return QDir(m_folder).filePath(fileName()); }
 
-void SettingsStore::EnsureSettingsFile() const
+FileTrouble SettingsStore::EnsureSettingsFile() const
 {
-    if (QDir(m_folder).exists() || !QDir().mkpath(m_folder))
-        return;
+    if (QDir(m_folder).exists())
+        return {};
+    // Not QDir::mkpath, which does not say why it failed.
+    std::error_code error;
+    std::filesystem::create_directories(QFileInfo(m_folder).filesystemAbsoluteFilePath(), error);
+    if (error)
+        return FileTrouble::fromErrno(error.default_error_condition().value());
     const SaveResult written = writeLines({ DateValue::text(m_clock()),
         DateValue::text(DateValue::kDefaultTarget), kDefaultTitle, kDefaultHeading });
     if (!written.ok)
         QDir().rmdir(m_folder);
+    return {};
 }
 
 LoadResult SettingsStore::LoadSettings() const
@@ -120,23 +105,22 @@ LoadResult SettingsStore::LoadSettings() const
     result.openTrouble = RegularFile::open(file, filePath());
     if (!result.openTrouble.isNone())
         return result;
-    const QByteArray bytes = file.read(kMaxReadBytes);
+    QByteArray bytes = file.read(kMaxReadBytes);
     const bool complete = file.atEnd();
     file.close();
+    if (complete)
+        SettingsText::dropEndOfFileMark(bytes);
 
     const QList<QByteArray> lines = firstLines(bytes, 4, complete);
     if (lines.size() < 4) {
         result.status = LoadStatus::TooFewLines;
         return result;
     }
-    const auto title = text(lines[2]), heading = text(lines[3]);
-    result.textsRead = title && heading;
-    result.textsGarbled = !result.textsRead;
-    if (result.textsRead) {
-        result.record.Title = *title;
-        result.record.Heading = *heading;
-    }
-    const auto target = DateValue::parseTargetLine(decode(lines[1]));
+    const QList<SettingsText::Line> text = SettingsText::decode(lines);
+    result.texts = text[2].replaced || text[3].replaced ? TextsStatus::Replaced : TextsStatus::Read;
+    result.record.Title = text[2].text;
+    result.record.Heading = text[3].text;
+    const auto target = DateValue::parseTargetLine(text[1].text);
     if (!target) {
         result.status = LoadStatus::BadTarget;
         return result;

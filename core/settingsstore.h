@@ -27,9 +27,10 @@ public:
 
     // On a start without the settings folder: creates it and a file with the
     // defaults. An existing folder is left alone, even without the file.
-    // Every failure is skipped silently; a folder made for a file that could
-    // not be written is removed again, so that the next start tries anew.
-    void EnsureSettingsFile() const;
+    // Every failure is skipped; a folder made for a file that could not be
+    // written is removed again, so that the next start tries anew. Returns
+    // why the folder could not be created, if it could not.
+    FileTrouble EnsureSettingsFile() const;
 
     // Reads the first four lines, never more than 64 KiB. Anything but a
     // regular file counts as missing and is never waited on (see RegularFile).

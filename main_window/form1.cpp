@@ -164,9 +164,9 @@ void Form1::Timer1_Timer()
 {
     const CountdownTick::Result tick = m_tick.run();
     setText(Labnowtime, tick.nowText);
-    if (tick.load.textsRead) {
-        setCaptions(tick.load.record.Title, tick.load.record.Heading);
-    }
+    if (tick.load.hasTexts())
+        setCaptions(m_characters.admit(tick.load.record.Title),
+            m_characters.admit(tick.load.record.Heading));
     showSettingsTrouble(tick.trouble);
     if (const auto& texts = tick.countdown) {
         setText(TextTIAN, texts->TotalDaysText);
@@ -217,6 +217,7 @@ void Form1::setCaptions(const QString& title, const QString& heading)
 {
     setText(Labname, title);
     setText(Labtime1, heading);
+    m_captionsRead = true;
 }
 
 void Form1::setBackgroundPicture(const QImage& picture) { Image1->setPicture(picture); }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "characterbudget.h"
 #include "countdowntick.h"
 #include "editedwindow.h"
 #include "form2.h"
@@ -52,6 +53,7 @@ public:
     // What the settings dialog works on.
     QString titleCaption() const override;
     QString headingCaption() const override;
+    bool captionsRead() const override { return m_captionsRead; }
     void setCaptions(const QString& title, const QString& heading) override;
     void setBackgroundPicture(const QImage& picture) override;
     std::optional<double> lastLoadedTarget() const override { return m_tick.lastLoadedTarget(); }
@@ -90,4 +92,6 @@ private:
     ProportionalLayout m_layout;
     QList<TwipsControl> m_controls;
     QPointer<Form2> m_settingsDialog;
+    bool m_captionsRead = false;
+    CharacterBudget m_characters;
 };

@@ -16,6 +16,9 @@ public:
 
     virtual QString titleCaption() const = 0;
     virtual QString headingCaption() const = 0;
+    // False while the captions are still the window's design texts: no title
+    // and heading have been read from the settings file or set since.
+    virtual bool captionsRead() const = 0;
     virtual void setCaptions(const QString& title, const QString& heading) = 0;
     virtual void setBackgroundPicture(const QImage& picture) = 0;
     // Empty until a tick has read a target.

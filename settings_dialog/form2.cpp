@@ -104,6 +104,11 @@ void Form2::buildControls()
     for (QLineEdit* box : { Textbt, Textnr1, Textnr2 })
         box->setMaxLength(std::numeric_limits<int>::max());
 
+    // Shown, in grey, while the main window has read no title and heading yet
+    // (see Form_Load).
+    Textbt->setPlaceholderText(u"尚未读到设置文件中的标题"_s);
+    Textnr1->setPlaceholderText(u"尚未读到曜刻1内容"_s);
+
     DesignWindow::setTabOrder({ Textbt, Textnr1, Comok, Textn1, Texty1, Textr1, Comimg });
     Textbt->setFocus();
 
@@ -113,16 +118,20 @@ void Form2::buildControls()
 
 void Form2::Form_Load()
 {
-    Textbt->setText(m_window.titleCaption());
-    Textnr1->setText(m_window.headingCaption());
-
-    // Before the main window's first tick, the file tells the target.
-    std::optional<double> target = m_window.lastLoadedTarget();
-    if (!target) {
-        const LoadResult load = m_store.LoadSettings();
-        if (load.ok())
-            target = load.record.Target;
+    // The window's design texts are no settings: shown as if they came from
+    // the file, an OK would save them over the user's own.
+    if (m_window.captionsRead()) {
+        Textbt->setText(m_window.titleCaption());
+        Textnr1->setText(m_window.headingCaption());
+    } else {
+        Textbt->clear();
+        Textnr1->clear();
     }
+
+    // Nothing is read here: on a settings folder that does not answer, a read
+    // on this thread would stop the main window's clock. Until a tick has
+    // read a target, the dialog offers the default one.
+    const std::optional<double> target = m_window.lastLoadedTarget();
     const DateValue::CalendarFields date
         = DateValue::fieldsOf(target.value_or(DateValue::kDefaultTarget))
               .value_or(*DateValue::fieldsOf(DateValue::kDefaultTarget));

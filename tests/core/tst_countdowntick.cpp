@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "countdowntick.h"
 #include "fakeclock.h"
+#include "forkedchild.h"
 #include "settingsfile.h"
 
 #include <QDir>
@@ -19,6 +20,8 @@ private slots:
     void unreadableFileKeepsCountingTowardTheLastTarget();
     void noTargetYetGivesNoCountdown();
     void troubleNamesTheFileUntilItReadsAgain();
+    void folderThatCannotBeCreatedIsNamed_data();
+    void folderThatCannotBeCreatedIsNamed();
 };
 
 void TestCountdownTick::tickReadsTheFileAndCounts()
@@ -74,7 +77,7 @@ void TestCountdownTick::unreadableFileKeepsCountingTowardTheLastTarget()
     time.advance(1);
     CountdownTick::Result result = tick.run();
     QCOMPARE(result.load.status, LoadStatus::BadTarget);
-    QVERIFY(result.load.textsRead);
+    QCOMPARE(result.load.texts, TextsStatus::Read);
     QCOMPARE(result.load.record.Title, u"坏日期"_s);
     QCOMPARE(result.countdown->SecondsText, u"3秒"_s);
     QCOMPARE(tick.lastLoadedTarget(), 41797.375);
@@ -83,7 +86,7 @@ void TestCountdownTick::unreadableFileKeepsCountingTowardTheLastTarget()
     time.advance(1);
     result = tick.run();
     QCOMPARE(result.load.status, LoadStatus::Missing);
-    QVERIFY(!result.load.textsRead);
+    QVERIFY(!result.load.hasTexts());
     QCOMPARE(result.nowText, u"2014-3-1 12:34:58"_s);
     QCOMPARE(result.countdown->SecondsText, u"2秒"_s);
 }
@@ -118,10 +121,43 @@ void TestCountdownTick::troubleNamesTheFileUntilItReadsAgain()
     QVERIFY2(trouble.contains(named) && trouble.contains(u"第 2 行"_s)
             && trouble.contains(u"按上次读到的日期继续"_s),
         qPrintable(trouble));
+    trouble = troubleAfter([&] { writeFile(store.filePath(), "a\r\n2016-6-7\r\nt\xff\r\nh\r\n"); });
+    QVERIFY2(trouble.contains(named) && trouble.contains(u"无法识别的字符"_s), qPrintable(trouble));
     trouble = troubleAfter([&] { writeFile(store.filePath(), "a\r\nb\r\n"); });
     QVERIFY2(trouble.contains(u"不足四行"_s), qPrintable(trouble));
     trouble = troubleAfter([&] { writeFile(store.filePath(), "a\r\n2016-6-7\r\nt\r\nh\r\n"); });
     QCOMPARE(trouble, QString());
+}
+
+// A home folder the program cannot write: the trouble is the folder, not a
+// missing file.
+void TestCountdownTick::folderThatCannotBeCreatedIsNamed_data()
+{
+    QTest::addColumn<bool>("asNobody");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("under a plain file") << false << u"路径中有一项是文件而不是文件夹"_s;
+    QTest::newRow("no right to write") << true << u"没有访问权限"_s;
+}
+
+void TestCountdownTick::folderThatCannotBeCreatedIsNamed()
+{
+    QFETCH(bool, asNobody);
+    QFETCH(QString, why);
+    QTemporaryDir root;
+    writeFile(root.filePath(u"config"_s), "a plain file");
+    const QString folder = root.filePath(asNobody ? u"VEKTemp"_s : u"config/VEKTemp"_s);
+    const SettingsStore store(folder, [] { return 41700.0; });
+    const QString expected
+        = u"无法创建设置文件夹“%1”：%2。"_s.arg(QDir::toNativeSeparators(folder), why);
+    QString trouble;
+    const bool named = runInChild(
+        asNobody ? dropRootInChild : [] {},
+        [&] {
+            CountdownTick tick(store);
+            trouble = tick.run().trouble;
+            return trouble.startsWith(expected) && tick.run().trouble.startsWith(expected);
+        });
+    QVERIFY2(named, qPrintable(expected));
 }
 
 QTEST_GUILESS_MAIN(TestCountdownTick)

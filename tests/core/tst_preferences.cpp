@@ -101,7 +101,7 @@ private slots:
         QTest::addColumn<FileTrouble::Kind>("trouble");
         using K = FileTrouble::Kind;
         // A folder that cannot exist, since a file has its name: true even for root.
-        QTest::newRow("a file where the folder belongs") << u"file"_s << K::Missing;
+        QTest::newRow("a file where the folder belongs") << u"file"_s << K::NotAFolder;
         QTest::newRow("a named pipe") << u"pipe"_s << K::NotAFile;
         QTest::newRow("a folder") << u"folder"_s << K::NotAFile;
         QTest::newRow("a folder that is not ours to write") << u"read-only"_s << K::NoPermission;

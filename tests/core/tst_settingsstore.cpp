@@ -45,6 +45,8 @@ private slots:
     void saveIntoAPlainFileReportsFailure();
     void badFiles_data();
     void badFiles();
+    void encodings_data();
+    void encodings();
     void extraLinesAreIgnored();
     void notARegularFileIsNeverWaitedOn_data();
     void notARegularFileIsNeverWaitedOn();
@@ -173,7 +175,7 @@ void TestSettingsStore::badFiles_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("status");
-    QTest::addColumn<bool>("textsRead");
+    QTest::addColumn<bool>("hasTexts");
     const auto status = [](LoadStatus s) { return int(s); };
     QTest::newRow("empty") << QByteArray() << status(LoadStatus::TooFewLines) << false;
     QTest::newRow("one line") << QByteArray("2014-3-1\r\n") << status(LoadStatus::TooFewLines)
@@ -187,11 +189,7 @@ void TestSettingsStore::badFiles_data()
     QByteArray noise(4096, '\0');
     for (int i = 0; i < noise.size(); ++i)
         noise[i] = char((i * 7919 + 13) % 251);
-    QTest::newRow("binary noise") << noise << status(LoadStatus::BadTarget) << false;
-    QTest::newRow("title not GB18030")
-        << QByteArray("a\r\n2014-6-7\r\n\x81\x30t\r\nh\r\n") << status(LoadStatus::Ok) << false;
-    QTest::newRow("control character in the heading")
-        << QByteArray("a\r\n2014-6-7\r\nt\r\nh\x07\r\n") << status(LoadStatus::Ok) << false;
+    QTest::newRow("binary noise") << noise << status(LoadStatus::BadTarget) << true;
     QTest::newRow("tab in the title")
         << QByteArray("a\r\n2014-6-7\r\nt\tt\r\nh\r\n") << status(LoadStatus::Ok) << true;
     QTest::newRow("10 MB without line breaks")
@@ -206,7 +204,7 @@ void TestSettingsStore::badFiles()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(int, status);
-    QFETCH(bool, textsRead);
+    QFETCH(bool, hasTexts);
     QTemporaryDir root;
     const SettingsStore store(root.path(), [] { return kNow; });
     writeFile(store.filePath(), bytes);
@@ -215,8 +213,70 @@ void TestSettingsStore::badFiles()
     const LoadResult load = store.LoadSettings();
     QVERIFY2(timer.elapsed() < 200, "a bad file must not stall a tick");
     QCOMPARE(int(load.status), status);
-    QCOMPARE(load.textsRead, textsRead);
+    QCOMPARE(load.hasTexts(), hasTexts);
     QCOMPARE(readFile(store.filePath()), bytes);
+}
+
+// Files as editors leave them: each is read as the user wrote it, and an OK
+// in the dialog that changes nothing saves those texts back, in GB18030.
+void TestSettingsStore::encodings_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("heading");
+    QTest::addColumn<bool>("replaced");
+    const QByteArray start = "2014-3-1 12:34:56\r\n2014-6-7 9:00:00\r\n";
+    const QByteArray bom = "\xef\xbb\xbf";
+    const QByteArray utf8 = start + u"我的标题\r\n距高考 还 有 ：\r\n"_s.toUtf8();
+    const QByteArray gbk = start + gb18030(u"我的标题\r\n距高考"_s);
+    const auto row = [](const char* name, const QByteArray& bytes, const QString& title,
+                         const QString& heading, bool replaced = false) {
+        QTest::newRow(name) << bytes << title << heading << replaced;
+    };
+    row("UTF-8", utf8, u"我的标题"_s, u"距高考 还 有 ："_s);
+    row("UTF-8 with a byte-order mark", bom + utf8, u"我的标题"_s, u"距高考 还 有 ："_s);
+    row("byte-order mark, ASCII only", bom + start + "t\r\nh\r\n", u"t"_s, u"h"_s);
+    row("byte-order mark, invalid byte", bom + start + "t\xff\r\nh\r\n", u"t\uFFFD"_s, u"h"_s,
+        true);
+    row("GBK", gbk + "\r\n", u"我的标题"_s, u"距高考"_s);
+    row("GBK, DOS end of file", gbk + "\x1a", u"我的标题"_s, u"距高考"_s);
+    row("GBK, DOS end of file after the line end", gbk + "\r\n\x1a\r\n", u"我的标题"_s,
+        u"距高考"_s);
+    row("GBK, euro sign",
+        gbk
+            + "\x80"
+              "5\x81\x80\r\n",
+        u"我的标题"_s, u"距高考€5亐"_s);
+    row("UTF-8 title, GBK heading: GB18030 line by line",
+        start + u"中文\r\n"_s.toUtf8() + gb18030(u"距高考\r\n"_s), u"涓\uFFFD枃"_s, u"距高考"_s,
+        true);
+    row("invalid and cut-off bytes",
+        gbk
+            + "\xff"
+              "a\x81\r\n",
+        u"我的标题"_s, u"距高考\uFFFDa\uFFFD"_s, true);
+    row("control characters", start + "t\tt\x07\r\n\x1bh\r\n", u"t\tt\uFFFD"_s, u"\uFFFDh"_s, true);
+    row("private use", start + gb18030(u"\uE000\r\nh\r\n"_s), u"\uFFFD"_s, u"h"_s, true);
+}
+
+void TestSettingsStore::encodings()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, title);
+    QFETCH(QString, heading);
+    QFETCH(bool, replaced);
+    QTemporaryDir root;
+    const SettingsStore store(root.path(), [] { return kNow; });
+    writeFile(store.filePath(), bytes);
+    const LoadResult load = store.LoadSettings();
+    QVERIFY(load.ok());
+    QCOMPARE(load.record.Title, title);
+    QCOMPARE(load.record.Heading, heading);
+    QCOMPARE(load.texts, replaced ? TextsStatus::Replaced : TextsStatus::Read);
+    QVERIFY(store.SaveSettings(u"2014"_s, u"6"_s, u"7"_s, title, heading).ok);
+    QCOMPARE(readFile(store.filePath()),
+        "2014-3-1 12:34:56\r\n2014-6-7 9:00:00 \r\n"
+            + gb18030(title + u"\r\n"_s + heading + u"\r\n"_s));
 }
 
 void TestSettingsStore::extraLinesAreIgnored()

@@ -23,9 +23,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     const LoadResult load = store.LoadSettings();
     const bool linesThere = load.status == LoadStatus::Ok || load.status == LoadStatus::BadTarget;
-    if ((load.textsRead || load.textsGarbled) != linesThere || (load.textsRead && load.textsGarbled)
-        || load.status == LoadStatus::Missing)
+    if (load.hasTexts() != linesThere || load.status == LoadStatus::Missing)
         std::abort();
+    // Whatever the bytes, the texts hold no control character but tab.
+    for (const QString& text : { load.record.Title, load.record.Heading })
+        for (const QChar c : text)
+            if (c.unicode() < 0x20 && c != u'\t')
+                std::abort();
     if (load.ok()
         && (!std::isfinite(load.record.Target) || !DateValue::fieldsOf(load.record.Target)))
         std::abort();

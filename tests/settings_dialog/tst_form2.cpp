@@ -144,7 +144,7 @@ void TestForm2::controls_data()
     row("Texty1",    "QLineEdit",     { 9120, 1080, 615, 495 },    u"6"_s,                     12,    true);
     row("Textn1",    "QLineEdit",     { 7920, 1080, 855, 495 },    u"2014"_s,                  12,    true);
     row("Textnr2",   "QLineEdit",     { 2640, 1800, 3135, 495 },   QString(),                  14.25, true, false);
-    row("Textnr1",   "QLineEdit",     { 2640, 1080, 3135, 495 },   u"距2013年高考 还 有 ："_s, 14.25, true);
+    row("Textnr1",   "QLineEdit",     { 2640, 1080, 3135, 495 },   u"距2014年高考 还 有 ："_s, 14.25, true);
     row("Textbt",    "QLineEdit",     { 2640, 360, 5295, 495 },    u"沐芷中学高考曜刻软件"_s,  14.25, true);
     row("Label12",   "QLabel",        { 10560, 1920, 255, 255 },   u"日"_s,                    12,    true);
     row("Label11",   "QLabel",        { 9720, 1920, 255, 255 },    u"月"_s,                    12,    true);
@@ -169,6 +169,7 @@ void TestForm2::controls()
     QFETCH(qreal, size);
     QFETCH(bool, red);
     QFETCH(bool, enabled);
+    m_form->Timer1_Timer(); // a first start: the file with its defaults
     runDialog([&](Form2& d) {
         auto* widget = d.findChild<QWidget*>(name);
         QVERIFY(widget);
@@ -247,15 +248,34 @@ void TestForm2::frontToBackTabOrderAndFocus()
     });
 }
 
-// Before the first tick the target comes from the file, the texts never do.
+// Until the main window has read the file, the dialog reads nothing itself (a
+// folder that does not answer would stop the clock) and passes off none of
+// the window's design texts as the user's: empty boxes that say so in grey,
+// and the default date. Afterwards it shows the window's captions.
 void TestForm2::loadTakesTheMainWindowsCaptionsAtEveryOpening()
 {
     QVERIFY(m_store->SaveSettings(u"2015"_s, u"06"_s, u"07"_s, u"文件里的标题"_s, u"h"_s).ok);
+    runDialog([](Form2& d) {
+        QCOMPARE(d.Textn1->text() + d.Texty1->text() + d.Textr1->text(), u"201467"_s);
+        QCOMPARE(d.Textbt->text() + d.Textnr1->text(), QString());
+        QCOMPARE(d.Textbt->placeholderText(), u"尚未读到设置文件中的标题"_s);
+        QCOMPARE(d.Textnr1->placeholderText(), u"尚未读到曜刻1内容"_s);
+        const QImage box = d.Textnr1->grab().toImage();
+        int red = 0, grey = 0;
+        for (int y = 0; y < box.height(); ++y)
+            for (int x = 0; x < box.width(); ++x) {
+                const QColor c = box.pixelColor(x, y);
+                red += c.red() > c.green() + 60;
+                grey += c.red() < 200 && c.red() == c.green() && c.green() == c.blue();
+            }
+        QVERIFY2(red == 0 && grey > 20, "the placeholder is grey");
+    });
+    m_form->Timer1_Timer();
     m_form->Labname->setText(u"窗口上的标题"_s);
     for (int opening = 0; opening < 2; ++opening) {
         runDialog([](Form2& d) {
             QCOMPARE(d.Textbt->text(), u"窗口上的标题"_s);
-            QCOMPARE(d.Textnr1->text(), u"距2013年高考 还 有 ："_s);
+            QCOMPARE(d.Textnr1->text(), u"h"_s);
             QCOMPARE(d.Textn1->text() + d.Texty1->text() + d.Textr1->text(), u"201567"_s);
             // Typed, then closed with the close box: forgotten.
             d.Textbt->setText(u"作废"_s);

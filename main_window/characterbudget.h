@@ -1,0 +1,25 @@
+// SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QSet>
+#include <QString>
+
+// Bounds how many different characters the captions read from the settings
+// file ever draw. The font engines keep the glyph of every character they
+// have drawn until the program ends, so a file that holds new random bytes
+// every second (a link to a random device, a disk going bad) would draw most
+// of GB18030 within hours: hundreds of MB. The titles and headings a school
+// writes use a few dozen characters, a few hundred over years of changes;
+// once kLimit different ones have been drawn, a character not drawn before
+// shows as U+FFFD.
+class CharacterBudget {
+public:
+    static constexpr qsizetype kLimit = 1000;
+
+    // `text` with the characters beyond the budget replaced.
+    QString admit(const QString& text);
+
+private:
+    QSet<char32_t> m_drawn;
+};
