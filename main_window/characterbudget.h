@@ -5,14 +5,15 @@
 #include <QSet>
 #include <QString>
 
-// Bounds how many different characters the captions read from the settings
-// file ever draw. The font engines keep the glyph of every character they
-// have drawn until the program ends, so a file that holds new random bytes
-// every second (a link to a random device, a disk going bad) would draw most
-// of GB18030 within hours: hundreds of MB. The titles and headings a school
-// writes use a few dozen characters, a few hundred over years of changes;
-// once kLimit different ones have been drawn, a character not drawn before
-// shows as U+FFFD.
+// Bounds how many different characters the captions draw from settings
+// files that hold bytes which are no text. The font engines keep the glyph of
+// every character they have drawn until the program ends, so a file that
+// holds new random bytes every second (a link to a random device, a disk
+// going bad) would draw most of GB18030 within hours: hundreds of MB. Random
+// bytes are almost never valid text throughout, while a title a school types
+// always is; so only the characters of a file with undecodable bytes count,
+// and once kLimit different ones have been drawn from such files, a character
+// not drawn before shows as U+FFFD. Clean text is always shown as it is.
 class CharacterBudget {
 public:
     static constexpr qsizetype kLimit = 1000;

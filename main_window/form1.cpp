@@ -164,7 +164,9 @@ void Form1::Timer1_Timer()
 {
     const CountdownTick::Result tick = m_tick.run();
     setText(Labnowtime, tick.nowText);
-    if (tick.load.hasTexts())
+    if (tick.load.texts == TextsStatus::Read)
+        setCaptions(tick.load.record.Title, tick.load.record.Heading);
+    else if (tick.load.texts == TextsStatus::Replaced)
         setCaptions(m_characters.admit(tick.load.record.Title),
             m_characters.admit(tick.load.record.Heading));
     showSettingsTrouble(tick.trouble);

@@ -57,6 +57,7 @@ private slots:
     void enterRightAfterStartAsksToExit();
     void closingEndsWithoutAsking();
     void unreadableSettingsFileKeepsTicking();
+    void cleanTextIsNeverCut();
     void troubleShowsWhereAUserLooks_data();
     void troubleShowsWhereAUserLooks();
     void folderNameShowsAsWritten_data();
@@ -378,6 +379,25 @@ void TestForm1::unreadableSettingsFileKeepsTicking()
     m_form->Timer1_Timer();
     QCOMPARE(m_form->TextS->text(), u"2秒"_s);
     QVERIFY(m_form->isVisible());
+}
+
+void TestForm1::cleanTextIsNeverCut()
+{
+    // A file with bytes that are no text uses up the characters such files
+    // may draw; a school's own clean titles still show whole.
+    const auto fileWithTitle = [](char16_t first, const QByteArray& tail) {
+        QString title;
+        for (char16_t c = first; c < first + 1500; ++c)
+            title += QChar(c);
+        return std::pair(title, "2014-3-1\r\n2014-6-7 9:00:00\r\n" + gb18030(title) + tail);
+    };
+    m_form->Timer1_Timer();
+    writeFile(m_store->filePath(), fileWithTitle(0x4E00, "\xff\r\nx\r\n").second);
+    m_form->Timer1_Timer();
+    const auto [title, bytes] = fileWithTitle(0x6000, "\r\nx\r\n");
+    writeFile(m_store->filePath(), bytes);
+    m_form->Timer1_Timer();
+    QCOMPARE(m_form->Labname->text(), title);
 }
 
 void TestForm1::troubleShowsWhereAUserLooks_data()
