@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form2.h"
 
+#include "programinfo.h"
+
 #include "controlbuilder.h"
 #include "dateentry.h"
 #include "datevalue.h"
@@ -204,7 +206,8 @@ QString Form2::runCommonDialog1()
 
 void Form2::showError(const QString& text)
 {
-    QMessageBox box(QMessageBox::Critical, u"高考曜刻1.0版"_s, text, QMessageBox::Ok, this);
+    QMessageBox box(
+        QMessageBox::Critical, QString(ProgramInfo::caption), text, QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
