@@ -3,6 +3,7 @@
 #include "preferences.h"
 
 #include "atomicfile.h"
+#include "programinfo.h"
 
 #include <QDir>
 #include <QFileDevice>
@@ -131,7 +132,7 @@ Preferences::Preferences(QString filePath)
 QString Preferences::defaultFilePath()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-        + u"/gaokao-countdown/gaokao-countdown.ini"_s;
+        + u"/%1/%1.ini"_s.arg(QStringView(ProgramInfo::commandName));
 }
 
 bool Preferences::isUsable() const

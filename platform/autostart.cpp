@@ -4,6 +4,7 @@
 
 #include "atomicfile.h"
 #include "desktopentryfile.h"
+#include "programinfo.h"
 
 #include <QDir>
 #include <QFile>
@@ -174,10 +175,10 @@ QByteArray Autostart::entry() const
     const QStringList lines {
         u"[Desktop Entry]"_s,
         u"Type=Application"_s,
-        u"Name=高考倒计时"_s,
+        u"Name="_s + QStringView(ProgramInfo::name),
         u"Comment=登录后显示高考倒计时"_s,
         u"Exec="_s + execLine(),
-        u"Icon=gaokao-countdown"_s,
+        u"Icon="_s + QStringView(ProgramInfo::commandName),
         u"Terminal=false"_s,
     };
     return (lines.join(u'\n') + u'\n').toUtf8();
