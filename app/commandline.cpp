@@ -51,7 +51,7 @@ bool CommandLine::isThereButNoFolder(const QString& path)
 
 QString CommandLine::versionText()
 {
-    return u"%1 %2"_s.arg(QStringView(ProgramInfo::commandName), QStringView(ProgramInfo::version));
+    return u"%1 %2"_s.arg(ProgramInfo::commandName, ProgramInfo::version);
 }
 
 CommandLine::Outcome CommandLine::parse(const QStringList& arguments)

@@ -67,7 +67,7 @@ bool available(const QStringList&, const QProcessEnvironment&) { return true; }
 QString message()
 {
     return u"%1：找不到可用的显示（没有设置 DISPLAY 或 WAYLAND_DISPLAY，"
-           u"或者无法连接），无法打开窗口。"_s.arg(QStringView(ProgramInfo::commandName));
+           u"或者无法连接），无法打开窗口。"_s.arg(ProgramInfo::commandName);
 }
 
 }

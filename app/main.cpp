@@ -19,10 +19,10 @@ int main(int argc, char* argv[])
     const std::unique_ptr<QApplication> app = Startup::createApplication(argc, argv);
     // Ended by the system (log-out), the program still saves on its way out.
     const TerminationSignals endWhenAsked;
-    QApplication::setApplicationName(QString(ProgramInfo::commandName));
-    QApplication::setApplicationVersion(QString(ProgramInfo::version));
+    QApplication::setApplicationName(ProgramInfo::commandName);
+    QApplication::setApplicationVersion(ProgramInfo::version);
     // Lets a Wayland desktop find the menu entry, and so the icon.
-    QGuiApplication::setDesktopFileName(QString(ProgramInfo::appId));
+    QGuiApplication::setDesktopFileName(ProgramInfo::appId);
     installQtTranslations(*app);
     const std::optional<CommandLineOptions> options = Startup::readOptions();
     if (!options)
@@ -34,7 +34,7 @@ int main(int argc, char* argv[])
     Form1 form(store);
     QApplication::setWindowIcon(form.windowIcon());
     auto* display = new DisplayController(&form, Preferences(),
-        Autostart(QString(ProgramInfo::appId),
+        Autostart(ProgramInfo::appId,
             QStringList { QCoreApplication::applicationFilePath() } + options->loginArguments));
     display->start(options->fullScreen, options->onTop);
     form.show();

@@ -24,7 +24,7 @@ void print(std::FILE* stream, const QString& text)
 // A bad command line, told on standard error after the program's name.
 void printError(const QString& error)
 {
-    print(stderr, u"%1：%2\n"_s.arg(QStringView(ProgramInfo::commandName), error));
+    print(stderr, u"%1：%2\n"_s.arg(ProgramInfo::commandName, error));
 }
 
 // While the application starts, Qt's messages wait here: a window system that

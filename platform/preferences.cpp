@@ -132,7 +132,7 @@ Preferences::Preferences(QString filePath)
 QString Preferences::defaultFilePath()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-        + u"/%1/%1.ini"_s.arg(QStringView(ProgramInfo::commandName));
+        + u"/%1/%1.ini"_s.arg(ProgramInfo::commandName);
 }
 
 bool Preferences::isUsable() const

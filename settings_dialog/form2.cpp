@@ -158,7 +158,7 @@ void Form2::Comok_Click()
     }
     // Saved on a worker thread: a settings folder on a network drive that is
     // slow to answer does not stop the main window's clock meanwhile.
-    SaveResult saved;
+    FileTrouble saved;
     const QPointer<Form2> self(this);
     runWhileTicking([&saved, store = &m_store, year = Textn1->text(), month = Texty1->text(),
                         day = Textr1->text(), title = Textbt->text(), heading = Textnr1->text()] {
@@ -166,8 +166,8 @@ void Form2::Comok_Click()
     });
     if (!self)
         return;
-    if (!saved.ok) {
-        showError(u"设置未能保存。\n%1"_s.arg(saved.error));
+    if (!saved.isNone()) {
+        showError(u"设置未能保存。\n%1"_s.arg(saved.message()));
         return;
     }
     accept();
