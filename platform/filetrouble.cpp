@@ -55,7 +55,7 @@ FileTrouble FileTrouble::textTooLong(qint64 byteBudget)
 FileTrouble FileTrouble::during(Operation operation, const QString& path) const
 {
     FileTrouble trouble = *this;
-    if (!isNone()) {
+    if (!isNone() && m_operation == Operation::Unnamed) {
         trouble.m_operation = operation;
         trouble.m_path = path;
     }

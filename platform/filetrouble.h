@@ -46,7 +46,8 @@ public:
     static FileTrouble textTooLong(qint64 byteBudget);
 
     // This trouble, met doing `operation` to `path` (a file, a folder or a
-    // registry key); no trouble stays none.
+    // registry key). No trouble stays none, and one that names its operation
+    // already keeps it: the folder that could not be made for a file.
     FileTrouble during(Operation operation, const QString& path) const;
 
     Kind kind() const { return m_kind; }

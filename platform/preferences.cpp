@@ -182,6 +182,11 @@ FileTrouble Preferences::takeLock() const
 
 FileTrouble Preferences::setValue(Choice choice, bool on) const
 {
+    return write(choice, on).during(FileTrouble::Operation::Write, m_filePath);
+}
+
+FileTrouble Preferences::write(Choice choice, bool on) const
+{
     if (!isUsable())
         return FileTrouble(FileTrouble::Kind::NotAFile);
     if (FileTrouble trouble = takeLock(); !trouble.isNone())
