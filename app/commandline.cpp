@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandline.h"
 
+#include "programinfo.h"
 #include "settingsstore.h"
 
 #include <QDir>
@@ -50,7 +51,7 @@ bool CommandLine::isThereButNoFolder(const QString& path)
 
 QString CommandLine::versionText()
 {
-    return u"gaokao-countdown "_s + QStringLiteral(PROJECT_VERSION);
+    return u"%1 %2"_s.arg(ProgramInfo::commandName, ProgramInfo::version);
 }
 
 CommandLine::Outcome CommandLine::parse(const QStringList& arguments)

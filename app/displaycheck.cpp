@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "displaycheck.h"
 
+#include "programinfo.h"
+
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;
@@ -64,8 +66,8 @@ bool available(const QStringList&, const QProcessEnvironment&) { return true; }
 
 QString message()
 {
-    return u"gaokao-countdown：找不到可用的显示（没有设置 DISPLAY 或 WAYLAND_DISPLAY，"
-           u"或者无法连接），无法打开窗口。"_s;
+    return u"%1：找不到可用的显示（没有设置 DISPLAY 或 WAYLAND_DISPLAY，"
+           u"或者无法连接），无法打开窗口。"_s.arg(ProgramInfo::commandName);
 }
 
 }

@@ -4,6 +4,7 @@
 #include "fontsubstitutes.h"
 #include "form1.h"
 #include "picturefile.h"
+#include "programinfo.h"
 #include "qttranslations.h"
 #include "settingsstore.h"
 #include "startup.h"
@@ -18,10 +19,10 @@ int main(int argc, char* argv[])
     const std::unique_ptr<QApplication> app = Startup::createApplication(argc, argv);
     // Ended by the system (log-out), the program still saves on its way out.
     const TerminationSignals endWhenAsked;
-    QApplication::setApplicationName(QStringLiteral("gaokao-countdown"));
-    QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
+    QApplication::setApplicationName(ProgramInfo::commandName);
+    QApplication::setApplicationVersion(ProgramInfo::version);
     // Lets a Wayland desktop find the menu entry, and so the icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral(GAOKAO_APP_ID));
+    QGuiApplication::setDesktopFileName(ProgramInfo::appId);
     installQtTranslations(*app);
     const std::optional<CommandLineOptions> options = Startup::readOptions();
     if (!options)
@@ -33,7 +34,7 @@ int main(int argc, char* argv[])
     Form1 form(store);
     QApplication::setWindowIcon(form.windowIcon());
     auto* display = new DisplayController(&form, Preferences(),
-        Autostart(QStringLiteral(GAOKAO_APP_ID),
+        Autostart(ProgramInfo::appId,
             QStringList { QCoreApplication::applicationFilePath() } + options->loginArguments));
     display->start(options->fullScreen, options->onTop);
     form.show();

@@ -3,6 +3,7 @@
 #include "startup.h"
 
 #include "displaycheck.h"
+#include "programinfo.h"
 #include "qttranslations.h"
 #include "terminaltext.h"
 
@@ -18,6 +19,12 @@ void print(std::FILE* stream, const QString& text)
 {
     std::fputs(TerminalText::encoded(text).constData(), stream);
     std::fflush(stream);
+}
+
+// A bad command line, told on standard error after the program's name.
+void printError(const QString& error)
+{
+    print(stderr, u"%1：%2\n"_s.arg(ProgramInfo::commandName, error));
 }
 
 // While the application starts, Qt's messages wait here: a window system that
@@ -73,7 +80,7 @@ std::optional<int> Startup::answerBeforeDisplay(int argc, char* argv[])
         if (error.isEmpty() && outcome == CommandLine::Outcome::Error)
             error = line.errorText();
         if (!error.isEmpty()) {
-            print(stderr, u"gaokao-countdown："_s + error + u'\n');
+            printError(error);
             return kBadCommandLine;
         }
     }
@@ -107,7 +114,7 @@ std::optional<CommandLineOptions> Startup::readOptions()
     CommandLine line(CommandLine::FolderCheck {});
     const CommandLine::Outcome outcome = line.parse(QCoreApplication::arguments());
     if (outcome == CommandLine::Outcome::Error) {
-        print(stderr, u"gaokao-countdown："_s + line.errorText() + u'\n');
+        printError(line.errorText());
         return std::nullopt;
     }
     return line.options();

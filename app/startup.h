@@ -14,24 +14,24 @@
 // program says so in one line and ends, instead of Qt's abort. Exit
 // statuses: 0 for an answer, 1 without a display, 2 for a bad command line.
 // Lines for the terminal are in the locale's character set.
-class Startup {
-public:
-    static constexpr int kNoDisplay = 1;
-    static constexpr int kBadCommandLine = 2;
+namespace Startup {
 
-    // Answers --help and --version, refuses a bad command line, or finds that
-    // no display can be there; the exit status then, otherwise nothing. A
-    // plain start parses nothing.
-    static std::optional<int> answerBeforeDisplay(int argc, char* argv[]);
+inline constexpr int kNoDisplay = 1;
+inline constexpr int kBadCommandLine = 2;
 
-    // The application, or the end of the program with one line when its
-    // window system cannot be started after all (a display that does not
-    // answer).
-    static std::unique_ptr<QApplication> createApplication(int& argc, char* argv[]);
+// Answers --help and --version, refuses a bad command line, or finds that no
+// display can be there; the exit status then, otherwise nothing. A plain
+// start parses nothing.
+std::optional<int> answerBeforeDisplay(int argc, char* argv[]);
 
-    // This run's options from what the application left of the command line
-    // (Qt takes -platform and its other options itself); a bad one is told
-    // on standard error, in Chinese once Qt's translations are installed, and
-    // gives nothing.
-    static std::optional<CommandLineOptions> readOptions();
-};
+// The application, or the end of the program with one line when its window
+// system cannot be started after all (a display that does not answer).
+std::unique_ptr<QApplication> createApplication(int& argc, char* argv[]);
+
+// This run's options from what the application left of the command line (Qt
+// takes -platform and its other options itself); a bad one is told on
+// standard error, in Chinese once Qt's translations are installed, and gives
+// nothing.
+std::optional<CommandLineOptions> readOptions();
+
+} // namespace Startup

@@ -41,10 +41,3 @@ struct [[nodiscard]] LoadResult {
     bool ok() const { return status == LoadStatus::Ok; }
     bool hasTexts() const { return texts != TextsStatus::Absent; }
 };
-
-// The outcome of writing the settings file; error says why it failed, naming
-// the file, in the user's language.
-struct [[nodiscard]] SaveResult {
-    bool ok = false;
-    QString error;
-};

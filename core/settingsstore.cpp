@@ -4,17 +4,14 @@
 
 #include "atomicfile.h"
 #include "datevalue.h"
+#include "folder.h"
 #include "regularfile.h"
 #include "settingstext.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QStandardPaths>
 #include <QStringEncoder>
-
-#include <filesystem>
-#include <system_error>
 
 using namespace Qt::StringLiterals;
 
@@ -86,14 +83,11 @@ FileTrouble SettingsStore::EnsureSettingsFile() const
 {
     if (QDir(m_folder).exists())
         return {};
-    // Not QDir::mkpath, which does not say why it failed.
-    std::error_code error;
-    std::filesystem::create_directories(QFileInfo(m_folder).filesystemAbsoluteFilePath(), error);
-    if (error)
-        return FileTrouble::fromErrno(error.default_error_condition().value());
-    const SaveResult written = writeLines({ DateValue::text(m_clock()),
+    if (FileTrouble trouble = Folder::create(m_folder); !trouble.isNone())
+        return trouble;
+    const FileTrouble written = writeLines({ DateValue::text(m_clock()),
         DateValue::text(DateValue::kDefaultTarget), kDefaultTitle, kDefaultHeading });
-    if (!written.ok)
+    if (!written.isNone())
         QDir().rmdir(m_folder);
     return {};
 }
@@ -135,20 +129,16 @@ QString SettingsStore::targetLine(const QString& year, const QString& month, con
     return year + u'-' + month + u'-' + day + u" 9:00:00 "_s;
 }
 
-SaveResult SettingsStore::SaveSettings(const QString& year, const QString& month,
+FileTrouble SettingsStore::SaveSettings(const QString& year, const QString& month,
     const QString& day, const QString& title, const QString& heading) const
 {
     const QString stamp = DateValue::text(m_clock());
     const QString target = targetLine(year, month, day);
     const qint64 budget = textBudget(stamp, target);
     if (encode(title).size() + encode(heading).size() - 4 > budget)
-        return { false,
-            u"无法写入文件“%1”：软件上方标题和曜刻1内容太长，保存后程序将无法读回。两项合计最多 %2 个汉字或 %3 个英文字母，请删减后再保存。"_s
-                .arg(QDir::toNativeSeparators(filePath()))
-                .arg(budget / 2)
-                .arg(budget) };
-    if (!QDir().mkpath(m_folder))
-        return { false, u"无法创建文件夹“%1”。"_s.arg(QDir::toNativeSeparators(m_folder)) };
+        return FileTrouble::textTooLong(budget).during(FileTrouble::Operation::Write, filePath());
+    if (FileTrouble trouble = Folder::create(m_folder); !trouble.isNone())
+        return trouble;
     return writeLines({ stamp, target, title, heading });
 }
 
@@ -158,7 +148,7 @@ qint64 SettingsStore::textBudget(const QString& stampLine, const QString& target
     return kMaxReadBytes - encode(stampLine).size() - encode(targetLine).size() - 4;
 }
 
-SaveResult SettingsStore::writeLines(const QStringList& lines) const
+FileTrouble SettingsStore::writeLines(const QStringList& lines) const
 {
     QByteArray bytes;
     for (const QString& line : lines)
@@ -168,8 +158,6 @@ SaveResult SettingsStore::writeLines(const QStringList& lines) const
         // Copies left by saves killed half way would pile up over months of
         // a screen being switched off mid-save.
         AtomicFile::removeAbandonedCopies(filePath(), kAbandonedAfterSeconds);
-        return { true, {} };
     }
-    return { false,
-        u"无法写入文件“%1”：%2。"_s.arg(QDir::toNativeSeparators(filePath()), trouble.text()) };
+    return trouble.during(FileTrouble::Operation::Write, filePath());
 }

@@ -40,8 +40,9 @@ public:
     // built from the texts as typed, the title and the heading. Creates the
     // folder if needed. On failure the old file is left as it was. A file
     // longer than LoadSettings reads is refused before anything is written.
-    SaveResult SaveSettings(const QString& year, const QString& month, const QString& day,
-        const QString& title, const QString& heading) const;
+    // Returns what failed, if anything.
+    [[nodiscard]] FileTrouble SaveSettings(const QString& year, const QString& month,
+        const QString& day, const QString& title, const QString& heading) const;
 
     // Line 2 as a save writes it: "year-month-day 9:00:00 ".
     static QString targetLine(const QString& year, const QString& month, const QString& day);
@@ -56,7 +57,7 @@ public:
     static constexpr qint64 kAbandonedAfterSeconds = 10 * 60;
 
 private:
-    SaveResult writeLines(const QStringList& lines) const;
+    FileTrouble writeLines(const QStringList& lines) const;
 
     QString m_folder;
     Clock m_clock;

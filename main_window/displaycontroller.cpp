@@ -135,11 +135,11 @@ void DisplayController::setStayOnTop(bool on)
 
 void DisplayController::setStartAtLogin(bool on)
 {
-    const QString error = m_autostart.setEnabled(on);
-    if (!error.isEmpty()) {
+    const FileTrouble trouble = m_autostart.setEnabled(on);
+    if (!trouble.isNone()) {
         on = m_autostart.isEnabled();
-        QMessageBox box(QMessageBox::Warning, u"高考曜刻1.0版"_s,
-            u"无法设置开机自动启动。\n%1"_s.arg(error), QMessageBox::Ok, m_window);
+        QMessageBox box(QMessageBox::Warning, QString(ProgramInfo::caption),
+            u"无法设置开机自动启动。\n%1"_s.arg(trouble.message()), QMessageBox::Ok, m_window);
         box.setTextFormat(Qt::PlainText);
         box.exec();
     }

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form2.h"
 
+#include "programinfo.h"
+
 #include "controlbuilder.h"
 #include "dateentry.h"
 #include "datevalue.h"
@@ -156,7 +158,7 @@ void Form2::Comok_Click()
     }
     // Saved on a worker thread: a settings folder on a network drive that is
     // slow to answer does not stop the main window's clock meanwhile.
-    SaveResult saved;
+    FileTrouble saved;
     const QPointer<Form2> self(this);
     runWhileTicking([&saved, store = &m_store, year = Textn1->text(), month = Texty1->text(),
                         day = Textr1->text(), title = Textbt->text(), heading = Textnr1->text()] {
@@ -164,8 +166,8 @@ void Form2::Comok_Click()
     });
     if (!self)
         return;
-    if (!saved.ok) {
-        showError(u"设置未能保存。\n%1"_s.arg(saved.error));
+    if (!saved.isNone()) {
+        showError(u"设置未能保存。\n%1"_s.arg(saved.message()));
         return;
     }
     accept();
@@ -204,7 +206,8 @@ QString Form2::runCommonDialog1()
 
 void Form2::showError(const QString& text)
 {
-    QMessageBox box(QMessageBox::Critical, u"高考曜刻1.0版"_s, text, QMessageBox::Ok, this);
+    QMessageBox box(
+        QMessageBox::Critical, QString(ProgramInfo::caption), text, QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }

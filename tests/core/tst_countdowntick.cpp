@@ -40,7 +40,7 @@ void TestCountdownTick::tickReadsTheFileAndCounts()
     QCOMPARE(tick.lastLoadedTarget(), 41797.375);
 
     // A change to the file shows at the next tick: nothing is cached.
-    QVERIFY(store.SaveSettings(u"2014"_s, u"6"_s, u"8"_s, u"新标题"_s, u"h"_s).ok);
+    QVERIFY(store.SaveSettings(u"2014"_s, u"6"_s, u"8"_s, u"新标题"_s, u"h"_s).isNone());
     const CountdownTick::Result next = tick.run();
     QCOMPARE(next.countdown->TotalDaysText, u"98天"_s);
     QCOMPARE(next.load.record.Title, u"新标题"_s);

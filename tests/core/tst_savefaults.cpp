@@ -38,7 +38,7 @@ struct Folder {
         store.EnsureSettingsFile();
         old = readFile(store.filePath());
     }
-    SaveResult saveTitle(const QString& title) const
+    FileTrouble saveTitle(const QString& title) const
     {
         return store.SaveSettings(u"2015"_s, u"6"_s, u"7"_s, title, u"heading"_s);
     }
@@ -62,9 +62,9 @@ void TestSaveFaults::readOnlyFolder()
     QVERIFY(QFile::setPermissions(
         f.store.folder(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
     const bool reportedFailure = runInChild(dropRootInChild, [&] {
-        const SaveResult saved = f.saveTitle(u"new"_s);
-        return !saved.ok && saved.error.contains(QDir::toNativeSeparators(f.store.filePath()))
-            && saved.error.contains(u"没有访问权限"_s);
+        const FileTrouble saved = f.saveTitle(u"new"_s);
+        return saved.message().contains(QDir::toNativeSeparators(f.store.filePath()))
+            && saved.message().contains(u"没有访问权限"_s);
     });
     QVERIFY(reportedFailure);
     QCOMPARE(readFile(f.store.filePath()), f.old);
@@ -82,10 +82,7 @@ void TestSaveFaults::fileSizeLimit()
             const rlimit limit { 1024, 1024 };
             setrlimit(RLIMIT_FSIZE, &limit);
         },
-        [&] {
-            const SaveResult saved = f.saveTitle(longTitle);
-            return !saved.ok && saved.error.contains(u"文件超出了系统允许的大小"_s);
-        });
+        [&] { return f.saveTitle(longTitle).kind() == FileTrouble::Kind::FileSizeLimit; });
     QVERIFY(reportedFailure);
     QCOMPARE(readFile(f.store.filePath()), f.old);
     QVERIFY(f.store.LoadSettings().ok());
@@ -95,9 +92,9 @@ void TestSaveFaults::killedAtRandomMoments()
 {
     Folder f;
     // The child saves two versions in turn until it is killed.
-    QVERIFY(f.saveTitle(u"A"_s).ok);
+    QVERIFY(f.saveTitle(u"A"_s).isNone());
     const QByteArray a = readFile(f.store.filePath());
-    QVERIFY(f.saveTitle(QString(3000, u'B')).ok);
+    QVERIFY(f.saveTitle(QString(3000, u'B')).isNone());
     const QByteArray b = readFile(f.store.filePath());
 
     QRandomGenerator random(20261207);
@@ -155,10 +152,10 @@ void TestSaveFaults::fullDisk()
         if (!store.LoadSettings().ok())
             return FirstStart;
         TinyDisk::fill(mountPoint.path());
-        const SaveResult saved = store.SaveSettings(u"2015"_s, u"6"_s, u"7"_s, u"new"_s, u"h"_s);
-        if (saved.ok)
+        const FileTrouble saved = store.SaveSettings(u"2015"_s, u"6"_s, u"7"_s, u"new"_s, u"h"_s);
+        if (saved.isNone())
             return Saved;
-        if (!saved.error.contains(u"磁盘已满"_s) || !saved.error.contains(store.filePath()))
+        if (saved.kind() != FileTrouble::Kind::DiskFull || saved.path() != store.filePath())
             return Reason;
         if (readFile(store.filePath()) != old)
             return Changed;
@@ -216,7 +213,7 @@ void TestSaveFaults::fullDiskLoginEntry()
         const Autostart autostart(u"org.example.Test"_s, { u"/usr/bin/gaokao-countdown"_s });
         QDir().mkpath(mountPoint.filePath(u"autostart"_s));
         TinyDisk::fill(mountPoint.path());
-        if (!autostart.setEnabled(true).contains(u"磁盘已满"_s))
+        if (autostart.setEnabled(true).kind() != FileTrouble::Kind::DiskFull)
             return 10;
         return autostart.isEnabled() ? 11 : 0;
     });

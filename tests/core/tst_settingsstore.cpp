@@ -131,8 +131,8 @@ void TestSettingsStore::roundTrip()
     QFETCH(QString, heading);
     QTemporaryDir root;
     const SettingsStore store(root.path(), [] { return kNow; });
-    const SaveResult saved = store.SaveSettings(typed[0], typed[1], typed[2], typed[3], typed[4]);
-    QVERIFY2(saved.ok, qPrintable(saved.error));
+    const FileTrouble saved = store.SaveSettings(typed[0], typed[1], typed[2], typed[3], typed[4]);
+    QVERIFY2(saved.isNone(), qPrintable(saved.message()));
     QCOMPARE(readFile(store.filePath()).count("\r\n"), 4);
     const LoadResult load = store.LoadSettings();
     QVERIFY(load.ok());
@@ -148,7 +148,7 @@ void TestSettingsStore::saveWritesTheTypedDateAndAStamp()
     const SettingsStore store(root.path(), [&] { return now; });
     store.EnsureSettingsFile();
     now = 41700.5;
-    QVERIFY(store.SaveSettings(u"2014"_s, u"06"_s, u"7"_s, u"t"_s, u"h"_s).ok);
+    QVERIFY(store.SaveSettings(u"2014"_s, u"06"_s, u"7"_s, u"t"_s, u"h"_s).isNone());
     QCOMPARE(readFile(store.filePath()), "2014-3-2 12:00:00\r\n2014-06-7 9:00:00 \r\nt\r\nh\r\n");
 }
 
@@ -156,7 +156,7 @@ void TestSettingsStore::saveCreatesAMissingFolder()
 {
     QTemporaryDir root;
     const SettingsStore store(root.filePath(u"a/b/VEKTemp"_s), [] { return kNow; });
-    QVERIFY(store.SaveSettings(u"2014"_s, u"6"_s, u"7"_s, u"t"_s, u"h"_s).ok);
+    QVERIFY(store.SaveSettings(u"2014"_s, u"6"_s, u"7"_s, u"t"_s, u"h"_s).isNone());
     QVERIFY(store.LoadSettings().ok());
 }
 
@@ -165,9 +165,9 @@ void TestSettingsStore::saveIntoAPlainFileReportsFailure()
     QTemporaryDir root;
     writeFile(root.filePath(u"VEKTemp"_s), "not a folder");
     const SettingsStore store(root.filePath(u"VEKTemp"_s), [] { return kNow; });
-    const SaveResult saved = store.SaveSettings(u"2014"_s, u"6"_s, u"7"_s, u"t"_s, u"h"_s);
-    QVERIFY(!saved.ok);
-    QVERIFY(saved.error.contains(u"VEKTemp"_s));
+    const FileTrouble saved = store.SaveSettings(u"2014"_s, u"6"_s, u"7"_s, u"t"_s, u"h"_s);
+    QVERIFY(!saved.isNone());
+    QVERIFY(saved.message().contains(u"VEKTemp"_s));
     QCOMPARE(readFile(root.filePath(u"VEKTemp"_s)), "not a folder");
 }
 
@@ -273,7 +273,7 @@ void TestSettingsStore::encodings()
     QCOMPARE(load.record.Title, title);
     QCOMPARE(load.record.Heading, heading);
     QCOMPARE(load.texts, replaced ? TextsStatus::Replaced : TextsStatus::Read);
-    QVERIFY(store.SaveSettings(u"2014"_s, u"6"_s, u"7"_s, title, heading).ok);
+    QVERIFY(store.SaveSettings(u"2014"_s, u"6"_s, u"7"_s, title, heading).isNone());
     QCOMPARE(readFile(store.filePath()),
         "2014-3-1 12:34:56\r\n2014-6-7 9:00:00 \r\n"
             + gb18030(title + u"\r\n"_s + heading + u"\r\n"_s));
@@ -359,16 +359,16 @@ void TestSettingsStore::textsTooLongToReadBackAreRefused()
     const qsizetype room = SettingsStore::kMaxReadBytes - others.size();
     const qsizetype unit = gb18030(character).size();
     const QString longest = character.repeated(room / unit) + QString(room % unit, u'x');
-    QVERIFY(save(longest).ok);
+    QVERIFY(save(longest).isNone());
     QCOMPARE(QFileInfo(store.filePath()).size(), SettingsStore::kMaxReadBytes);
     QCOMPARE(store.LoadSettings().record.Title, longest);
 
     const QByteArray before = readFile(store.filePath());
-    const SaveResult saved = save(longest + character);
-    QVERIFY(!saved.ok);
+    const FileTrouble saved = save(longest + character);
+    QVERIFY(!saved.isNone());
     QVERIFY2(
-        saved.error.contains(u"最多 %1 个汉字"_s.arg((room + gb18030(u"距高考"_s).size()) / 2)),
-        qPrintable(saved.error));
+        saved.message().contains(u"最多 %1 个汉字"_s.arg((room + gb18030(u"距高考"_s).size()) / 2)),
+        qPrintable(saved.message()));
     QCOMPARE(readFile(store.filePath()), before);
 }
 
@@ -399,7 +399,7 @@ void TestSettingsStore::saveRemovesOnlyItsOwnAbandonedCopies()
     QVERIFY(file.open(QIODevice::WriteOnly));
     QVERIFY(file.setFileTime(
         QDateTime::currentDateTimeUtc().addSecs(-age), QFileDevice::FileModificationTime));
-    QVERIFY(store.SaveSettings(u"2014"_s, u"6"_s, u"8"_s, u"t"_s, u"h"_s).ok);
+    QVERIFY(store.SaveSettings(u"2014"_s, u"6"_s, u"8"_s, u"t"_s, u"h"_s).isNone());
     QCOMPARE(QFileInfo::exists(root.filePath(name)), !removed);
     QCOMPARE(QDir(root.path()).entryList(QDir::Files | QDir::Hidden).size(), removed ? 1 : 2);
 }
@@ -429,7 +429,7 @@ void TestSettingsStore::saveKeepsWhatTheFileIs()
         QVERIFY(QFile::remove(file));
     if (link)
         QVERIFY(QFile::link(file, store.filePath()));
-    QVERIFY(store.SaveSettings(u"2014"_s, u"6"_s, u"8"_s, u"t"_s, u"h"_s).ok);
+    QVERIFY(store.SaveSettings(u"2014"_s, u"6"_s, u"8"_s, u"t"_s, u"h"_s).isNone());
     QCOMPARE(QFileInfo(file).permissions(), before);
     QCOMPARE(QFileInfo(store.filePath()).isSymLink(), link);
 }

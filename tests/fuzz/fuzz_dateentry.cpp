@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     static QTemporaryDir root;
     static const SettingsStore store(root.path(), [] { return 41699.5; });
-    if (!store.SaveSettings(parts[0], parts[1], parts[2], QString(), QString()).ok)
+    if (!store.SaveSettings(parts[0], parts[1], parts[2], QString(), QString()).isNone())
         std::abort();
     const LoadResult load = store.LoadSettings();
     if (!load.ok() || load.record.Target != *target)

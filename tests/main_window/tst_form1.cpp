@@ -434,7 +434,7 @@ void TestForm1::troubleShowsWhereAUserLooks()
     }
     QCOMPARE(m_form->grab().toImage(), look.toImage()); // the window looks the same
 
-    QVERIFY(m_store->SaveSettings(u"2014"_s, u"6"_s, u"7"_s, u"t"_s, u"h"_s).ok);
+    QVERIFY(m_store->SaveSettings(u"2014"_s, u"6"_s, u"7"_s, u"t"_s, u"h"_s).isNone());
     m_form->Timer1_Timer();
     QCOMPARE(m_form->toolTip(), QString());
     QCOMPARE(m_form->TextS->accessibleDescription(), QString());

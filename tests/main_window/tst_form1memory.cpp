@@ -55,7 +55,7 @@ void TestForm1Memory::randomTextEverySecond()
     Form1& form = f.form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QVERIFY(f.store.SaveSettings(u"2014"_s, u"6"_s, u"7"_s, u"标题"_s, u"距高考"_s).ok);
+    QVERIFY(f.store.SaveSettings(u"2014"_s, u"6"_s, u"7"_s, u"标题"_s, u"距高考"_s).isNone());
     form.Timer1_Timer();
     QRandomGenerator random(8);
     qint64 afterWarmUp = 0;

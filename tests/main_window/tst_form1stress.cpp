@@ -146,7 +146,7 @@ void TestForm1Stress::soak()
             QCoreApplication::processEvents();
             QVERIFY(
                 store.SaveSettings(u"2014"_s, u"06"_s, u"07"_s, u"标题 %1"_s.arg(tick), u"距高考"_s)
-                    .ok);
+                    .isNone());
             QVERIFY2(dateText.match(form.Labnowtime->text()).hasMatch(),
                 qPrintable(form.Labnowtime->text()));
             for (qsizetype i = 0; i < boxes.size(); ++i) {

@@ -254,7 +254,7 @@ void TestForm2::frontToBackTabOrderAndFocus()
 // and the default date. Afterwards it shows the window's captions.
 void TestForm2::loadTakesTheMainWindowsCaptionsAtEveryOpening()
 {
-    QVERIFY(m_store->SaveSettings(u"2015"_s, u"06"_s, u"07"_s, u"文件里的标题"_s, u"h"_s).ok);
+    QVERIFY(m_store->SaveSettings(u"2015"_s, u"06"_s, u"07"_s, u"文件里的标题"_s, u"h"_s).isNone());
     runDialog([](Form2& d) {
         QCOMPARE(d.Textn1->text() + d.Texty1->text() + d.Textr1->text(), u"201467"_s);
         QCOMPARE(d.Textbt->text() + d.Textnr1->text(), QString());

@@ -3,6 +3,7 @@
 #include "preferences.h"
 
 #include "atomicfile.h"
+#include "programinfo.h"
 
 #include <QDir>
 #include <QFileDevice>
@@ -131,7 +132,7 @@ Preferences::Preferences(QString filePath)
 QString Preferences::defaultFilePath()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-        + u"/gaokao-countdown/gaokao-countdown.ini"_s;
+        + u"/%1/%1.ini"_s.arg(ProgramInfo::commandName);
 }
 
 bool Preferences::isUsable() const
@@ -180,6 +181,11 @@ FileTrouble Preferences::takeLock() const
 }
 
 FileTrouble Preferences::setValue(Choice choice, bool on) const
+{
+    return write(choice, on).during(FileTrouble::Operation::Write, m_filePath);
+}
+
+FileTrouble Preferences::write(Choice choice, bool on) const
 {
     if (!isUsable())
         return FileTrouble(FileTrouble::Kind::NotAFile);

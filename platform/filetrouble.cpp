@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "filetrouble.h"
 
+#include <QDir>
+
 #include <cerrno>
 #include <utility>
 
@@ -43,6 +45,23 @@ FileTrouble FileTrouble::fromSystemText(const QString& systemText)
     return FileTrouble(Kind::Other, systemText);
 }
 
+FileTrouble FileTrouble::textTooLong(qint64 byteBudget)
+{
+    FileTrouble trouble(Kind::TextTooLong);
+    trouble.m_byteBudget = byteBudget;
+    return trouble;
+}
+
+FileTrouble FileTrouble::during(Operation operation, const QString& path) const
+{
+    FileTrouble trouble = *this;
+    if (!isNone() && m_operation == Operation::Unnamed) {
+        trouble.m_operation = operation;
+        trouble.m_path = path;
+    }
+    return trouble;
+}
+
 QString FileTrouble::text() const
 {
     switch (m_kind) {
@@ -72,8 +91,41 @@ QString FileTrouble::text() const
         return u"文件不完整，图片只读出了一部分"_s;
     case Kind::TooLarge:
         return u"图片太大，无法显示"_s;
+    case Kind::TextTooLong:
+        return u"软件上方标题和曜刻1内容太长，保存后程序将无法读回。两项合计最多 %1 个汉字或 %2 个英文字母，请删减后再保存"_s
+            .arg(m_byteBudget / 2)
+            .arg(m_byteBudget);
+    case Kind::ControlCharacters:
+        return u"程序或设置文件夹的路径中有控制字符，登录项无法记录这样的路径"_s;
+    case Kind::PercentInProgramPath:
+        return u"程序所在的路径中有“%”，登录时许多桌面无法从这里启动它"_s;
     case Kind::Other:
         break;
     }
     return m_systemText.isEmpty() ? u"未知错误"_s : u"系统提示：%1"_s.arg(m_systemText);
+}
+
+QString FileTrouble::message() const
+{
+    if (isNone())
+        return {};
+    const QString what = [this]() -> QString {
+        switch (m_operation) {
+        case Operation::Unnamed:
+            break;
+        case Operation::Read:
+            return u"无法读取文件“%1”："_s;
+        case Operation::Write:
+            return u"无法写入文件“%1”："_s;
+        case Operation::Remove:
+            return u"无法删除文件“%1”："_s;
+        case Operation::CreateFolder:
+            return u"无法创建文件夹“%1”："_s;
+        case Operation::WriteRegistry:
+            return u"无法写入注册表项“%1”："_s;
+        }
+        return {};
+    }();
+    const QString why = text() + u'。';
+    return what.isEmpty() ? why : what.arg(QDir::toNativeSeparators(m_path)) + why;
 }

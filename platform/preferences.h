@@ -34,6 +34,7 @@ public:
 
 private:
     bool isUsable() const;
+    FileTrouble write(Choice choice, bool on) const;
     FileTrouble takeLock() const;
 
     QString m_filePath;

@@ -20,8 +20,8 @@ void TestProgramInfo::aboutTextNamesVersionAndLicence()
     QFile metainfo(QStringLiteral(GAOKAO_METAINFO));
     QVERIFY2(metainfo.open(QIODevice::ReadOnly), qPrintable(metainfo.fileName()));
     const QString declared = QString::fromUtf8(metainfo.readAll());
-    QVERIFY(declared.contains(
-        u"<project_license>%1</project_license>"_s.arg(QStringView(ProgramInfo::licence))));
+    QVERIFY(
+        declared.contains(u"<project_license>%1</project_license>"_s.arg(ProgramInfo::licence)));
 
     const QString about = ProgramInfo::aboutText();
     QVERIFY2(about.startsWith(u"高考倒计时 " PROJECT_VERSION_U "\n"), qPrintable(about));

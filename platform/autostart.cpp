@@ -4,6 +4,8 @@
 
 #include "atomicfile.h"
 #include "desktopentryfile.h"
+#include "folder.h"
+#include "programinfo.h"
 
 #include <QDir>
 #include <QFile>
@@ -66,7 +68,7 @@ bool Autostart::isEnabled() const
         == runValue(m_command);
 }
 
-QString Autostart::setEnabled(bool on) const
+FileTrouble Autostart::setEnabled(bool on) const
 {
     QSettings run(runKey(), QSettings::NativeFormat);
     if (on) {
@@ -75,9 +77,11 @@ QString Autostart::setEnabled(bool on) const
         run.remove(m_appId);
     }
     run.sync();
-    if (run.status() != QSettings::NoError)
-        return u"无法写入注册表项 %1"_s.arg(runKey());
-    return {};
+    if (run.status() == QSettings::NoError)
+        return {};
+    return FileTrouble(run.status() == QSettings::AccessError ? FileTrouble::Kind::NoPermission
+                                                              : FileTrouble::Kind::Other)
+        .during(FileTrouble::Operation::WriteRegistry, runKey());
 }
 
 #else
@@ -120,7 +124,7 @@ QString escapedString(const QString& value)
 // for three control characters only and may hold no other. A % is written %%,
 // but GLib looks for the program before it reads %% as %, so GNOME and the
 // other desktops built on it would never find a program with % in its path.
-QString refusal(const QStringList& command)
+FileTrouble refusal(const QStringList& command)
 {
     const auto isControl = [](QChar c) {
         return (c.unicode() < 0x20 && c != u'\n' && c != u'\t' && c != u'\r')
@@ -129,9 +133,9 @@ QString refusal(const QStringList& command)
     if (std::any_of(command.cbegin(), command.cend(), [&](const QString& argument) {
             return std::any_of(argument.cbegin(), argument.cend(), isControl);
         }))
-        return u"程序或设置文件夹的路径中有控制字符，登录项无法记录这样的路径。"_s;
+        return FileTrouble(FileTrouble::Kind::ControlCharacters);
     if (!command.isEmpty() && command.first().contains(u'%'))
-        return u"程序所在的路径中有“%”，登录时许多桌面无法从这里启动它。"_s;
+        return FileTrouble(FileTrouble::Kind::PercentInProgramPath);
     return {};
 }
 }
@@ -174,10 +178,10 @@ QByteArray Autostart::entry() const
     const QStringList lines {
         u"[Desktop Entry]"_s,
         u"Type=Application"_s,
-        u"Name=高考倒计时"_s,
+        u"Name="_s + ProgramInfo::name,
         u"Comment=登录后显示高考倒计时"_s,
         u"Exec="_s + execLine(),
-        u"Icon=gaokao-countdown"_s,
+        u"Icon="_s + ProgramInfo::commandName,
         u"Terminal=false"_s,
     };
     return (lines.join(u'\n') + u'\n').toUtf8();
@@ -191,27 +195,26 @@ bool Autostart::isEnabled() const
 {
     const std::optional<QHash<QString, QString>> keys
         = DesktopEntryFile::readMainGroup(entryPath());
-    return keys && refusal(m_command).isEmpty() && keys->value(u"Exec"_s) == execLine()
+    return keys && refusal(m_command).isNone() && keys->value(u"Exec"_s) == execLine()
         && keys->value(u"Hidden"_s, u"false"_s) == u"false"_s
         && keys->value(u"X-GNOME-Autostart-enabled"_s, u"true"_s) == u"true"_s;
 }
 
-QString Autostart::setEnabled(bool on) const
+FileTrouble Autostart::setEnabled(bool on) const
 {
     const QString path = entryPath();
     if (!on) {
         QFile file(path);
         if (file.exists() && !file.remove())
-            return u"无法删除 %1：%2"_s.arg(QDir::toNativeSeparators(path), file.errorString());
+            return FileTrouble::fromSystemText(file.errorString())
+                .during(FileTrouble::Operation::Remove, path);
         return {};
     }
-    if (const QString why = refusal(m_command); !why.isEmpty())
-        return why;
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return u"无法创建文件夹 %1"_s.arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
-    if (const FileTrouble trouble = AtomicFile::replace(path, entry()); !trouble.isNone())
-        return u"无法写入 %1：%2"_s.arg(QDir::toNativeSeparators(path), trouble.text());
-    return {};
+    if (FileTrouble why = refusal(m_command); !why.isNone())
+        return why.during(FileTrouble::Operation::Write, path);
+    if (FileTrouble trouble = Folder::create(QFileInfo(path).absolutePath()); !trouble.isNone())
+        return trouble;
+    return AtomicFile::replace(path, entry()).during(FileTrouble::Operation::Write, path);
 }
 
 #endif

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "filetrouble.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -18,9 +20,8 @@ public:
     Autostart(QString appId, QStringList command);
 
     bool isEnabled() const;
-    // An empty text on success, otherwise why it failed; a command the entry
-    // cannot hold is refused.
-    [[nodiscard]] QString setEnabled(bool on) const;
+    // What failed, if anything; a command the entry cannot hold is refused.
+    [[nodiscard]] FileTrouble setEnabled(bool on) const;
 
 #ifndef Q_OS_WIN
     QString entryPath() const;

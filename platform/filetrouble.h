@@ -1,0 +1,69 @@
+// SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+// A file operation that failed, and why, told in the program's own words:
+// what was done to which file (once `during()` says so) and the reason. The
+// common reasons get a short Chinese text; the system's own text follows only
+// for the rest, where it is all there is to say. Every file the program reads
+// or writes reports its failures this way, and both windows show them, so
+// the sentences are worded in one place, filetrouble.cpp.
+class FileTrouble {
+public:
+    enum class Kind {
+        None,
+        Missing, // no such file or folder
+        NotAFolder, // a file where the path needs a folder
+        NoPermission,
+        DiskFull,
+        ReadOnlyDisk,
+        FileSizeLimit, // larger than the system lets this program write
+        NotAFile, // a folder, pipe, socket or device
+        NoAnswer, // the file system has not answered yet
+        Locked, // another program holds the file's lock, or the lock cannot be removed
+        NotAPicture,
+        Incomplete, // the picture file ends before the picture does
+        TooLarge, // too many pixels to show
+        TextTooLong, // the settings file would hold more than it reads back
+        ControlCharacters, // a path the login entry cannot record
+        PercentInProgramPath, // a program path desktops do not start at login
+        Other, // only the system's text says why
+    };
+
+    // What was being done when the trouble came.
+    enum class Operation { Unnamed, Read, Write, Remove, CreateFolder, WriteRegistry };
+
+    FileTrouble() = default;
+    explicit FileTrouble(Kind kind, QString systemText = {});
+    // The trouble behind a system error number.
+    static FileTrouble fromErrno(int error);
+    // The trouble behind a QFileDevice::errorString(), which is the system's
+    // text for an error number whenever the system gave one.
+    static FileTrouble fromSystemText(const QString& systemText);
+    // Title and heading over `byteBudget` GB18030 bytes together.
+    static FileTrouble textTooLong(qint64 byteBudget);
+
+    // This trouble, met doing `operation` to `path` (a file, a folder or a
+    // registry key). No trouble stays none, and one that names its operation
+    // already keeps it: the folder that could not be made for a file.
+    FileTrouble during(Operation operation, const QString& path) const;
+
+    Kind kind() const { return m_kind; }
+    bool isNone() const { return m_kind == Kind::None; }
+    Operation operation() const { return m_operation; }
+    QString path() const { return m_path; }
+    // The reason as a user reads it, without a full stop at the end.
+    QString text() const;
+    // The whole sentence: what could not be done to which file, and why,
+    // e.g. 无法写入文件“/home/…/data.txt”：磁盘已满。 Empty for no trouble.
+    QString message() const;
+
+private:
+    Kind m_kind = Kind::None;
+    QString m_systemText;
+    qint64 m_byteBudget = 0;
+    Operation m_operation = Operation::Unnamed;
+    QString m_path;
+};
