@@ -2,18 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "displaycontroller.h"
 
-#include "fontscale.h"
 #include "form1.h"
 #include "form1design.h"
 #include "fullscreen.h"
 #include "programinfo.h"
+#include "textscaler.h"
 #include "twips.h"
+#include "windowmenu.h"
 
-#include <QAction>
-#include <QContextMenuEvent>
-#include <QMenu>
 #include <QMessageBox>
-#include <QWidget>
 
 using namespace Qt::StringLiterals;
 using Choice = Preferences::Choice;
@@ -33,103 +30,76 @@ QList<QWidget*> controlWidgets(const Form1* window)
 DisplayController::DisplayController(Form1* window, Preferences preferences, Autostart autostart)
     : QObject(window)
     , m_window(window)
-    , m_designSize(
-          Twips::toPixels(Form1Design::kInnerWidth), Twips::toPixels(Form1Design::kInnerHeight))
     , m_preferences(std::move(preferences))
     , m_autostart(std::move(autostart))
-    , m_choices(m_preferences, window)
-    , m_text(controlWidgets(window))
-    , m_fullScreenMode(new FullScreen(window))
-    , m_menu(new QMenu(window))
+    , m_saver(m_preferences, window)
+    , m_fullScreen(new FullScreen(window))
+    , m_text(new TextScaler(window,
+          QSize(Twips::toPixels(Form1Design::kInnerWidth),
+              Twips::toPixels(Form1Design::kInnerHeight)),
+          controlWidgets(window)))
+    , m_menu(new WindowMenu(window))
 {
-    m_menu->setObjectName(u"displayMenu"_s);
-    m_menu->setAccessibleName(u"窗口菜单"_s);
-    m_fullScreen = addChoice(u"全屏显示"_s, u"fullScreen"_s, &DisplayController::setFullScreen);
-    m_fullScreen->setShortcut(Qt::Key_F11);
-    m_scaleText = addChoice(
-        u"文字随窗口缩放"_s, u"scaleText"_s, &DisplayController::setScaleTextWithWindow);
-    m_onTop = addChoice(u"窗口置顶"_s, u"stayOnTop"_s, &DisplayController::setStayOnTop);
-    m_atLogin
-        = addChoice(u"开机自动启动"_s, u"startAtLogin"_s, &DisplayController::setStartAtLogin);
-    m_menu->addSeparator();
-    const auto addItem = [this](const QString& text, const QString& name, auto slot) {
-        QAction* action = m_menu->addAction(text);
-        action->setObjectName(name);
-        connect(action, &QAction::triggered, this, slot);
-    };
-    addItem(u"自定义设置…"_s, u"settings"_s, [this] { m_window->Comgjsz_Click(); });
-    addItem(u"关于"_s, u"about"_s, [this] { showAbout(); });
-    addItem(u"退出"_s, u"exit"_s, [this] { m_window->Comexit_Click(); });
-
-    // The window's own keys: F11 (the menu's action), Shift+F10 for the
-    // menu; full screen adds Escape.
-    m_window->addAction(m_fullScreen);
-    connect(m_fullScreenMode, &FullScreen::switched, this, &DisplayController::fullScreenSwitched);
-    // The Menu key comes as a context menu event, like a right-click.
-    auto* menuKey = new QAction(m_window);
-    menuKey->setShortcut(Qt::SHIFT | Qt::Key_F10);
-    connect(menuKey, &QAction::triggered, this, [this] {
-        const QWidget* focus = m_window->focusWidget();
-        const QWidget* at = focus ? focus : m_window;
-        popUpMenu(at->mapToGlobal(at->rect().center()));
-    });
-    m_window->addAction(menuKey);
-
-    // A right-click that no control takes (all but the text boxes, which keep
-    // their own editing menu) comes to the window.
-    m_window->installEventFilter(this);
-}
-
-QAction* DisplayController::addChoice(
-    const QString& text, const QString& name, void (DisplayController::*set)(bool))
-{
-    QAction* action = m_menu->addAction(text);
-    action->setObjectName(name);
-    action->setCheckable(true);
-    connect(action, &QAction::triggered, this, set);
-    return action;
+    connect(m_menu, &WindowMenu::chosen, this, &DisplayController::choose);
+    connect(m_fullScreen, &FullScreen::switched, this, &DisplayController::fullScreenSwitched);
 }
 
 void DisplayController::start(bool fullScreen, bool onTop)
 {
-    m_scaleText->setChecked(m_preferences.value(Choice::ScaleTextWithWindow));
+    m_scaleText = m_preferences.value(Choice::ScaleTextWithWindow);
+    m_menu->setChecked(Choice::ScaleTextWithWindow, m_scaleText);
     // The entry itself tells, should someone have removed it meanwhile.
-    m_atLogin->setChecked(m_autostart.isEnabled());
+    m_menu->setChecked(Choice::StartAtLogin, m_autostart.isEnabled());
     const bool top = onTop || m_preferences.value(Choice::StayOnTop);
-    m_onTop->setChecked(top);
+    m_menu->setChecked(Choice::StayOnTop, top);
     if (top)
         m_window->setWindowFlag(Qt::WindowStaysOnTopHint);
     // The window keeps its centred design size as its normal geometry, to
     // which leaving full screen returns.
     if (fullScreen || m_preferences.value(Choice::FullScreen))
-        m_fullScreenMode->setOn(true);
+        m_fullScreen->setOn(true);
     updateText();
     m_started = true;
 }
 
-bool DisplayController::isFullScreen() const { return m_fullScreenMode->isOn(); }
+void DisplayController::choose(Choice choice, bool on)
+{
+    switch (choice) {
+    case Choice::FullScreen:
+        return setFullScreen(on);
+    case Choice::ScaleTextWithWindow:
+        return setScaleTextWithWindow(on);
+    case Choice::StayOnTop:
+        return setStayOnTop(on);
+    case Choice::StartAtLogin:
+        return setStartAtLogin(on);
+    }
+}
+
+bool DisplayController::isFullScreen() const { return m_fullScreen->isOn(); }
 
 void DisplayController::setFullScreen(bool on)
 {
-    m_fullScreen->setChecked(on);
-    m_fullScreenMode->setOn(on);
+    m_menu->setChecked(Choice::FullScreen, on);
+    m_fullScreen->setOn(on);
 }
 
 void DisplayController::setScaleTextWithWindow(bool on)
 {
-    m_choices.remember(Choice::ScaleTextWithWindow, on);
-    m_scaleText->setChecked(on);
+    m_saver.remember(Choice::ScaleTextWithWindow, on);
+    m_menu->setChecked(Choice::ScaleTextWithWindow, on);
+    m_scaleText = on;
     updateText();
 }
 
 void DisplayController::setStayOnTop(bool on)
 {
-    m_choices.remember(Choice::StayOnTop, on);
-    m_onTop->setChecked(on);
+    m_saver.remember(Choice::StayOnTop, on);
+    m_menu->setChecked(Choice::StayOnTop, on);
     if (m_window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == on)
         return;
     // A new window flag takes a new native window.
-    m_fullScreenMode->replaceNativeWindow(
+    m_fullScreen->replaceNativeWindow(
         [this, on] { m_window->setWindowFlag(Qt::WindowStaysOnTopHint, on); });
 }
 
@@ -138,60 +108,24 @@ void DisplayController::setStartAtLogin(bool on)
     const FileTrouble trouble = m_autostart.setEnabled(on);
     if (!trouble.isNone()) {
         on = m_autostart.isEnabled();
-        QMessageBox box(QMessageBox::Warning, QString(ProgramInfo::caption),
+        QMessageBox box(QMessageBox::Warning, ProgramInfo::caption,
             u"无法设置开机自动启动。\n%1"_s.arg(trouble.message()), QMessageBox::Ok, m_window);
         box.setTextFormat(Qt::PlainText);
         box.exec();
     }
-    m_choices.remember(Choice::StartAtLogin, on);
-    m_atLogin->setChecked(on);
+    m_saver.remember(Choice::StartAtLogin, on);
+    m_menu->setChecked(Choice::StartAtLogin, on);
 }
 
-void DisplayController::updateText()
-{
-    const bool grow = isFullScreen() || m_scaleText->isChecked();
-    m_text.setFactor(grow ? FontScale::factor(m_window->size(), m_designSize) : 1);
-}
-
-bool DisplayController::eventFilter(QObject* watched, QEvent* event)
-{
-    switch (event->type()) {
-    case QEvent::ContextMenu:
-        if (watched != m_window)
-            break;
-        popUpMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
-        return true;
-    case QEvent::MouseButtonDblClick:
-        // What the controls leave to the window is a click on the background.
-        if (watched == m_window && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-            setFullScreen(!isFullScreen());
-            return true;
-        }
-        break;
-    case QEvent::Resize:
-        if (watched == m_window)
-            updateText();
-        break;
-    default:
-        break;
-    }
-    return false;
-}
+qreal DisplayController::textFactor() const { return m_text->factor(); }
 
 void DisplayController::fullScreenSwitched(bool on)
 {
     // The command line's full screen holds for this run only.
     if (m_started)
-        m_choices.remember(Choice::FullScreen, on);
-    m_fullScreen->setChecked(on);
+        m_saver.remember(Choice::FullScreen, on);
+    m_menu->setChecked(Choice::FullScreen, on);
     updateText();
 }
 
-void DisplayController::popUpMenu(QPoint globalPos) { m_menu->popup(globalPos); }
-
-void DisplayController::showAbout()
-{
-    QMessageBox box(
-        QMessageBox::Information, u"关于"_s, ProgramInfo::aboutText(), QMessageBox::Ok, m_window);
-    box.exec();
-}
+void DisplayController::updateText() { m_text->setGrowing(isFullScreen() || m_scaleText); }

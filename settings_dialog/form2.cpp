@@ -206,8 +206,7 @@ QString Form2::runCommonDialog1()
 
 void Form2::showError(const QString& text)
 {
-    QMessageBox box(
-        QMessageBox::Critical, QString(ProgramInfo::caption), text, QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Critical, ProgramInfo::caption, text, QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }

@@ -235,7 +235,7 @@ private slots:
 
     void theMenuOpensEverywhereAndDoesWhatTheButtonsDo()
     {
-        QMenu* menu = m_display->menu();
+        QMenu* menu = windowMenu();
         QStringList texts;
         for (const QAction* item : menu->actions())
             texts.append(item->isSeparator() ? u"-"_s : item->text());
@@ -297,10 +297,9 @@ private:
         QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
     }
 
-    QAction* action(const QString& name) const
-    {
-        return m_display->menu()->findChild<QAction*>(name);
-    }
+    QMenu* windowMenu() const { return m_form->findChild<QMenu*>(u"displayMenu"_s); }
+
+    QAction* action(const QString& name) const { return windowMenu()->findChild<QAction*>(name); }
 
     void toggleFullScreen(const QString& way, Qt::Key key)
     {

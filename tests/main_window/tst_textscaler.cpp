@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fontscale.h"
+#include "textscaler.h"
 
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
-class TestFontScale : public QObject {
+class TestTextScaler : public QObject {
     Q_OBJECT
 private slots:
     void factorIsTheSmallerRatio_data()
@@ -27,8 +27,8 @@ private slots:
     {
         QFETCH(QSizeF, size);
         QFETCH(qreal, factor);
-        QCOMPARE(FontScale::factor(size, QSizeF(859, 533)), factor);
-        QCOMPARE(FontScale::factor(size, QSizeF()), 1.0);
+        QCOMPARE(TextScaler::factorFor(size, QSizeF(859, 533)), factor);
+        QCOMPARE(TextScaler::factorFor(size, QSizeF()), 1.0);
     }
 
     void fontsGrowByTheFactorAndComeBackExactly_data()
@@ -49,14 +49,14 @@ private slots:
         QFont design(u"黑体"_s);
         design.setPointSizeF(26.25);
         design.setBold(true);
-        const QFont grown = FontScale::scaled(design, factor);
+        const QFont grown = TextScaler::scaledFont(design, factor);
         QCOMPARE(grown.pointSizeF(), pointSize);
         QCOMPARE(grown.family(), design.family());
         QVERIFY(grown.bold());
         // Going back is the design font itself, not a size divided back.
-        QCOMPARE(FontScale::scaled(grown, 1), grown);
+        QCOMPARE(TextScaler::scaledFont(grown, 1), grown);
     }
 };
 
-QTEST_MAIN(TestFontScale)
-#include "tst_fontscale.moc"
+QTEST_MAIN(TestTextScaler)
+#include "tst_textscaler.moc"

@@ -1,0 +1,46 @@
+// SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "preferences.h"
+
+#include <QObject>
+#include <QPoint>
+#include <array>
+
+class QAction;
+class QMenu;
+class Form1;
+
+// The main window's menu: the four display choices (全屏显示 also on F11),
+// 自定义设置… and 退出, which do what the window's two buttons do, and 关于,
+// the about box. It opens on a right-click on the window or any control but
+// the text boxes, which keep their own editing menu, on the Menu key and on
+// Shift+F10; a double-click on the background is 全屏显示 too. The menu only
+// offers the choices and shows their state; what they do is the caller's.
+class WindowMenu : public QObject {
+    Q_OBJECT
+public:
+    // Becomes a child of `window`.
+    explicit WindowMenu(Form1* window);
+
+    QMenu* menu() const { return m_menu; }
+    void setChecked(Preferences::Choice choice, bool on);
+
+signals:
+    // The user picked a choice, to be `on` now.
+    void chosen(Preferences::Choice choice, bool on);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void addChoice(Preferences::Choice choice, const QString& text, const QString& name);
+    void addKeys();
+    void popUp(QPoint globalPos);
+    void showAbout();
+
+    Form1* m_window;
+    QMenu* m_menu;
+    std::array<QAction*, 4> m_choices {};
+};
