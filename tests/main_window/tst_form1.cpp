@@ -341,9 +341,9 @@ void TestForm1::troubleShowsWhereAUserLooks_data()
     QTest::addColumn<QByteArray>("bytes"); // empty: no file at all
     QTest::addColumn<QString>("what");
     QTest::newRow("missing") << QByteArray() << u"文件不存在"_s;
-    QTest::newRow("line 2 no date")
-        << gb18030(u"a\r\nsoon\r\n沐芷中学高考曜刻软件\r\n距2014年高考 还 有 ：\r\n"_s)
-        << u"第 2 行"_s;
+    QTest::newRow("line 2 no date") << settingsFileBytes(
+        u"a"_s, u"soon"_s, u"沐芷中学高考曜刻软件"_s, u"距2014年高考 还 有 ："_s)
+                                    << u"第 2 行"_s;
     QTest::newRow("too few lines") << QByteArray("a\r\n") << u"不足四行"_s;
 }
 
@@ -388,13 +388,12 @@ void TestForm1::folderNameShowsAsWritten_data()
 void TestForm1::folderNameShowsAsWritten()
 {
     QFETCH(QString, folder);
-    QTemporaryDir root;
-    const SettingsStore store(root.filePath(folder), [] { return FakeClock::kWorkedNow; });
-    Form1 form(store);
-    QVERIFY(QDir().mkpath(store.folder()));
+    const SettingsStoreFixture f(folder);
+    Form1 form(f.store);
+    QVERIFY(QDir().mkpath(f.store.folder()));
     form.Timer1_Timer();
     const QString trouble = form.accessibleDescription();
-    QVERIFY2(trouble.contains(store.filePath()), qPrintable(trouble));
+    QVERIFY2(trouble.contains(f.store.filePath()), qPrintable(trouble));
     // Read as a tooltip reads its text: as markup when it may be markup.
     const QString tip = form.TextS->toolTip();
     QTextDocument shown;
