@@ -2,17 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "fakeclock.h"
 #include "form1.h"
-#include "settingsstore.h"
-
-#include <QTemporaryDir>
+#include "settingsstorefixture.h"
 
 // The main window as the program makes it, on a settings folder of its own
-// and a fake clock. The window is built, not yet shown.
-struct MainWindowFixture {
-    QTemporaryDir root;
-    FakeClock time;
-    SettingsStore store { root.filePath(QStringLiteral("VEKTemp")), time.clock() };
+// (not made yet) and a fake clock. The window is built, not yet shown.
+struct MainWindowFixture : SettingsStoreFixture {
+    MainWindowFixture()
+        : SettingsStoreFixture(QStringLiteral("VEKTemp"))
+    {
+    }
     Form1 form { store };
 };

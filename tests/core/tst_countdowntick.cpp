@@ -1,13 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "countdowntick.h"
-#include "fakeclock.h"
 #include "forkedchild.h"
-#include "settingsfile.h"
+#include "settingsstorefixture.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -26,11 +24,9 @@ private slots:
 
 void TestCountdownTick::tickReadsTheFileAndCounts()
 {
-    QTemporaryDir root;
-    const FakeClock time;
-    const SettingsStore store(root.filePath(u"VEKTemp"_s), time.clock());
-    store.EnsureSettingsFile();
-    CountdownTick tick(store);
+    const SettingsStoreFixture f(u"VEKTemp"_s);
+    f.store.EnsureSettingsFile();
+    CountdownTick tick(f.store);
     const CountdownTick::Result result = tick.run();
     QVERIFY(result.load.ok());
     QCOMPARE(result.nowText, u"2014-3-1 12:34:56"_s);
@@ -40,7 +36,7 @@ void TestCountdownTick::tickReadsTheFileAndCounts()
     QCOMPARE(tick.lastLoadedTarget(), 41797.375);
 
     // A change to the file shows at the next tick: nothing is cached.
-    QVERIFY(store.SaveSettings(u"2014"_s, u"6"_s, u"8"_s, u"新标题"_s, u"h"_s).isNone());
+    QVERIFY(f.store.SaveSettings(u"2014"_s, u"6"_s, u"8"_s, u"新标题"_s, u"h"_s).isNone());
     const CountdownTick::Result next = tick.run();
     QCOMPARE(next.countdown->TotalDaysText, u"98天"_s);
     QCOMPARE(next.load.record.Title, u"新标题"_s);
@@ -66,15 +62,13 @@ void TestCountdownTick::tickReadsTheClockAgainAfterTheFile()
 
 void TestCountdownTick::unreadableFileKeepsCountingTowardTheLastTarget()
 {
-    QTemporaryDir root;
-    FakeClock time;
-    const SettingsStore store(root.filePath(u"VEKTemp"_s), time.clock());
-    store.EnsureSettingsFile();
-    CountdownTick tick(store);
+    SettingsStoreFixture f(u"VEKTemp"_s);
+    f.store.EnsureSettingsFile();
+    CountdownTick tick(f.store);
     (void)tick.run();
 
-    writeFile(store.filePath(), gb18030(u"stamp\r\n2014-13-40 9:00:00 \r\n坏日期\r\n仍可读\r\n"_s));
-    time.advance(1);
+    f.writeSettings(u"stamp"_s, u"2014-13-40 9:00:00 "_s, u"坏日期"_s, u"仍可读"_s);
+    f.time.advance(1);
     CountdownTick::Result result = tick.run();
     QCOMPARE(result.load.status, LoadStatus::BadTarget);
     QCOMPARE(result.load.texts, TextsStatus::Read);
@@ -82,8 +76,8 @@ void TestCountdownTick::unreadableFileKeepsCountingTowardTheLastTarget()
     QCOMPARE(result.countdown->SecondsText, u"3秒"_s);
     QCOMPARE(tick.lastLoadedTarget(), 41797.375);
 
-    QFile::remove(store.filePath());
-    time.advance(1);
+    QFile::remove(f.store.filePath());
+    f.time.advance(1);
     result = tick.run();
     QCOMPARE(result.load.status, LoadStatus::Missing);
     QVERIFY(!result.load.hasTexts());
@@ -93,9 +87,9 @@ void TestCountdownTick::unreadableFileKeepsCountingTowardTheLastTarget()
 
 void TestCountdownTick::noTargetYetGivesNoCountdown()
 {
-    QTemporaryDir root;
-    const SettingsStore store(root.path(), [] { return 41700.0; });
-    CountdownTick tick(store);
+    SettingsStoreFixture f;
+    f.time.now = 41700.0;
+    CountdownTick tick(f.store);
     const CountdownTick::Result result = tick.run();
     QCOMPARE(result.nowText, u"2014-3-2"_s);
     QVERIFY(!result.countdown);
@@ -104,8 +98,8 @@ void TestCountdownTick::noTargetYetGivesNoCountdown()
 
 void TestCountdownTick::troubleNamesTheFileUntilItReadsAgain()
 {
-    QTemporaryDir root;
-    const SettingsStore store(root.path(), [] { return 41700.0; });
+    const SettingsStoreFixture f;
+    const SettingsStore& store = f.store;
     CountdownTick tick(store);
     const QString named = u"“%1”"_s.arg(QDir::toNativeSeparators(store.filePath()));
     const auto troubleAfter = [&](const std::function<void()>& change) {
@@ -114,10 +108,9 @@ void TestCountdownTick::troubleNamesTheFileUntilItReadsAgain()
     };
     QString trouble = troubleAfter([] {});
     QVERIFY2(trouble.contains(named) && trouble.contains(u"文件不存在"_s), qPrintable(trouble));
-    trouble
-        = troubleAfter([&] { writeFile(store.filePath(), "a\r\n2016-6-7 9:0:0\r\nt\r\nh\r\n"); });
+    trouble = troubleAfter([&] { f.writeSettings(u"a"_s, u"2016-6-7 9:0:0"_s, u"t"_s, u"h"_s); });
     QCOMPARE(trouble, QString());
-    trouble = troubleAfter([&] { writeFile(store.filePath(), "a\r\nnext june\r\nt\r\nh\r\n"); });
+    trouble = troubleAfter([&] { f.writeSettings(u"a"_s, u"next june"_s, u"t"_s, u"h"_s); });
     QVERIFY2(trouble.contains(named) && trouble.contains(u"第 2 行"_s)
             && trouble.contains(u"按上次读到的日期继续"_s),
         qPrintable(trouble));
@@ -125,7 +118,7 @@ void TestCountdownTick::troubleNamesTheFileUntilItReadsAgain()
     QVERIFY2(trouble.contains(named) && trouble.contains(u"无法识别的字符"_s), qPrintable(trouble));
     trouble = troubleAfter([&] { writeFile(store.filePath(), "a\r\nb\r\n"); });
     QVERIFY2(trouble.contains(u"不足四行"_s), qPrintable(trouble));
-    trouble = troubleAfter([&] { writeFile(store.filePath(), "a\r\n2016-6-7\r\nt\r\nh\r\n"); });
+    trouble = troubleAfter([&] { f.writeSettings(u"a"_s, u"2016-6-7"_s, u"t"_s, u"h"_s); });
     QCOMPARE(trouble, QString());
 }
 
@@ -143,17 +136,15 @@ void TestCountdownTick::folderThatCannotBeCreatedIsNamed()
 {
     QFETCH(bool, asNobody);
     QFETCH(QString, why);
-    QTemporaryDir root;
-    writeFile(root.filePath(u"config"_s), "a plain file");
-    const QString folder = root.filePath(asNobody ? u"VEKTemp"_s : u"config/VEKTemp"_s);
-    const SettingsStore store(folder, [] { return 41700.0; });
+    const SettingsStoreFixture f(asNobody ? u"VEKTemp"_s : u"config/VEKTemp"_s);
+    writeFile(f.root.filePath(u"config"_s), "a plain file");
     const QString expected
-        = u"无法创建设置文件夹“%1”：%2。"_s.arg(QDir::toNativeSeparators(folder), why);
+        = u"无法创建设置文件夹“%1”：%2。"_s.arg(QDir::toNativeSeparators(f.store.folder()), why);
     QString trouble;
     const bool named = runInChild(
         asNobody ? dropRootInChild : [] {},
         [&] {
-            CountdownTick tick(store);
+            CountdownTick tick(f.store);
             trouble = tick.run().trouble;
             return trouble.startsWith(expected) && tick.run().trouble.startsWith(expected);
         });

@@ -1,15 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "datevalue.h"
-#include "fakeclock.h"
-#include "settingsfile.h"
-#include "settingsstore.h"
+#include "settingsstorefixture.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstring>
@@ -25,11 +22,6 @@
 #endif
 
 using namespace Qt::StringLiterals;
-
-namespace {
-// 2014-3-1 12:34:56, the moment every write is stamped with.
-const double kNow = FakeClock::kWorkedNow;
-}
 
 class TestSettingsStore : public QObject {
     Q_OBJECT
@@ -60,40 +52,36 @@ private slots:
 
 void TestSettingsStore::newFileHasTheExactDefaultBytes()
 {
-    QTemporaryDir root;
-    const SettingsStore store(root.filePath(u"VEKTemp"_s), [] { return kNow; });
-    store.EnsureSettingsFile();
+    const SettingsStoreFixture f(u"VEKTemp"_s);
+    f.store.EnsureSettingsFile();
     const QByteArray expected = "2014-3-1 12:34:56\r\n2014-6-7 9:00:00\r\n"
         + QByteArray::fromHex("e3e5dcc6d6d0d1a7b8dfbfbcead7bfccc8edbcfe") + "\r\n"
         + QByteArray::fromHex("bee032303134c4eab8dfbfbc20bbb920d3d020a3ba") + "\r\n";
-    QCOMPARE(readFile(store.filePath()), expected);
+    QCOMPARE(readFile(f.store.filePath()), expected);
     QCOMPARE(gb18030(u"沐芷中学高考曜刻软件"_s), expected.split('\n')[2].chopped(1));
 }
 
 void TestSettingsStore::existingFolderWithoutFileIsLeftAlone()
 {
-    QTemporaryDir root;
-    const SettingsStore store(root.path(), [] { return kNow; });
-    store.EnsureSettingsFile();
-    QVERIFY(!QFile::exists(store.filePath()));
-    QCOMPARE(store.LoadSettings().status, LoadStatus::Missing);
+    const SettingsStoreFixture f;
+    f.store.EnsureSettingsFile();
+    QVERIFY(!QFile::exists(f.store.filePath()));
+    QCOMPARE(f.store.LoadSettings().status, LoadStatus::Missing);
 }
 
 void TestSettingsStore::folderThatCannotBeCreatedIsSkippedSilently()
 {
-    QTemporaryDir root;
-    writeFile(root.filePath(u"blocked"_s), "a plain file where a folder should be");
-    const SettingsStore store(root.filePath(u"blocked/VEKTemp"_s), [] { return kNow; });
-    store.EnsureSettingsFile();
-    QVERIFY(!QFile::exists(store.filePath()));
+    const SettingsStoreFixture f(u"blocked/VEKTemp"_s);
+    writeFile(f.root.filePath(u"blocked"_s), "a plain file where a folder should be");
+    f.store.EnsureSettingsFile();
+    QVERIFY(!QFile::exists(f.store.filePath()));
 }
 
 void TestSettingsStore::defaultFileLoads()
 {
-    QTemporaryDir root;
-    const SettingsStore store(root.filePath(u"VEKTemp"_s), [] { return kNow; });
-    store.EnsureSettingsFile();
-    const LoadResult load = store.LoadSettings();
+    const SettingsStoreFixture f(u"VEKTemp"_s);
+    f.store.EnsureSettingsFile();
+    const LoadResult load = f.store.LoadSettings();
     QVERIFY(load.ok());
     QCOMPARE(load.record.Target, 41797.375);
     QCOMPARE(load.record.Title, u"沐芷中学高考曜刻软件"_s);
@@ -129,12 +117,12 @@ void TestSettingsStore::roundTrip()
     QFETCH(double, target);
     QFETCH(QString, title);
     QFETCH(QString, heading);
-    QTemporaryDir root;
-    const SettingsStore store(root.path(), [] { return kNow; });
-    const FileTrouble saved = store.SaveSettings(typed[0], typed[1], typed[2], typed[3], typed[4]);
+    const SettingsStoreFixture f;
+    const FileTrouble saved
+        = f.store.SaveSettings(typed[0], typed[1], typed[2], typed[3], typed[4]);
     QVERIFY2(saved.isNone(), qPrintable(saved.message()));
-    QCOMPARE(readFile(store.filePath()).count("\r\n"), 4);
-    const LoadResult load = store.LoadSettings();
+    QCOMPARE(readFile(f.store.filePath()).count("\r\n"), 4);
+    const LoadResult load = f.store.LoadSettings();
     QVERIFY(load.ok());
     QCOMPARE(load.record.Target, target);
     QCOMPARE(load.record.Title, title);
@@ -143,32 +131,28 @@ void TestSettingsStore::roundTrip()
 
 void TestSettingsStore::saveWritesTheTypedDateAndAStamp()
 {
-    QTemporaryDir root;
-    double now = kNow;
-    const SettingsStore store(root.path(), [&] { return now; });
-    store.EnsureSettingsFile();
-    now = 41700.5;
-    QVERIFY(store.SaveSettings(u"2014"_s, u"06"_s, u"7"_s, u"t"_s, u"h"_s).isNone());
-    QCOMPARE(readFile(store.filePath()), "2014-3-2 12:00:00\r\n2014-06-7 9:00:00 \r\nt\r\nh\r\n");
+    SettingsStoreFixture f;
+    f.store.EnsureSettingsFile();
+    f.time.now = 41700.5;
+    QVERIFY(f.store.SaveSettings(u"2014"_s, u"06"_s, u"7"_s, u"t"_s, u"h"_s).isNone());
+    QCOMPARE(readFile(f.store.filePath()), "2014-3-2 12:00:00\r\n2014-06-7 9:00:00 \r\nt\r\nh\r\n");
 }
 
 void TestSettingsStore::saveCreatesAMissingFolder()
 {
-    QTemporaryDir root;
-    const SettingsStore store(root.filePath(u"a/b/VEKTemp"_s), [] { return kNow; });
-    QVERIFY(store.SaveSettings(u"2014"_s, u"6"_s, u"7"_s, u"t"_s, u"h"_s).isNone());
-    QVERIFY(store.LoadSettings().ok());
+    const SettingsStoreFixture f(u"a/b/VEKTemp"_s);
+    QVERIFY(f.store.SaveSettings(u"2014"_s, u"6"_s, u"7"_s, u"t"_s, u"h"_s).isNone());
+    QVERIFY(f.store.LoadSettings().ok());
 }
 
 void TestSettingsStore::saveIntoAPlainFileReportsFailure()
 {
-    QTemporaryDir root;
-    writeFile(root.filePath(u"VEKTemp"_s), "not a folder");
-    const SettingsStore store(root.filePath(u"VEKTemp"_s), [] { return kNow; });
-    const FileTrouble saved = store.SaveSettings(u"2014"_s, u"6"_s, u"7"_s, u"t"_s, u"h"_s);
+    const SettingsStoreFixture f(u"VEKTemp"_s);
+    writeFile(f.store.folder(), "not a folder");
+    const FileTrouble saved = f.store.SaveSettings(u"2014"_s, u"6"_s, u"7"_s, u"t"_s, u"h"_s);
     QVERIFY(!saved.isNone());
     QVERIFY(saved.message().contains(u"VEKTemp"_s));
-    QCOMPARE(readFile(root.filePath(u"VEKTemp"_s)), "not a folder");
+    QCOMPARE(readFile(f.store.folder()), "not a folder");
 }
 
 void TestSettingsStore::badFiles_data()
@@ -205,16 +189,15 @@ void TestSettingsStore::badFiles()
     QFETCH(QByteArray, bytes);
     QFETCH(int, status);
     QFETCH(bool, hasTexts);
-    QTemporaryDir root;
-    const SettingsStore store(root.path(), [] { return kNow; });
-    writeFile(store.filePath(), bytes);
+    const SettingsStoreFixture f;
+    writeFile(f.store.filePath(), bytes);
     QElapsedTimer timer;
     timer.start();
-    const LoadResult load = store.LoadSettings();
+    const LoadResult load = f.store.LoadSettings();
     QVERIFY2(timer.elapsed() < 200, "a bad file must not stall a tick");
     QCOMPARE(int(load.status), status);
     QCOMPARE(load.hasTexts(), hasTexts);
-    QCOMPARE(readFile(store.filePath()), bytes);
+    QCOMPARE(readFile(f.store.filePath()), bytes);
 }
 
 // Files as editors leave them: each is read as the user wrote it, and an OK
@@ -265,27 +248,24 @@ void TestSettingsStore::encodings()
     QFETCH(QString, title);
     QFETCH(QString, heading);
     QFETCH(bool, replaced);
-    QTemporaryDir root;
-    const SettingsStore store(root.path(), [] { return kNow; });
-    writeFile(store.filePath(), bytes);
-    const LoadResult load = store.LoadSettings();
+    const SettingsStoreFixture f;
+    writeFile(f.store.filePath(), bytes);
+    const LoadResult load = f.store.LoadSettings();
     QVERIFY(load.ok());
     QCOMPARE(load.record.Title, title);
     QCOMPARE(load.record.Heading, heading);
     QCOMPARE(load.texts, replaced ? TextsStatus::Replaced : TextsStatus::Read);
-    QVERIFY(store.SaveSettings(u"2014"_s, u"6"_s, u"7"_s, title, heading).isNone());
-    QCOMPARE(readFile(store.filePath()),
-        "2014-3-1 12:34:56\r\n2014-6-7 9:00:00 \r\n"
-            + gb18030(title + u"\r\n"_s + heading + u"\r\n"_s));
+    QVERIFY(f.store.SaveSettings(u"2014"_s, u"6"_s, u"7"_s, title, heading).isNone());
+    QCOMPARE(readFile(f.store.filePath()),
+        settingsFileBytes(u"2014-3-1 12:34:56"_s, u"2014-6-7 9:00:00 "_s, title, heading));
 }
 
 void TestSettingsStore::extraLinesAreIgnored()
 {
-    QTemporaryDir root;
-    const SettingsStore store(root.path(), [] { return kNow; });
+    const SettingsStoreFixture f;
     writeFile(
-        store.filePath(), "anything at all\r\n2014-6-7 9:00:00\r\nt\r\nh\r\nmore\r\nlines\r\n");
-    const LoadResult load = store.LoadSettings();
+        f.store.filePath(), "anything at all\r\n2014-6-7 9:00:00\r\nt\r\nh\r\nmore\r\nlines\r\n");
+    const LoadResult load = f.store.LoadSettings();
     QVERIFY(load.ok());
     QCOMPARE(load.record.Heading, u"h"_s);
 }
@@ -305,8 +285,8 @@ void TestSettingsStore::notARegularFileIsNeverWaitedOn()
     QSKIP("pipes, sockets and devices in ordinary folders are a Unix matter");
 #else
     QFETCH(QString, kind);
-    QTemporaryDir root;
-    const SettingsStore store(root.path(), [] { return kNow; });
+    const SettingsStoreFixture f;
+    const SettingsStore& store = f.store;
     const QByteArray path = QFile::encodeName(store.filePath());
     if (kind == u"pipe"_s) {
         QCOMPARE(mkfifo(path.constData(), 0600), 0);
@@ -348,14 +328,14 @@ void TestSettingsStore::textsTooLongToReadBackAreRefused_data()
 void TestSettingsStore::textsTooLongToReadBackAreRefused()
 {
     QFETCH(QString, character);
-    QTemporaryDir root;
-    const SettingsStore store(root.path(), [] { return kNow; });
+    const SettingsStoreFixture f;
+    const SettingsStore& store = f.store;
     const auto save = [&](const QString& title) {
         return store.SaveSettings(u"2015"_s, u"6"_s, u"7"_s, title, u"距高考"_s);
     };
     // The longest title that fits: the file is exactly as long as a read.
     const QByteArray others
-        = gb18030(DateValue::text(kNow) + u"\r\n2015-6-7 9:00:00 \r\n\r\n距高考\r\n"_s);
+        = gb18030(DateValue::text(f.time.now) + u"\r\n2015-6-7 9:00:00 \r\n\r\n距高考\r\n"_s);
     const qsizetype room = SettingsStore::kMaxReadBytes - others.size();
     const qsizetype unit = gb18030(character).size();
     const QString longest = character.repeated(room / unit) + QString(room % unit, u'x');
@@ -393,15 +373,14 @@ void TestSettingsStore::saveRemovesOnlyItsOwnAbandonedCopies()
     QFETCH(QString, name);
     QFETCH(qint64, age);
     QFETCH(bool, removed);
-    QTemporaryDir root;
-    const SettingsStore store(root.path(), [] { return kNow; });
-    QFile file(root.filePath(name));
+    const SettingsStoreFixture f;
+    QFile file(f.root.filePath(name));
     QVERIFY(file.open(QIODevice::WriteOnly));
     QVERIFY(file.setFileTime(
         QDateTime::currentDateTimeUtc().addSecs(-age), QFileDevice::FileModificationTime));
-    QVERIFY(store.SaveSettings(u"2014"_s, u"6"_s, u"8"_s, u"t"_s, u"h"_s).isNone());
-    QCOMPARE(QFileInfo::exists(root.filePath(name)), !removed);
-    QCOMPARE(QDir(root.path()).entryList(QDir::Files | QDir::Hidden).size(), removed ? 1 : 2);
+    QVERIFY(f.store.SaveSettings(u"2014"_s, u"6"_s, u"8"_s, u"t"_s, u"h"_s).isNone());
+    QCOMPARE(QFileInfo::exists(f.root.filePath(name)), !removed);
+    QCOMPARE(QDir(f.root.path()).entryList(QDir::Files | QDir::Hidden).size(), removed ? 1 : 2);
 }
 
 void TestSettingsStore::saveKeepsWhatTheFileIs_data()
@@ -418,9 +397,9 @@ void TestSettingsStore::saveKeepsWhatTheFileIs()
 {
     QFETCH(int, permissions);
     QFETCH(bool, link);
-    QTemporaryDir root;
-    const SettingsStore store(root.path(), [] { return kNow; });
-    const QString file = link ? root.filePath(u"elsewhere.txt"_s) : store.filePath();
+    const SettingsStoreFixture f;
+    const SettingsStore& store = f.store;
+    const QString file = link ? f.root.filePath(u"elsewhere.txt"_s) : store.filePath();
     writeFile(file, "old");
     if (permissions)
         QVERIFY(QFile::setPermissions(file, QFile::Permissions(permissions)));

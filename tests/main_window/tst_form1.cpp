@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "controldesigncheck.h"
 #include "fontsubstitutes.h"
 #include "form1design.h"
 #include "mainwindowfixture.h"
@@ -88,6 +89,8 @@ void TestForm1::window()
     QCOMPARE(m_form->windowTitle(), u"曜刻软件1.0 版"_s);
     QCOMPARE(m_form->size(), QSize(859, 533));
     QCOMPARE(m_form->palette().color(QPalette::Window), QColor(Qt::white));
+    QCOMPARE(m_form->font(), designFont(u"隶书"_s, 24));
+    QCOMPARE(m_form->Image1->picture().size(), QSize(1024, 768));
     QVERIFY(!m_form->windowIcon().isNull());
     QVERIFY(m_form->windowIcon().availableSizes().contains(QSize(16, 16)));
     QVERIFY(m_form->windowFlags() & Qt::WindowMinMaxButtonsHint);
@@ -110,88 +113,21 @@ void TestForm1::window()
 
 void TestForm1::controls_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("type");
-    QTest::addColumn<QRect>("twips");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("font");
-    QTest::addColumn<qreal>("size");
-    QTest::addColumn<QColor>("color");
-    QTest::addColumn<bool>("visible");
-    const QColor red(255, 0, 0);
-    const auto row = [](const QString& name, const char* type, QRect twips, const QString& text,
-                         const QString& font, qreal size, QColor color, bool visible = true) {
-        QTest::newRow(qPrintable(name)) << name << QString::fromLatin1(type) << twips << text
-                                        << font << size << color << visible;
-    };
-    row(u"Comgjsz"_s, "PictureButton", { 9480, 6840, 1815, 615 }, u"自定义设置"_s, u"楷体_GB2312"_s,
-        15, Qt::black);
-    row(u"TextTIAN"_s, "QLineEdit", { 3960, 4560, 1695, 615 }, {}, u"黑体"_s, 26.25, red);
-    row(u"TextS"_s, "QLineEdit", { 11160, 3840, 1695, 650 }, {}, u"黑体"_s, 26.25, red);
-    row(u"TextF"_s, "QLineEdit", { 9360, 3840, 1815, 650 }, {}, u"黑体"_s, 26.25, red);
-    row(u"TextH"_s, "QLineEdit", { 7440, 3840, 1935, 650 }, {}, u"黑体"_s, 26.25, red);
-    row(u"TextD"_s, "QLineEdit", { 5640, 3840, 1815, 650 }, {}, u"黑体"_s, 26.25, red);
-    row(u"TextM"_s, "QLineEdit", { 3960, 3840, 1695, 650 }, {}, u"黑体"_s, 26.25, red);
-    row(u"Comexit"_s, "PictureButton", { 11280, 6840, 1575, 615 }, u"退 出"_s, u"楷体_GB2312"_s,
-        15.75, Qt::black);
-    row(u"Labtime2"_s, "DesignLabel", { 720, 5280, 3495, 1335 }, u"自定义曜刻："_s, u"隶书"_s, 24,
-        red, false);
-    row(u"Labnowtime"_s, "DesignLabel", { 3960, 3120, 8895, 615 }, {}, u"黑体"_s, 26.25, red);
-    row(u"Label5"_s, "DesignLabel", { 8880, 7560, 4335, 375 }, u"gkcd@example.org 制作"_s,
-        u"华文新魏"_s, 14.25, QColor(255, 255, 0));
-    row(u"Labtime1"_s, "DesignLabel", { 720, 3840, 3255, 1335 }, u"距2013年高考 还 有 ："_s,
-        u"隶书"_s, 26.25, red);
-    row(u"Labnow"_s, "DesignLabel", { 600, 3120, 3615, 495 }, u"现在时间是："_s, u"隶书"_s, 26.25,
-        red);
-    row(u"Labname"_s, "DesignLabel", { 360, 600, 12135, 1095 }, u"沐芷中学高考曜刻软件"_s,
-        u"隶书"_s, 42, red);
-    row(u"Image1"_s, "PictureBox", { 0, -3691, 19305, 12090 }, {}, {}, 0, {});
+    QTest::addColumn<const ControlDesign*>("design");
+    for (const ControlDesign* design : Form1Design::controls())
+        QTest::newRow(qPrintable(design->name)) << design;
 }
 
+// Each control is built as its row in the window's definition says.
 void TestForm1::controls()
 {
-    QFETCH(QString, name);
-    QFETCH(QString, type);
-    QFETCH(QRect, twips);
-    QFETCH(QString, text);
-    QFETCH(QString, font);
-    QFETCH(qreal, size);
-    QFETCH(QColor, color);
-    QFETCH(bool, visible);
-
-    auto* widget = m_form->findChild<QWidget*>(name);
-    QVERIFY(widget);
-    QCOMPARE(QString::fromLatin1(widget->metaObject()->className()), type);
-    const QRect pixels(qRound(twips.x() / 15.0), qRound(twips.y() / 15.0),
-        qRound(twips.width() / 15.0), qRound(twips.height() / 15.0));
-    QCOMPARE(widget->geometry(), pixels);
-    QCOMPARE(widget->isVisible(), visible);
-    if (auto* label = qobject_cast<QLabel*>(widget)) {
-        QCOMPARE(label->text(), text);
-        QVERIFY(label->wordWrap());
-        QVERIFY(label->alignment() & Qt::AlignTop);
-        QVERIFY(!label->autoFillBackground());
-        QCOMPARE(label->palette().color(QPalette::WindowText), color);
-    } else if (auto* box = qobject_cast<QLineEdit*>(widget)) {
-        QCOMPARE(box->text(), text);
-        QCOMPARE(box->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
-        QCOMPARE(box->palette().color(QPalette::Text), color);
-        QVERIFY(!box->isReadOnly());
-    } else if (auto* button = qobject_cast<PictureButton*>(widget)) {
-        QCOMPARE(button->text(), text);
-        QCOMPARE(button->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
-        QCOMPARE(button->iconSize(), QSize(16, 16));
-        QVERIFY(!button->icon().isNull());
-        QCOMPARE(button->palette().color(QPalette::Button), QColor(212, 208, 200));
-        QCOMPARE(button->palette().color(QPalette::ButtonText), color);
-    } else if (auto* picture = qobject_cast<PictureBox*>(widget)) {
-        QCOMPARE(picture->picture().size(), QSize(1024, 768));
-    }
-    if (!font.isEmpty()) {
-        QCOMPARE(widget->font().family(), font);
-        QCOMPARE(widget->font().pointSizeF(), size);
-        QVERIFY(widget->font().bold());
-        // The Windows name resolves to an installed Chinese font.
+    QFETCH(const ControlDesign*, design);
+    const QObject* control = m_form->findChild<QObject*>(design->name);
+    compareWithDesign(
+        control, *design, m_form, { .designLabels = true, .buttonFace = QColor(212, 208, 200) });
+    // The Windows font names resolve to installed Chinese fonts.
+    const auto* widget = qobject_cast<const QWidget*>(control);
+    if (widget && design->type != ControlDesign::Type::Picture) {
         const QString shown = QFontInfo(widget->font()).family();
         QVERIFY2(shown.contains(u"CJK"_s) || shown.contains(u"WenKai"_s)
                 || shown.contains(u"AR PL"_s) || shown.contains(u"WenQuanYi"_s),
@@ -405,9 +341,9 @@ void TestForm1::troubleShowsWhereAUserLooks_data()
     QTest::addColumn<QByteArray>("bytes"); // empty: no file at all
     QTest::addColumn<QString>("what");
     QTest::newRow("missing") << QByteArray() << u"文件不存在"_s;
-    QTest::newRow("line 2 no date")
-        << gb18030(u"a\r\nsoon\r\n沐芷中学高考曜刻软件\r\n距2014年高考 还 有 ：\r\n"_s)
-        << u"第 2 行"_s;
+    QTest::newRow("line 2 no date") << settingsFileBytes(
+        u"a"_s, u"soon"_s, u"沐芷中学高考曜刻软件"_s, u"距2014年高考 还 有 ："_s)
+                                    << u"第 2 行"_s;
     QTest::newRow("too few lines") << QByteArray("a\r\n") << u"不足四行"_s;
 }
 
@@ -452,13 +388,12 @@ void TestForm1::folderNameShowsAsWritten_data()
 void TestForm1::folderNameShowsAsWritten()
 {
     QFETCH(QString, folder);
-    QTemporaryDir root;
-    const SettingsStore store(root.filePath(folder), [] { return FakeClock::kWorkedNow; });
-    Form1 form(store);
-    QVERIFY(QDir().mkpath(store.folder()));
+    const SettingsStoreFixture f(folder);
+    Form1 form(f.store);
+    QVERIFY(QDir().mkpath(f.store.folder()));
     form.Timer1_Timer();
     const QString trouble = form.accessibleDescription();
-    QVERIFY2(trouble.contains(store.filePath()), qPrintable(trouble));
+    QVERIFY2(trouble.contains(f.store.filePath()), qPrintable(trouble));
     // Read as a tooltip reads its text: as markup when it may be markup.
     const QString tip = form.TextS->toolTip();
     QTextDocument shown;

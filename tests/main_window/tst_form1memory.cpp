@@ -8,10 +8,8 @@
 #include "mainwindowfixture.h"
 #include "procmemory.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -60,10 +58,7 @@ void TestForm1Memory::randomTextEverySecond()
     QRandomGenerator random(8);
     qint64 afterWarmUp = 0;
     for (int tick = 1; tick <= kTicks; ++tick) {
-        QFile file(f.store.filePath());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(randomLines(random));
-        file.close();
+        writeFile(f.store.filePath(), randomLines(random));
         f.time.advance(1);
         form.Timer1_Timer();
         QCoreApplication::processEvents(); // paints the new texts

@@ -1,16 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "controlbuilder.h"
-#include "designlabel.h"
-#include "picturebox.h"
-#include "picturebutton.h"
-
-#include <QApplication>
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
+#include "controldesigncheck.h"
 
 using namespace Qt::StringLiterals;
 
@@ -96,48 +86,11 @@ void TestControlBuilder::rows()
     QFETCH(bool, designLabels);
     QFETCH(QString, className);
     QWidget window;
-    QObject* made = buildControl(design, &window, { designLabels, QColor(1, 2, 3) });
+    const WindowLook look { designLabels, QColor(1, 2, 3) };
+    const QObject* made = buildControl(design, &window, look);
     QVERIFY(made);
     QCOMPARE(QString::fromLatin1(made->metaObject()->className()), className);
-    QCOMPARE(made->parent(), &window);
-    QCOMPARE(made->objectName(), design.name);
-    auto* widget = qobject_cast<QWidget*>(made);
-    if (!widget)
-        return;
-    const auto px = [](float twips) { return qRound(twips / 15); };
-    QCOMPARE(widget->geometry(),
-        QRect(px(design.left), px(design.top), px(design.width), px(design.height)));
-    QCOMPARE(widget->isVisibleTo(&window), design.visible);
-    QCOMPARE(widget->isEnabled(), design.enabled);
-    if (!design.font.isEmpty()) {
-        QCOMPARE(widget->font().family(), design.font);
-        QCOMPARE(widget->font().pointSizeF(), design.pointSize);
-        QVERIFY(widget->font().bold());
-    } else {
-        QCOMPARE(widget->font(), window.font());
-    }
-    if (auto* label = qobject_cast<QLabel*>(widget)) {
-        QCOMPARE(label->text(), design.text);
-        QCOMPARE(label->textFormat(), Qt::PlainText);
-        QVERIFY(label->wordWrap());
-        QVERIFY(label->alignment() & Qt::AlignTop);
-        QCOMPARE(label->palette().color(QPalette::WindowText), design.color);
-    } else if (auto* box = qobject_cast<QLineEdit*>(widget)) {
-        QCOMPARE(box->alignment(), Qt::AlignHCenter | Qt::AlignVCenter);
-        QCOMPARE(box->palette().color(QPalette::Active, QPalette::Text), design.color);
-        // Disabled, it greys out as any other box.
-        QCOMPARE(box->palette().color(QPalette::Disabled, QPalette::Text),
-            QApplication::palette().color(QPalette::Disabled, QPalette::Text));
-    } else if (auto* button = qobject_cast<PictureButton*>(widget)) {
-        QCOMPARE(button->text(), design.text);
-        QCOMPARE(button->palette().color(QPalette::Button), QColor(1, 2, 3));
-    } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
-        QCOMPARE(button->text(), design.text);
-        QVERIFY(!button->autoDefault());
-    } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
-        QCOMPARE(frame->title(), design.text);
-        QCOMPARE(frame->palette().color(QPalette::Active, QPalette::WindowText), design.color);
-    }
+    compareWithDesign(made, design, &window, look);
 }
 
 void TestControlBuilder::labelColourIsNeverTheContainers()
