@@ -46,7 +46,7 @@ void ChoiceSaver::saveAndTell()
         return;
     // Told once: the choices still hold until the program ends.
     m_told = true;
-    QMessageBox box(QMessageBox::Warning, QString(ProgramInfo::caption),
+    QMessageBox box(QMessageBox::Warning, QString::fromUtf16(ProgramInfo::caption),
         u"无法保存显示选项：%1\n%2。\n这些选项在本次运行中仍然有效。"_s.arg(
             QDir::toNativeSeparators(m_preferences.filePath()), trouble.text()),
         QMessageBox::Ok, m_window);

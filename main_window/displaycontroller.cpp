@@ -138,7 +138,7 @@ void DisplayController::setStartAtLogin(bool on)
     const QString error = m_autostart.setEnabled(on);
     if (!error.isEmpty()) {
         on = m_autostart.isEnabled();
-        QMessageBox box(QMessageBox::Warning, QString(ProgramInfo::caption),
+        QMessageBox box(QMessageBox::Warning, QString::fromUtf16(ProgramInfo::caption),
             u"无法设置开机自动启动。\n%1"_s.arg(error), QMessageBox::Ok, m_window);
         box.setTextFormat(Qt::PlainText);
         box.exec();

@@ -206,8 +206,8 @@ QString Form2::runCommonDialog1()
 
 void Form2::showError(const QString& text)
 {
-    QMessageBox box(
-        QMessageBox::Critical, QString(ProgramInfo::caption), text, QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Critical, QString::fromUtf16(ProgramInfo::caption), text,
+        QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
