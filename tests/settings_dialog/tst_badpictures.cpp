@@ -146,6 +146,7 @@ void TestBadPictures::choosePicture(const QString& path)
     openSettingsDialog(*m_form, [&](Form2& d) {
         d.setFileChooser([path] { return path; });
         d.Comimg->click();
+        waitForWork(d, 100'000);
     });
 }
 
