@@ -31,10 +31,3 @@ inline void openSettingsDialog(Form1& form, const std::function<void(Form2&)>& b
     // Closing discards the dialog.
     QCOMPARE(form.settingsDialog(), nullptr);
 }
-
-// Waits until the save or picture read that a click started has given its
-// outcome; a MessageBoxAnswer made before answers the box it shows.
-inline void waitForWork(const Form2& dialog, int timeoutMs = 10'000)
-{
-    QTRY_VERIFY_WITH_TIMEOUT(!dialog.isWorking(), timeoutMs);
-}

@@ -146,7 +146,7 @@ void TestBadPictures::choosePicture(const QString& path)
     openSettingsDialog(*m_form, [&](Form2& d) {
         d.setFileChooser([path] { return path; });
         d.Comimg->click();
-        waitForWork(d, 100'000);
+        QTRY_VERIFY_WITH_TIMEOUT(!d.isWorking(), 100'000);
     });
 }
 
