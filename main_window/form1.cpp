@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
@@ -73,10 +74,6 @@ Form1::Form1(const SettingsStore& store, QWidget* parent)
     buildControls();
     Form_Load();
 }
-
-// The dialog has no parent, so that it stays a window of its own; it goes
-// with the window it edits.
-Form1::~Form1() { delete m_settingsDialog; }
 
 // Adds a control to the front of the collection: the controls are made back
 // to front, since a later sibling is drawn over an earlier one.
@@ -198,22 +195,31 @@ void Form1::showSettingsTrouble(const QString& trouble)
     }
 }
 
+Form2* Form1::settingsDialog() const
+{
+    return findChild<Form2*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
 void Form1::Comgjsz_Click()
 {
     // The dialog is application-modal: while it is open, nothing clicks here.
-    if (m_settingsDialog)
+    if (settingsDialog())
         return;
-    m_settingsDialog = new Form2(*this, m_store);
+    std::optional<Form2::Captions> captions;
+    // The window's design texts are no settings: shown as if they came from
+    // the file, an OK would save them over the user's own.
+    if (m_captionsRead)
+        captions = Form2::Captions { Labname->text(), Labtime1->text() };
+    const QPointer<Form2> dialog = new Form2(m_store, captions, m_tick.lastLoadedTarget(), this);
     // Never hidden behind this window while it stays on top of the others.
-    m_settingsDialog->setWindowFlag(
+    dialog->setWindowFlag(
         Qt::WindowStaysOnTopHint, windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    // exec() returns once the dialog has closed, which deletes it.
-    m_settingsDialog->exec();
+    connect(dialog, &Form2::captionsTyped, this, &Form1::setCaptions);
+    connect(dialog, &Form2::pictureChosen, Image1, &PictureBox::setPicture);
+    dialog->exec();
+    // Already gone if this window went while the dialog was open.
+    delete dialog;
 }
-
-QString Form1::titleCaption() const { return Labname->text(); }
-
-QString Form1::headingCaption() const { return Labtime1->text(); }
 
 void Form1::setCaptions(const QString& title, const QString& heading)
 {
@@ -221,8 +227,6 @@ void Form1::setCaptions(const QString& title, const QString& heading)
     setText(Labtime1, heading);
     m_captionsRead = true;
 }
-
-void Form1::setBackgroundPicture(const QImage& picture) { Image1->setPicture(picture); }
 
 void Form1::Comexit_Click()
 {

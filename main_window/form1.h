@@ -4,11 +4,9 @@
 
 #include "characterbudget.h"
 #include "countdowntick.h"
-#include "editedwindow.h"
 #include "form2.h"
 #include "proportionallayout.h"
 
-#include <QPointer>
 #include <QWidget>
 
 class QLabel;
@@ -23,19 +21,19 @@ struct ControlDesign;
 // landscape picture, the settings and exit buttons. Its controls keep their
 // proportions when it is resized, and its timer refreshes everything from the
 // clock and the settings file once a second. It owns the settings dialog,
-// made when the settings button opens it and gone when it closes.
+// made when the settings button opens it and gone when it closes, and acts on
+// what the user chooses there.
 //
 // Control and handler names (TextTIAN, Comgjsz_Click, Form_Load, ...) are
 // those of the window's definition, so that each can be held against it.
-class Form1 : public QWidget, public EditedWindow {
+class Form1 : public QWidget {
     Q_OBJECT
 public:
     // Builds the window from its definition and runs Form_Load.
     explicit Form1(const SettingsStore& store, QWidget* parent = nullptr);
-    ~Form1() override;
 
     // The settings dialog while it is open, or null.
-    Form2* settingsDialog() const { return m_settingsDialog; }
+    Form2* settingsDialog() const;
 
     // The control collection in its fixed order, and the inner size in twips.
     const QList<TwipsControl>& controls() const { return m_controls; }
@@ -50,13 +48,11 @@ public:
     void Comexit_Click();
     void Form_Unload();
 
-    // What the settings dialog works on.
-    QString titleCaption() const override;
-    QString headingCaption() const override;
-    bool captionsRead() const override { return m_captionsRead; }
-    void setCaptions(const QString& title, const QString& heading) override;
-    void setBackgroundPicture(const QImage& picture) override;
-    std::optional<double> lastLoadedTarget() const override { return m_tick.lastLoadedTarget(); }
+    // Shows a title and heading, read from the settings file or typed in the
+    // settings dialog.
+    void setCaptions(const QString& title, const QString& heading);
+    // Empty until a tick has read a target.
+    std::optional<double> lastLoadedTarget() const { return m_tick.lastLoadedTarget(); }
 
     // The controls, front to back.
     PictureButton* Comgjsz = nullptr;
@@ -91,7 +87,7 @@ private:
     CountdownTick m_tick;
     ProportionalLayout m_layout;
     QList<TwipsControl> m_controls;
-    QPointer<Form2> m_settingsDialog;
+    // False while the captions are still the window's design texts.
     bool m_captionsRead = false;
     CharacterBudget m_characters;
 };

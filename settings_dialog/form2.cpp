@@ -2,42 +2,42 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form2.h"
 
-#include "programinfo.h"
-
 #include "controlbuilder.h"
 #include "dateentry.h"
 #include "datevalue.h"
 #include "designwindow.h"
-#include "editedwindow.h"
 #include "form2design.h"
 #include "picturebutton.h"
 #include "picturefile.h"
+#include "programinfo.h"
 #include "settingsstore.h"
-#include "whileticking.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFutureWatcher>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <limits>
+#include <type_traits>
 
 using namespace Qt::StringLiterals;
 
-Form2::Form2(EditedWindow& window, const SettingsStore& store)
-    : QDialog(nullptr,
+Form2::Form2(const SettingsStore& store, const std::optional<Captions>& captions,
+    std::optional<double> target, QWidget* parent)
+    : QDialog(parent,
         Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
-    , m_window(window)
     , m_store(store)
+    , m_captions(captions)
+    , m_target(target)
 {
     setObjectName(u"Form2"_s);
-    setAttribute(Qt::WA_DeleteOnClose);
     setWindowModality(Qt::ApplicationModal);
     setWindowTitle(Form2Design::caption());
     // The dialog has no icon: an empty one would fall back to the program's.
@@ -52,6 +52,12 @@ Form2::Form2(EditedWindow& window, const SettingsStore& store)
 
     buildControls();
     Form_Load();
+}
+
+Form2::~Form2()
+{
+    if (isWorking())
+        QGuiApplication::restoreOverrideCursor();
 }
 
 void Form2::buildControls()
@@ -106,8 +112,7 @@ void Form2::buildControls()
     for (QLineEdit* box : { Textbt, Textnr1, Textnr2 })
         box->setMaxLength(std::numeric_limits<int>::max());
 
-    // Shown, in grey, while the main window has read no title and heading yet
-    // (see Form_Load).
+    // Shown, in grey, while there are no captions to show (see Form_Load).
     Textbt->setPlaceholderText(u"尚未读到设置文件中的标题"_s);
     Textnr1->setPlaceholderText(u"尚未读到曜刻1内容"_s);
 
@@ -120,11 +125,10 @@ void Form2::buildControls()
 
 void Form2::Form_Load()
 {
-    // The window's design texts are no settings: shown as if they came from
-    // the file, an OK would save them over the user's own.
-    if (m_window.captionsRead()) {
-        Textbt->setText(m_window.titleCaption());
-        Textnr1->setText(m_window.headingCaption());
+    // Without captions the boxes stay empty, and their placeholders say why.
+    if (m_captions) {
+        Textbt->setText(m_captions->title);
+        Textnr1->setText(m_captions->heading);
     } else {
         Textbt->clear();
         Textnr1->clear();
@@ -133,66 +137,82 @@ void Form2::Form_Load()
     // Nothing is read here: on a settings folder that does not answer, a read
     // on this thread would stop the main window's clock. Until a tick has
     // read a target, the dialog offers the default one.
-    const std::optional<double> target = m_window.lastLoadedTarget();
     const DateValue::CalendarFields date
-        = DateValue::fieldsOf(target.value_or(DateValue::kDefaultTarget))
+        = DateValue::fieldsOf(m_target.value_or(DateValue::kDefaultTarget))
               .value_or(*DateValue::fieldsOf(DateValue::kDefaultTarget));
     Textn1->setText(QString::number(date.year));
     Texty1->setText(QString::number(date.month));
     Textr1->setText(QString::number(date.day));
 
-    Textn2->setText(u"0"_s);
-    Texty2->setText(u"0"_s);
-    Textr2->setText(u"0"_s);
+    for (QLineEdit* box : { Textn2, Texty2, Textr2 })
+        box->setText(u"0"_s);
+}
+
+template <class Work, class Done> void Form2::runOffThread(Work work, Done done)
+{
+    using Result = std::invoke_result_t<Work>;
+    auto* watcher = new QFutureWatcher<Result>(this);
+    m_work = watcher;
+    QGuiApplication::setOverrideCursor(QCursor(Qt::BusyCursor));
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, done] {
+        const Result result = watcher->result();
+        watcher->deleteLater();
+        m_work.clear();
+        QGuiApplication::restoreOverrideCursor();
+        done(result);
+    });
+    watcher->setFuture(QtConcurrent::run(std::move(work)));
 }
 
 void Form2::Comok_Click()
 {
+    // The buttons wait for the save or picture read that runs.
+    if (isWorking())
+        return;
     // The main window shows the typed texts at once, whatever the date test
     // says; if nothing is saved, its next tick puts the saved ones back.
-    m_window.setCaptions(Textbt->text(), Textnr1->text());
+    emit captionsTyped(Textbt->text(), Textnr1->text());
 
     if (!DateEntry::accepts(Textn1->text(), Texty1->text(), Textr1->text())) {
         showError(u"您输入的日期有误，请重新输入！"_s);
         return;
     }
-    // Saved on a worker thread: a settings folder on a network drive that is
-    // slow to answer does not stop the main window's clock meanwhile.
-    FileTrouble saved;
-    const QPointer<Form2> self(this);
-    runWhileTicking([&saved, store = &m_store, year = Textn1->text(), month = Texty1->text(),
-                        day = Textr1->text(), title = Textbt->text(), heading = Textnr1->text()] {
-        saved = store->SaveSettings(year, month, day, title, heading);
-    });
-    if (!self)
-        return;
-    if (!saved.isNone()) {
-        showError(u"设置未能保存。\n%1"_s.arg(saved.message()));
-        return;
-    }
-    accept();
+    // Saved off the window's thread: a settings folder on a network drive that
+    // is slow to answer does not stop the main window's clock meanwhile. The
+    // work keeps its own copy of the store, in case the windows go first.
+    runOffThread(
+        [store = m_store, year = Textn1->text(), month = Texty1->text(), day = Textr1->text(),
+            title = Textbt->text(), heading = Textnr1->text()] {
+            return store.SaveSettings(year, month, day, title, heading);
+        },
+        [this](const FileTrouble& saved) {
+            if (saved.isNone())
+                accept();
+            else
+                showError(u"设置未能保存。\n%1"_s.arg(saved.message()));
+        });
 }
 
 void Form2::Comimg_Click()
 {
+    if (isWorking())
+        return;
     wjm = runCommonDialog1();
 
     // A cancelled choice gives the empty path and so takes the picture away.
-    QImage picture;
-    if (!wjm.isEmpty()) {
-        // Read on a worker thread: the main window ticks on meanwhile.
-        const QPointer<Form2> self(this);
-        PictureFile::ReadResult read;
-        runWhileTicking([&read, path = wjm] { read = PictureFile::read(path); });
-        if (!self)
-            return;
-        if (!read.ok()) {
-            showError(u"无法读取图片文件“%1”：%2"_s.arg(QDir::toNativeSeparators(wjm), read.error));
-            return;
-        }
-        picture = read.picture;
+    if (wjm.isEmpty()) {
+        emit pictureChosen(QImage());
+        return;
     }
-    m_window.setBackgroundPicture(picture);
+    // Read off the window's thread: the main window ticks on meanwhile.
+    runOffThread([path = wjm] { return PictureFile::read(path); },
+        [this, path = wjm](const PictureFile::ReadResult& read) {
+            if (read.ok())
+                emit pictureChosen(read.picture);
+            else
+                showError(
+                    u"无法读取图片文件“%1”：%2"_s.arg(QDir::toNativeSeparators(path), read.error));
+        });
 }
 
 QString Form2::runCommonDialog1()

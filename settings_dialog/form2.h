@@ -3,39 +3,55 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 #include <functional>
+#include <optional>
 
+class QFutureWatcherBase;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class EditedWindow;
 class PictureButton;
 class SettingsStore;
 struct ControlDesign;
 
 // The settings dialog: edits the title, the heading and the target date that
-// the main window shows, saves them to the settings file, and puts a picture
-// of the user's choice behind the main window. It fills its boxes from what
-// the main window shows, never from the file, and reaches the main window
-// only through EditedWindow and the file that the next tick reads. It is
-// made for each opening and deletes itself when it closes.
+// the main window shows, saves them to the settings file, and lets the user
+// choose a picture for behind the main window. It is given what it shows when
+// it is made, never reads the file, and tells what the user chose through its
+// signals; the window that opens it acts on them, and on the file that its
+// next tick reads. Saving and reading a picture run off the window's thread;
+// while one runs, the buttons wait for it.
 //
 // Control and handler names (Textbt, Comok_Click, Form_Load, ...) are those
 // of the dialog's definition, so that each can be held against it.
 class Form2 : public QDialog {
     Q_OBJECT
 public:
+    // The main window's title and heading, as it shows them.
+    struct Captions {
+        QString title;
+        QString heading;
+    };
+
     // Shows the picture chooser and returns the full path of the chosen file,
     // or an empty text when the user cancels.
     using FileChooser = std::function<QString()>;
 
-    // Builds the dialog from its definition and runs Form_Load. The window
-    // and the store outlive the dialog.
-    Form2(EditedWindow& window, const SettingsStore& store);
+    // Builds the dialog from its definition and runs Form_Load. `captions` is
+    // empty while the main window still shows its design texts, `target` until
+    // a tick has read one. The store outlives the dialog.
+    Form2(const SettingsStore& store, const std::optional<Captions>& captions,
+        std::optional<double> target, QWidget* parent = nullptr);
+    // Work still running is left to finish on its own; its result goes nowhere.
+    ~Form2() override;
 
     // Replaces the file dialog, for tests; an empty chooser restores it.
     void setFileChooser(FileChooser chooser) { m_fileChooser = std::move(chooser); }
+
+    // Whether a save or a picture read is running.
+    bool isWorking() const { return !m_work.isNull(); }
 
     void Form_Load();
     void Comok_Click();
@@ -67,6 +83,12 @@ public:
     QLabel* Label2 = nullptr;
     QLabel* Label1 = nullptr;
 
+signals:
+    // At OK, before the date is tested: the title and heading as typed.
+    void captionsTyped(const QString& title, const QString& heading);
+    // A picture was chosen and read, or the choice cancelled (a null image).
+    void pictureChosen(const QImage& picture);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -76,10 +98,15 @@ private:
     // Shows CommonDialog1, the platform's open-file dialog, and returns the
     // full path chosen, or an empty text when cancelled.
     QString runCommonDialog1();
+    // Runs `work` on a worker thread under a busy cursor, then `done` with its
+    // result here, unless the dialog has gone meanwhile.
+    template <class Work, class Done> void runOffThread(Work work, Done done);
 
-    EditedWindow& m_window;
     const SettingsStore& m_store;
+    const std::optional<Captions> m_captions;
+    const std::optional<double> m_target;
     FileChooser m_fileChooser;
+    QPointer<QFutureWatcherBase> m_work;
     // Full path of the picture chosen last.
     QString wjm;
 };

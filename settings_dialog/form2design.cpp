@@ -23,12 +23,6 @@ const ControlDesign Comok    { u"Comok"_s,      T::PictureButton, 4680, 6600, 13
 const ControlDesign Framegjsz{ u"Framegjsz"_s,  T::Frame,         0,    4080, 10935, 2415,  u"自定义设置"_s, kSong, 14.25, kRed,  kLeft,   true,   true,   {} };
 // clang-format on
 
-const QList<const ControlDesign*>& windowControls()
-{
-    static const QList<const ControlDesign*> frontToBack { &Comok, &Framegjsz };
-    return frontToBack;
-}
-
 // clang-format off
 //                             name             type        left   top   width height text                      font    size   colour align    visible enabled picture
 const ControlDesign Comimg   { u"Comimg"_s,     T::Button,  8040,  360,  2535, 495,   u"自定义图片"_s,          kSong,  12,    {},    kCentre, true,   true,  {} };
@@ -53,13 +47,5 @@ const ControlDesign Label4   { u"Label4"_s,     T::Label,   120,   1920, 2895, 3
 const ControlDesign Label2   { u"Label2"_s,     T::Label,   120,   1200, 3015, 495,   u"输入曜刻1内容—>"_s,     kSong,  12,    {},    kLeft,   true,   true,  {} };
 const ControlDesign Label1   { u"Label1"_s,     T::Label,   120,   480,  3375, 495,   u"输入软件上方标题—>"_s,  kSong,  12,    {},    kLeft,   true,   true,  {} };
 // clang-format on
-
-const QList<const ControlDesign*>& frameControls()
-{
-    static const QList<const ControlDesign*> frontToBack { &Comimg, &Textr2, &Texty2, &Textn2,
-        &Textr1, &Texty1, &Textn1, &Textnr2, &Textnr1, &Textbt, &Label12, &Label11, &Label10,
-        &Label9, &Label8, &Label7, &Label6, &Label5, &Label4, &Label2, &Label1 };
-    return frontToBack;
-}
 
 } // namespace Form2Design

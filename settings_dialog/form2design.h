@@ -4,12 +4,9 @@
 
 #include "controldesign.h"
 
-#include <QList>
-
 // The definition of the settings dialog: its own values and one row per
-// control. windowControls() lists the rows of the controls placed on the
-// window, frameControls() those inside the frame Framegjsz (in the frame's
-// own coordinates), each front to back.
+// control, front to back: first those placed on the window, then those inside
+// the frame Framegjsz (in the frame's own coordinates).
 namespace Form2Design {
 
 inline constexpr float kInnerWidth = 11010; // twips, 734 px
@@ -20,9 +17,6 @@ extern const ControlDesign Comok, Framegjsz;
 extern const ControlDesign Comimg, Textr2, Texty2, Textn2, Textr1, Texty1, Textn1, Textnr2, Textnr1,
     Textbt, Label12, Label11, Label10, Label9, Label8, Label7, Label6, Label5, Label4, Label2,
     Label1;
-
-const QList<const ControlDesign*>& windowControls();
-const QList<const ControlDesign*>& frameControls();
 
 // CommonDialog1 takes no place on the window, so it has no row: its one
 // filter entry, "所有图片文件 " with the patterns *.jpg, *.bmp and *.gif, in

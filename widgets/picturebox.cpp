@@ -4,6 +4,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QtConcurrent/QtConcurrentRun>
 
 PictureBox::PictureBox(QWidget* parent)
     : QWidget(parent)
@@ -11,12 +12,13 @@ PictureBox::PictureBox(QWidget* parent)
     m_settle.setSingleShot(true);
     m_settle.setInterval(kSettleMs);
     connect(&m_settle, &QTimer::timeout, this, &PictureBox::settle);
+    connect(&m_decoding, &QFutureWatcherBase::finished, this, &PictureBox::takeDecodedPicture);
 }
 
 void PictureBox::setPicture(const QImage& picture)
 {
-    // A picture still being decoded is waited for, then dropped.
-    m_decoding = {};
+    // A picture still being decoded is dropped.
+    m_decoding.setFuture({});
     m_picture = picture;
     m_scaled = QPixmap();
     m_settle.stop();
@@ -29,14 +31,24 @@ void PictureBox::setPictureFile(const QString& path)
     setPicture(QImage());
     // QImage is reentrant and the resource system thread-safe: the decoding
     // needs nothing of this thread, which meanwhile goes on building.
-    m_decoding = std::async(std::launch::async, [path] { return QImage(path); });
+    m_decoding.setFuture(QtConcurrent::run([path] { return QImage(path); }));
 }
 
 const QImage& PictureBox::picture() const
 {
-    if (m_decoding.valid())
-        m_picture = m_decoding.get();
+    // Waits for the decoding when the picture is needed before it is done.
+    if (QFuture<QImage> decoding = m_decoding.future(); decoding.isValid())
+        m_picture = decoding.takeResult();
     return m_picture;
+}
+
+void PictureBox::takeDecodedPicture()
+{
+    if (!m_decoding.future().isValid())
+        return;
+    picture();
+    updateOpaque();
+    update();
 }
 
 void PictureBox::updateOpaque()

@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QFutureWatcher>
 #include <QImage>
 #include <QPixmap>
 #include <QTimer>
 #include <QWidget>
-#include <future>
 
 // A picture stretched over the whole control, aspect ratio ignored. An
 // enlarged picture, as the built-in background always is, is drawn straight
@@ -26,8 +26,8 @@ public:
     explicit PictureBox(QWidget* parent = nullptr);
 
     void setPicture(const QImage& picture);
-    // Starts decoding the picture in `path`; it is waited for where it is
-    // first needed: to paint, or by picture().
+    // Starts decoding the picture in `path`; it is taken when done, or waited
+    // for where it is needed first: to paint, or by picture().
     void setPictureFile(const QString& path);
     const QImage& picture() const;
 
@@ -47,9 +47,10 @@ private:
     QSize deviceSize() const;
     bool isShrunk() const;
     void makeSmoothCopy();
+    void takeDecodedPicture();
 
     // The picture of setPictureFile() while it is being decoded.
-    mutable std::future<QImage> m_decoding;
+    QFutureWatcher<QImage> m_decoding;
     mutable QImage m_picture;
     QPixmap m_scaled;
     QTimer m_settle;

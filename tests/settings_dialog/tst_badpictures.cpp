@@ -146,6 +146,7 @@ void TestBadPictures::choosePicture(const QString& path)
     openSettingsDialog(*m_form, [&](Form2& d) {
         d.setFileChooser([path] { return path; });
         d.Comimg->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!d.isWorking(), 100'000);
     });
 }
 

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fontsubstitutes.h"
+#include "form2design.h"
 #include "mainwindowfixture.h"
 #include "messageboxanswer.h"
 #include "picturebox.h"
@@ -13,9 +14,11 @@
 #include <QFileDialog>
 #include <QFontInfo>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -25,8 +28,20 @@
 
 using namespace Qt::StringLiterals;
 
+Q_DECLARE_METATYPE(const ControlDesign*)
+
 namespace {
 const QString kDateError = u"您输入的日期有误，请重新输入！"_s;
+
+// A store as slow as a network folder: a save reads its clock for line 1.
+SettingsStore slowStore(const QString& folder)
+{
+    return SettingsStore(folder, [] {
+        if (QThread::currentThread() != qApp->thread())
+            QThread::msleep(2500);
+        return FakeClock::kWorkedNow;
+    });
+}
 }
 
 class TestForm2 : public QObject {
@@ -46,6 +61,8 @@ private slots:
     void badDatesAreRefused();
     void failedSaveKeepsTheDialogOpen();
     void ticksGoOnWhileASlowSaveRuns();
+    void windowsMayGoWhileASaveRuns_data();
+    void windowsMayGoWhileASaveRuns();
     void textsTooLongForTheFileAreKeptAndRefused();
     void pictures_data();
     void pictures();
@@ -100,10 +117,10 @@ void TestForm2::cleanup() { m_fixture.reset(); }
 
 void TestForm2::window()
 {
-    runDialog([](Form2& d) {
+    runDialog([this](Form2& d) {
         QCOMPARE(QApplication::activeModalWidget(), &d);
         QCOMPARE(d.windowModality(), Qt::ApplicationModal);
-        QCOMPARE(d.parentWidget(), nullptr);
+        QCOMPARE(d.parentWidget(), m_form);
         QCOMPARE(d.windowTitle(), u"自定义设置"_s);
         QCOMPARE(d.size(), QSize(734, 483));
         QVERIFY(d.windowFlags() & Qt::WindowCloseButtonHint);
@@ -121,93 +138,58 @@ void TestForm2::window()
 
 void TestForm2::controls_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("type");
-    QTest::addColumn<QRect>("twips"); // in the frame's coordinates, except for the first two
-    QTest::addColumn<QString>("text"); // after loading
-    QTest::addColumn<qreal>("size");
-    QTest::addColumn<bool>("red");
-    QTest::addColumn<bool>("enabled");
-    const auto row = [](const char* name, const char* type, QRect twips, const QString& text,
-                         qreal size, bool red, bool enabled = true) {
-        QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(type) << twips
-                            << text << size << red << enabled;
-    };
-    // clang-format off
-    row("Comok",     "PictureButton", { 4680, 6600, 1335, 615 },   u"确 定"_s,                 14.25, false);
-    row("Framegjsz", "QGroupBox",     { 0, 4080, 10935, 2415 },    u"自定义设置"_s,            14.25, true);
-    row("Comimg",    "QPushButton",   { 8040, 360, 2535, 495 },    u"自定义图片"_s,            12,    false);
-    row("Textr2",    "QLineEdit",     { 9960, 1800, 615, 495 },    u"0"_s,                     12,    true, false);
-    row("Texty2",    "QLineEdit",     { 9120, 1800, 615, 495 },    u"0"_s,                     12,    true, false);
-    row("Textn2",    "QLineEdit",     { 7920, 1800, 855, 495 },    u"0"_s,                     12,    true, false);
-    row("Textr1",    "QLineEdit",     { 9960, 1080, 585, 495 },    u"7"_s,                     12,    true);
-    row("Texty1",    "QLineEdit",     { 9120, 1080, 615, 495 },    u"6"_s,                     12,    true);
-    row("Textn1",    "QLineEdit",     { 7920, 1080, 855, 495 },    u"2014"_s,                  12,    true);
-    row("Textnr2",   "QLineEdit",     { 2640, 1800, 3135, 495 },   QString(),                  14.25, true, false);
-    row("Textnr1",   "QLineEdit",     { 2640, 1080, 3135, 495 },   u"距2014年高考 还 有 ："_s, 14.25, true);
-    row("Textbt",    "QLineEdit",     { 2640, 360, 5295, 495 },    u"沐芷中学高考曜刻软件"_s,  14.25, true);
-    row("Label12",   "QLabel",        { 10560, 1920, 255, 255 },   u"日"_s,                    12,    true);
-    row("Label11",   "QLabel",        { 9720, 1920, 255, 255 },    u"月"_s,                    12,    true);
-    row("Label10",   "QLabel",        { 8760, 1920, 255, 255 },    u"年"_s,                    12,    true);
-    row("Label9",    "QLabel",        { 10560, 1200, 255, 375 },   u"日"_s,                    12,    true);
-    row("Label8",    "QLabel",        { 9720, 1200, 255, 375 },    u"月"_s,                    12,    true);
-    row("Label7",    "QLabel",        { 8760, 1200, 255, 375 },    u"年"_s,                    12,    true);
-    row("Label6",    "QLabel",        { 5880, 1920, 1935, 375 },   u"曜刻2截止时间："_s,       12,    false);
-    row("Label5",    "QLabel",        { 5880, 1200, 2175, 375 },   u"曜刻1截止时间："_s,       12,    false);
-    row("Label4",    "QLabel",        { 120, 1920, 2895, 375 },    u"输入曜刻2内容\u2014>"_s,  12,    false);
-    row("Label2",    "QLabel",        { 120, 1200, 3015, 495 },    u"输入曜刻1内容\u2014>"_s,  12,    false);
-    row("Label1",    "QLabel",        { 120, 480, 3375, 495 },     u"输入软件上方标题\u2014>"_s, 12,  false);
-    // clang-format on
+    QTest::addColumn<const ControlDesign*>("design");
+    QTest::addColumn<bool>("inFrame");
+    using namespace Form2Design;
+    for (const ControlDesign* row : { &Comok, &Framegjsz })
+        QTest::newRow(qPrintable(row->name)) << row << false;
+    for (const ControlDesign* row : { &Comimg, &Textr2, &Texty2, &Textn2, &Textr1, &Texty1, &Textn1,
+             &Textnr2, &Textnr1, &Textbt, &Label12, &Label11, &Label10, &Label9, &Label8, &Label7,
+             &Label6, &Label5, &Label4, &Label2, &Label1 })
+        QTest::newRow(qPrintable(row->name)) << row << true;
 }
 
+// Each control as its own row of the dialog's definition gives it.
 void TestForm2::controls()
 {
-    QFETCH(QString, name);
-    QFETCH(QString, type);
-    QFETCH(QRect, twips);
-    QFETCH(QString, text);
-    QFETCH(qreal, size);
-    QFETCH(bool, red);
-    QFETCH(bool, enabled);
-    m_form->Timer1_Timer(); // a first start: the file with its defaults
+    QFETCH(const ControlDesign*, design);
+    QFETCH(bool, inFrame);
     runDialog([&](Form2& d) {
-        auto* widget = d.findChild<QWidget*>(name);
+        auto* widget = d.findChild<QWidget*>(design->name);
         QVERIFY(widget);
-        QCOMPARE(QString::fromLatin1(widget->metaObject()->className()), type);
-        const bool onWindow = name == u"Comok"_s || name == u"Framegjsz"_s;
-        QCOMPARE(widget->parentWidget(), onWindow ? static_cast<QWidget*>(&d) : d.Framegjsz);
-        const auto px = [](int twips) { return qRound(twips / 15.0); };
+        QCOMPARE(widget->parentWidget(), inFrame ? d.Framegjsz : static_cast<QWidget*>(&d));
+        const auto px = [](float twips) { return qRound(twips / 15); };
         QCOMPARE(widget->geometry(),
-            QRect(px(twips.x()), px(twips.y()), px(twips.width()), px(twips.height())));
-        QCOMPARE(widget->font().family(), u"宋体"_s);
-        QCOMPARE(widget->font().pointSizeF(), size);
+            QRect(px(design->left), px(design->top), px(design->width), px(design->height)));
+        QCOMPARE(widget->font().family(), design->font);
+        QCOMPARE(widget->font().pointSizeF(), design->pointSize);
         QVERIFY(widget->font().bold());
-        QVERIFY(widget->isVisible());
-        QCOMPARE(widget->isEnabled(), enabled);
-        const QColor colour
-            = red ? QColor(Qt::red) : QApplication::palette().color(QPalette::ButtonText);
+        QCOMPARE(widget->isVisible(), design->visible);
+        QCOMPARE(widget->isEnabled(), design->enabled);
+        const QColor colour = design->color.isValid()
+            ? design->color
+            : QApplication::palette().color(QPalette::ButtonText);
         if (auto* label = qobject_cast<QLabel*>(widget)) {
-            QCOMPARE(label->text(), text);
+            QCOMPARE(label->text(), design->text);
             QVERIFY(label->wordWrap());
-            QCOMPARE(label->alignment(), (red ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+            QCOMPARE(label->alignment(), design->alignment | Qt::AlignTop);
             QCOMPARE(label->palette().color(QPalette::WindowText), colour);
         } else if (auto* box = qobject_cast<QLineEdit*>(widget)) {
-            QCOMPARE(box->text(), text);
-            QCOMPARE(box->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+            QCOMPARE(box->alignment() & Qt::AlignHorizontal_Mask, design->alignment);
             QCOMPARE(box->palette().color(QPalette::Active, QPalette::Text), colour);
             // Disabled boxes grey out like any other.
             QCOMPARE(box->palette().color(QPalette::Disabled, QPalette::Text),
                 QApplication::palette().color(QPalette::Disabled, QPalette::Text));
         } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
-            QCOMPARE(frame->title(), text);
+            QCOMPARE(frame->title(), design->text);
             const QImage title = frame->grab(QRect(0, 0, 150, 20)).toImage();
-            int reds = 0;
+            int caption = 0;
             for (int y = 0; y < title.height(); ++y)
                 for (int x = 0; x < title.width(); ++x)
-                    reds += title.pixelColor(x, y) == QColor(Qt::red);
-            QVERIFY2(reds > 20, "the caption is drawn in red");
+                    caption += title.pixelColor(x, y) == colour;
+            QVERIFY2(caption > 20, "the caption is drawn in its colour");
         } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-            QCOMPARE(button->text(), text);
+            QCOMPARE(button->text(), design->text);
             QCOMPARE(button->palette().color(QPalette::Button),
                 QApplication::palette().color(QPalette::Button));
         }
@@ -277,6 +259,8 @@ void TestForm2::loadTakesTheMainWindowsCaptionsAtEveryOpening()
             QCOMPARE(d.Textbt->text(), u"窗口上的标题"_s);
             QCOMPARE(d.Textnr1->text(), u"h"_s);
             QCOMPARE(d.Textn1->text() + d.Texty1->text() + d.Textr1->text(), u"201567"_s);
+            QCOMPARE(d.Textn2->text() + d.Texty2->text() + d.Textr2->text(), u"000"_s);
+            QCOMPARE(d.Textnr2->text(), QString());
             // Typed, then closed with the close box: forgotten.
             d.Textbt->setText(u"作废"_s);
         });
@@ -306,7 +290,7 @@ void TestForm2::okSavesAsTyped()
         d.Texty1->setText(month);
         d.Textr1->setText(day);
         d.Comok->click();
-        QVERIFY(!d.isVisible());
+        QTRY_VERIFY(!d.isVisible());
     });
     const QByteArray expected = "2014-3-1 12:35:56\r\n"
         + (year + u'-' + month + u'-' + day).toLatin1() + " 9:00:00 \r\n"
@@ -371,6 +355,7 @@ void TestForm2::failedSaveKeepsTheDialogOpen()
         d.Textr1->setText(u"8"_s);
         MessageBoxAnswer answer;
         d.Comok->click();
+        QTRY_VERIFY(!d.isWorking());
         QVERIFY(answer.isCriticalOk());
         QVERIFY2(answer.text.startsWith(u"设置未能保存"_s), qPrintable(answer.text));
         QVERIFY(answer.text.contains(QDir::toNativeSeparators(m_store->folder())));
@@ -384,11 +369,7 @@ void TestForm2::failedSaveKeepsTheDialogOpen()
 // the save reads it for the file's first line.
 void TestForm2::ticksGoOnWhileASlowSaveRuns()
 {
-    const SettingsStore slow(m_store->folder(), [] {
-        if (QThread::currentThread() != qApp->thread())
-            QThread::msleep(2500);
-        return FakeClock::kWorkedNow;
-    });
+    const SettingsStore slow = slowStore(m_store->folder());
     slow.EnsureSettingsFile();
     Form1 form(slow);
     form.show();
@@ -398,10 +379,40 @@ void TestForm2::ticksGoOnWhileASlowSaveRuns()
         d.Textr1->setText(u"8"_s);
         const int before = ticks;
         d.Comok->click();
-        QVERIFY(!d.isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(!d.isVisible(), 10'000);
         QVERIFY2(ticks - before >= 2, qPrintable(u"%1 ticks"_s.arg(ticks - before)));
     });
     QVERIFY(settingsBytes().contains("2014-6-8 9:00:00"));
+}
+
+void TestForm2::windowsMayGoWhileASaveRuns_data()
+{
+    QTest::addColumn<bool>("mainWindowGoes"); // or only the dialog
+    QTest::newRow("dialog closed") << false;
+    QTest::newRow("main window gone") << true;
+}
+
+// Closed, or gone with the main window, while a save runs: the dialog goes at
+// once, the pointer is no longer busy, and the save finishes on its own.
+void TestForm2::windowsMayGoWhileASaveRuns()
+{
+    QFETCH(bool, mainWindowGoes);
+    const SettingsStore slow = slowStore(m_store->folder());
+    QPointer<Form1> form = new Form1(slow);
+    bool working = false;
+    QTimer::singleShot(0, form, [&] {
+        Form2* d = form->settingsDialog();
+        d->Textr1->setText(u"8"_s);
+        d->Comok->click();
+        working = d->isWorking();
+        mainWindowGoes ? delete form.get() : (void)d->close();
+    });
+    form->Comgjsz_Click();
+    QVERIFY(working);
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+    QCOMPARE(form.isNull(), mainWindowGoes);
+    delete form;
+    QTRY_VERIFY_WITH_TIMEOUT(settingsBytes().contains("2014-6-8 9:00:00"), 10'000);
 }
 
 void TestForm2::textsTooLongForTheFileAreKeptAndRefused()
@@ -414,6 +425,7 @@ void TestForm2::textsTooLongForTheFileAreKeptAndRefused()
         QCOMPARE(d.Textbt->text(), pasted); // nothing cut off
         MessageBoxAnswer answer;
         d.Comok->click();
+        QTRY_VERIFY(!d.isWorking());
         QVERIFY(answer.isCriticalOk());
         QVERIFY2(answer.text.contains(QDir::toNativeSeparators(m_store->filePath()))
                 && answer.text.contains(u"最多"_s),
@@ -448,6 +460,7 @@ void TestForm2::pictures()
         d.setFileChooser([&] { return path; });
         MessageBoxAnswer answer;
         d.Comimg->click();
+        QTRY_VERIFY(!d.isWorking());
         QVERIFY(d.isVisible());
         if (size.isEmpty()) {
             QVERIFY(answer.isCriticalOk());
@@ -489,6 +502,7 @@ void TestForm2::realFileDialogChoosesAndCancels()
     runDialog([&](Form2& d) {
         answerFileDialog(m_pictures.filePath(u"red.bmp"_s));
         d.Comimg->click();
+        QTRY_VERIFY(!d.isWorking());
         QCOMPARE(filters, QStringList { u"所有图片文件 (*.jpg *.bmp *.gif)"_s });
         QCOMPARE(m_form->Image1->picture().size(), QSize(40, 30));
 
@@ -509,7 +523,7 @@ void TestForm2::roadOfOneChange()
         d.Textr1->selectAll();
         QTest::keyClicks(d.Textr1, u"8"_s);
         QTest::mouseClick(d.Comok, Qt::LeftButton);
-        QVERIFY(!d.isVisible());
+        QTRY_VERIFY(!d.isVisible());
     });
     QCOMPARE(settingsBytes().split('\n').value(1), QByteArray("2014-6-8 9:00:00 \r"));
     m_fixture->time.advance(1);
