@@ -4,27 +4,16 @@
 
 #include "programinfo.h"
 #include "settingsstore.h"
+#include "workpool.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSemaphore>
 #include <QStringDecoder>
-#include <QThreadPool>
 #include <QtConcurrent>
 #include <memory>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-// Never destroyed: a look stuck on a stalled share must not hold up the end
-// of the program, and a pool's destructor (the application's, for Qt's
-// global pool) waits for its threads.
-QThreadPool& folderCheckPool()
-{
-    static auto* const pool = new QThreadPool;
-    return *pool;
-}
-}
 
 CommandLine::CommandLine(FolderCheck check)
     : m_fullScreen(u"fullscreen"_s, u"全屏显示（F11 切换，Esc 退出全屏）。"_s)
@@ -89,12 +78,12 @@ CommandLine::Outcome CommandLine::parse(const QStringList& arguments)
             // A folder that does not answer in time is left to the settings
             // reader, which tells it in the window.
             const auto answered = std::make_shared<QSemaphore>();
-            const QFuture<bool> notAFolder
-                = QtConcurrent::run(&folderCheckPool(), [check = m_folderCheck, folder, answered] {
-                      const bool result = check(folder);
-                      answered->release();
-                      return result;
-                  });
+            const QFuture<bool> notAFolder = QtConcurrent::run(
+                WorkPool::instance(), [check = m_folderCheck, folder, answered] {
+                    const bool result = check(folder);
+                    answered->release();
+                    return result;
+                });
             if (answered->tryAcquire(1, int(kFolderCheckWait.count())) && notAFolder.result()) {
                 m_error = u"“%1”不是文件夹。"_s.arg(QDir::toNativeSeparators(folder));
                 return Outcome::Error;

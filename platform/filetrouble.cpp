@@ -90,7 +90,10 @@ QString FileTrouble::text() const
     case Kind::Incomplete:
         return u"文件不完整，图片只读出了一部分"_s;
     case Kind::TooLarge:
-        return u"图片太大，无法显示"_s;
+        return m_systemText.isEmpty() ? u"图片太大，无法显示"_s
+                                      : u"图片太大，无法显示（%1）"_s.arg(m_systemText);
+    case Kind::BadPictureData:
+        return u"图片数据有误（%1）"_s.arg(m_systemText);
     case Kind::TextTooLong:
         return u"软件上方标题和曜刻1内容太长，保存后程序将无法读回。两项合计最多 %1 个汉字或 %2 个英文字母，请删减后再保存"_s
             .arg(m_byteBudget / 2)
@@ -115,6 +118,8 @@ QString FileTrouble::message() const
             break;
         case Operation::Read:
             return u"无法读取文件“%1”："_s;
+        case Operation::ReadPicture:
+            return u"无法读取图片文件“%1”："_s;
         case Operation::Write:
             return u"无法写入文件“%1”："_s;
         case Operation::Remove:

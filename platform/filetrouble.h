@@ -25,7 +25,8 @@ public:
         Locked, // another program holds the file's lock, or the lock cannot be removed
         NotAPicture,
         Incomplete, // the picture file ends before the picture does
-        TooLarge, // too many pixels to show
+        TooLarge, // too many pixels to show; the detail says how many
+        BadPictureData, // the decoder's own words say what is wrong
         TextTooLong, // the settings file would hold more than it reads back
         ControlCharacters, // a path the login entry cannot record
         PercentInProgramPath, // a program path desktops do not start at login
@@ -33,9 +34,19 @@ public:
     };
 
     // What was being done when the trouble came.
-    enum class Operation { Unnamed, Read, Write, Remove, CreateFolder, WriteRegistry };
+    enum class Operation {
+        Unnamed,
+        Read,
+        ReadPicture,
+        Write,
+        Remove,
+        CreateFolder,
+        WriteRegistry,
+    };
 
     FileTrouble() = default;
+    // `systemText` is the system's own text for Other, or a detail that
+    // follows the reason in brackets for TooLarge and BadPictureData.
     explicit FileTrouble(Kind kind, QString systemText = {});
     // The trouble behind a system error number.
     static FileTrouble fromErrno(int error);

@@ -11,6 +11,7 @@
 #include "picturefile.h"
 #include "programinfo.h"
 #include "settingsstore.h"
+#include "workpool.h"
 
 #include <QApplication>
 #include <QDir>
@@ -161,7 +162,7 @@ template <class Work, class Done> void Form2::runOffThread(Work work, Done done)
         QGuiApplication::restoreOverrideCursor();
         done(result);
     });
-    watcher->setFuture(QtConcurrent::run(std::move(work)));
+    watcher->setFuture(QtConcurrent::run(WorkPool::instance(), std::move(work)));
 }
 
 void Form2::Comok_Click()
@@ -206,12 +207,11 @@ void Form2::Comimg_Click()
     }
     // Read off the window's thread: the main window ticks on meanwhile.
     runOffThread([path = wjm] { return PictureFile::read(path); },
-        [this, path = wjm](const PictureFile::ReadResult& read) {
+        [this](const PictureFile::ReadResult& read) {
             if (read.ok())
                 emit pictureChosen(read.picture);
             else
-                showError(
-                    u"无法读取图片文件“%1”：%2"_s.arg(QDir::toNativeSeparators(path), read.error));
+                showError(read.trouble.message());
         });
 }
 

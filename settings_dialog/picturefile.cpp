@@ -15,13 +15,12 @@ using namespace Qt::StringLiterals;
 namespace PictureFile {
 
 namespace {
-    QString tooLarge(const QSize& size)
+    FileTrouble tooLarge(const QSize& size)
     {
-        return u"%1（%2×%3 像素，最多 %4 万像素）"_s
-            .arg(FileTrouble(FileTrouble::Kind::TooLarge).text())
-            .arg(size.width())
-            .arg(size.height())
-            .arg(kMaxPixels / 10000);
+        return FileTrouble(FileTrouble::Kind::TooLarge,
+            u"%1×%2 像素，最多 %3 万像素"_s.arg(size.width())
+                .arg(size.height())
+                .arg(kMaxPixels / 10000));
     }
 
     bool beyondAllocationLimit(const QSize& size, QImage::Format format)
@@ -42,32 +41,35 @@ void allowDecodingUpToTheLimit()
 
 ReadResult read(const QString& path)
 {
+    const auto failed = [&path](const FileTrouble& trouble) {
+        return ReadResult { {}, trouble.during(FileTrouble::Operation::ReadPicture, path) };
+    };
     allowDecodingUpToTheLimit();
     QFile file;
     if (const FileTrouble trouble = RegularFile::open(file, path); !trouble.isNone())
-        return { {}, trouble.text() };
+        return failed(trouble);
     if (PictureStructure::check(file) == PictureStructure::Verdict::Incomplete)
-        return { {}, FileTrouble(FileTrouble::Kind::Incomplete).text() };
+        return failed(FileTrouble(FileTrouble::Kind::Incomplete));
     file.seek(0);
     QImageReader reader(&file);
     const QSize size = reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() > kMaxPixels)
-        return { {}, tooLarge(size) };
+        return failed(tooLarge(size));
     QImage picture = reader.read();
     if (!picture.isNull())
         return { picture, {} };
     switch (reader.error()) {
     case QImageReader::UnsupportedFormatError:
-        return { {}, FileTrouble(FileTrouble::Kind::NotAPicture).text() };
+        return failed(FileTrouble(FileTrouble::Kind::NotAPicture));
     case QImageReader::DeviceError:
-        return { {}, FileTrouble::fromSystemText(file.errorString()).text() };
+        return failed(FileTrouble::fromSystemText(file.errorString()));
     default:
         // A picture that needs more memory than Qt allows is refused as if
         // its data were wrong.
         if (beyondAllocationLimit(size, reader.imageFormat()))
-            return { {}, tooLarge(size) };
+            return failed(tooLarge(size));
         // The decoder's own words say what is wrong inside the picture.
-        return { {}, u"图片数据有误（%1）"_s.arg(reader.errorString()) };
+        return failed(FileTrouble(FileTrouble::Kind::BadPictureData, reader.errorString()));
     }
 }
 

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "filetrouble.h"
+
 #include <QImage>
 #include <QString>
 
@@ -25,10 +27,10 @@ inline constexpr int kDecodeLimitMiB = int((kMaxPixels * 8 + (1 << 20) - 1) >> 2
 void allowDecodingUpToTheLimit();
 
 // The outcome of reading a picture file: the picture, or a null image and
-// why it could not be read, in the user's language.
+// why it could not be read.
 struct [[nodiscard]] ReadResult {
     QImage picture;
-    QString error;
+    FileTrouble trouble;
 
     bool ok() const { return !picture.isNull(); }
 };

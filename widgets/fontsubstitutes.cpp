@@ -6,7 +6,7 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QStringList>
-#include <QThreadPool>
+#include <QtConcurrent/QtConcurrentRun>
 
 using namespace Qt::StringLiterals;
 
@@ -29,5 +29,5 @@ void installFontSubstitutes()
     // global pool before it goes. Without an application object there is no
     // font database to read yet.
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        QThreadPool::globalInstance()->start([] { QFontDatabase::families(); });
+        (void)QtConcurrent::run([] { QFontDatabase::families(); });
 }

@@ -177,8 +177,8 @@ void TestPictureFile::read()
     reader.join();
     QVERIFY2(answered, "the read waited on something that is not a file");
     const PictureFile::ReadResult result = answer.get();
-    QVERIFY2(why.isEmpty() ? result.error.isEmpty() : result.error.contains(why),
-        qPrintable(result.error));
+    QVERIFY2(why.isEmpty() ? result.trouble.isNone() : result.trouble.message().contains(why),
+        qPrintable(result.trouble.message()));
     QCOMPARE(result.ok(), why.isEmpty());
 }
 
@@ -195,7 +195,7 @@ void TestPictureFile::jpegFollowedByAGibibyteOfZeros()
     QElapsedTimer timer;
     timer.start();
     const PictureFile::ReadResult result = PictureFile::read(path);
-    QVERIFY2(result.ok(), qPrintable(result.error));
+    QVERIFY2(result.ok(), qPrintable(result.trouble.message()));
     QCOMPARE(result.picture.size(), QSize(640, 480));
     QVERIFY2(
         timer.elapsed() < 2000, "the check reads to the end-of-image marker, not the file's end");
