@@ -12,6 +12,7 @@
 #include "tinydisk.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -97,6 +98,14 @@ void TestSaveFaults::killedAtRandomMoments()
     QVERIFY(f.saveTitle(QString(3000, u'B')).isNone());
     const QByteArray b = readFile(f.store.filePath());
 
+    // The kills land within about two pairs of saves, however long a save
+    // takes on this machine at this moment (a busy one makes them slower).
+    QElapsedTimer timed;
+    timed.start();
+    for (int i = 0; i < 10; ++i)
+        (void)f.saveTitle(i % 2 ? u"A"_s : QString(3000, u'B'));
+    const quint32 killWithinUs
+        = quint32(std::max<qint64>(3000, timed.nsecsElapsed() / 1000 * 4 / 10));
     QRandomGenerator random(20261207);
     int seenA = 0, seenB = 0;
     for (int round = 0; round < 200; ++round) {
@@ -116,7 +125,7 @@ void TestSaveFaults::killedAtRandomMoments()
         char byte = 0;
         QCOMPARE(read(ready[0], &byte, 1), ssize_t(1));
         close(ready[0]);
-        usleep(useconds_t(random.bounded(3000)));
+        usleep(useconds_t(random.bounded(killWithinUs)));
         kill(pid, SIGKILL);
         int status = 0;
         waitpid(pid, &status, 0);
