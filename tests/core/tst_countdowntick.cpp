@@ -38,6 +38,7 @@ void TestCountdownTick::tickReadsTheFileAndCounts()
     // A change to the file shows at the next tick: nothing is cached.
     QVERIFY(f.store.SaveSettings(u"2014"_s, u"6"_s, u"8"_s, u"新标题"_s, u"h"_s).isNone());
     const CountdownTick::Result next = tick.run();
+    QVERIFY(next.countdown);
     QCOMPARE(next.countdown->TotalDaysText, u"98天"_s);
     QCOMPARE(next.load.record.Title, u"新标题"_s);
 }
@@ -57,6 +58,7 @@ void TestCountdownTick::tickReadsTheClockAgainAfterTheFile()
     // The file's write stamp took 12:34:56, the shown time 12:34:57, and the
     // countdown counts from 12:34:58.
     QCOMPARE(result.nowText, u"2014-3-1 12:34:57"_s);
+    QVERIFY(result.countdown);
     QCOMPARE(result.countdown->SecondsText, u"2秒"_s);
 }
 
@@ -73,6 +75,7 @@ void TestCountdownTick::unreadableFileKeepsCountingTowardTheLastTarget()
     QCOMPARE(result.load.status, LoadStatus::BadTarget);
     QCOMPARE(result.load.texts, TextsStatus::Read);
     QCOMPARE(result.load.record.Title, u"坏日期"_s);
+    QVERIFY(result.countdown);
     QCOMPARE(result.countdown->SecondsText, u"3秒"_s);
     QCOMPARE(tick.lastLoadedTarget(), 41797.375);
 
