@@ -7,6 +7,7 @@
 #include "folder.h"
 #include "regularfile.h"
 #include "settingstext.h"
+#include "windowssettingsfolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -71,7 +72,7 @@ SettingsStore::SettingsStore(QString folder, Clock clock)
 QString SettingsStore::defaultFolder()
 {
 #ifdef Q_OS_WIN
-    return u"C:\\Program Files\\VEKTemp"_s;
+    return WindowsSettingsFolder::onThisComputer();
 #else
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u"/VEKTemp"_s;
 #endif
