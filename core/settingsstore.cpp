@@ -56,16 +56,17 @@ QList<QByteArray> firstLines(const QByteArray& bytes, int count, bool complete)
     return lines;
 }
 
-QByteArray encode(const QString& line)
+QByteArray encode(const QString& line, const char* encoding = kEncoding)
 {
-    QStringEncoder encoder(kEncoding);
+    QStringEncoder encoder(encoding);
     return encoder.encode(oneLine(line)) + "\r\n";
 }
 }
 
-SettingsStore::SettingsStore(QString folder, Clock clock)
+SettingsStore::SettingsStore(QString folder, Clock clock, QByteArray encoding)
     : m_folder(std::move(folder))
     , m_clock(std::move(clock))
+    , m_encoding(std::move(encoding))
 {
 }
 
@@ -151,9 +152,14 @@ qint64 SettingsStore::textBudget(const QString& stampLine, const QString& target
 
 FileTrouble SettingsStore::writeLines(const QStringList& lines) const
 {
+    // A converter Qt was built without encodes every line to nothing: such a
+    // save would replace the user's file with four empty lines.
+    if (!QStringEncoder(m_encoding.constData()).isValid())
+        return FileTrouble(FileTrouble::Kind::NoConverter)
+            .during(FileTrouble::Operation::Write, filePath());
     QByteArray bytes;
     for (const QString& line : lines)
-        bytes += encode(line);
+        bytes += encode(line, m_encoding.constData());
     const FileTrouble trouble = AtomicFile::replace(filePath(), bytes);
     if (trouble.isNone()) {
         // Copies left by saves killed half way would pile up over months of

@@ -14,7 +14,10 @@
 // clock stamps each write.
 class SettingsStore {
 public:
-    explicit SettingsStore(QString folder = defaultFolder(), Clock clock = systemNow);
+    // `encoding` is the file's, named for Qt's converters; tests name one
+    // that is not there.
+    explicit SettingsStore(
+        QString folder = defaultFolder(), Clock clock = systemNow, QByteArray encoding = "GB18030");
 
     // "C:\Program Files\VEKTemp" on Windows, VEKTemp in the user's
     // configuration directory elsewhere.
@@ -61,4 +64,5 @@ private:
 
     QString m_folder;
     Clock m_clock;
+    QByteArray m_encoding;
 };

@@ -102,6 +102,8 @@ QString FileTrouble::text() const
         return u"程序或设置文件夹的路径中有控制字符，登录项无法记录这样的路径"_s;
     case Kind::PercentInProgramPath:
         return u"程序所在的路径中有“%”，登录时许多桌面无法从这里启动它"_s;
+    case Kind::NoConverter:
+        return u"本程序所用的 Qt 缺少 GB18030 编码转换，无法按设置文件的格式写入"_s;
     case Kind::Other:
         break;
     }

@@ -30,6 +30,7 @@ public:
         TextTooLong, // the settings file would hold more than it reads back
         ControlCharacters, // a path the login entry cannot record
         PercentInProgramPath, // a program path desktops do not start at login
+        NoConverter, // Qt has no converter for the file's encoding
         Other, // only the system's text says why
     };
 

@@ -35,6 +35,7 @@ private slots:
     void saveWritesTheTypedDateAndAStamp();
     void saveCreatesAMissingFolder();
     void saveIntoAPlainFileReportsFailure();
+    void noConverterNeverWritesAnEmptyFile();
     void badFiles_data();
     void badFiles();
     void encodings_data();
@@ -153,6 +154,20 @@ void TestSettingsStore::saveIntoAPlainFileReportsFailure()
     QVERIFY(!saved.isNone());
     QVERIFY(saved.message().contains(u"VEKTemp"_s));
     QCOMPARE(readFile(f.store.folder()), "not a folder");
+}
+
+void TestSettingsStore::noConverterNeverWritesAnEmptyFile()
+{
+    SettingsStoreFixture f(u"VEKTemp"_s);
+    const SettingsStore without(f.store.folder(), f.time.clock(), "no-such-encoding");
+    QCOMPARE(without.EnsureSettingsFile().kind(), FileTrouble::Kind::None);
+    QVERIFY(!QFileInfo::exists(f.store.folder()));
+    f.store.EnsureSettingsFile();
+    const QByteArray old = readFile(f.store.filePath());
+    const FileTrouble saved = without.SaveSettings(u"2015"_s, u"6"_s, u"7"_s, u"t"_s, u"h"_s);
+    QCOMPARE(saved.kind(), FileTrouble::Kind::NoConverter);
+    QVERIFY(saved.message().contains(u"GB18030"_s));
+    QCOMPARE(readFile(f.store.filePath()), old);
 }
 
 void TestSettingsStore::badFiles_data()
