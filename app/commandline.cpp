@@ -66,9 +66,12 @@ CommandLine::Outcome CommandLine::parse(const QStringList& arguments)
 
     m_options.fullScreen = m_parser.isSet(m_fullScreen);
     m_options.onTop = m_parser.isSet(m_onTop);
-    m_options.settingsFolder = SettingsStore::defaultFolder();
     m_options.loginArguments.clear();
-    if (m_parser.isSet(m_settingsDir)) {
+    // The default folder is looked for only when no other is named: on
+    // Windows finding it means trying a write.
+    if (!m_parser.isSet(m_settingsDir)) {
+        m_options.settingsFolder = SettingsStore::defaultFolder();
+    } else {
         const QString folder = m_parser.value(m_settingsDir);
         if (folder.trimmed().isEmpty()) {
             m_error = u"--settings-dir 需要一个文件夹。"_s;
