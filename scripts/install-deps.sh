@@ -2,7 +2,7 @@
 # SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the program needs for a purpose, only those
-# still missing. Usage: scripts/install-deps.sh build|run|test|screenshots|bench
+# still missing. Usage: scripts/install-deps.sh build|run|test|screenshots|bench|windows
 set -euo pipefail
 
 build=(cmake ninja-build g++ pkg-config qt6-base-dev libbenchmark-dev
@@ -14,6 +14,9 @@ test=(xvfb xauth imagemagick python3 clang-14 libclang-rt-14-dev
       qt6-translations-l10n lintian reuse openbox x11-utils)
 screenshots=(xvfb xauth imagemagick xdotool)
 bench=(xvfb xauth libx11-dev x11-apps x11-utils)
+# Cross-building for Windows, testing under Wine, and the installer.
+windows=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev wine wine64
+         nsis zip xvfb xauth imagemagick openbox fonts-noto-cjk qt6-translations-l10n)
 
 wanted=("${build[@]}")
 for purpose in "$@"; do
@@ -23,6 +26,7 @@ for purpose in "$@"; do
         test) wanted+=("${test[@]}") ;;
         screenshots) wanted+=("${screenshots[@]}") ;;
         bench) wanted+=("${bench[@]}") ;;
+        windows) wanted+=("${windows[@]}") ;;
         *) echo "unknown purpose: $purpose" >&2; exit 2 ;;
     esac
 done
