@@ -38,6 +38,8 @@ zip=$build/$package-windows-x64.zip
 unzip -Z1 "$zip" | grep -qx "$package/gaokao-countdown.exe" \
     || fail "$zip lacks $package/gaokao-countdown.exe"
 
+# The program on the virtual display, through Qt's Windows plugin.
+unset QT_QPA_PLATFORM
 start_virtual_display 1024x768x24
 wineboot -i >/dev/null 2>&1
 drive_c=$WINEPREFIX/drive_c
@@ -76,6 +78,20 @@ wine reg query "$run_key" /v "$app_id" 2>/dev/null | tr -d '\r' | grep -qF "$exe
 status=0
 timeout 30 wine "$app/gaokao-countdown.exe" --version >/dev/null 2>&1 || status=$?
 [ "$status" -eq 0 ] || fail "the installed program ended with $status on --version"
+# Started plainly it shows its window, through the plugins beside it: a
+# window at least 640 pixels wide, not the small box in which Qt says that a
+# plugin is missing.
+wine "$app/gaokao-countdown.exe" >/dev/null 2>&1 &
+shown=""
+for _ in $(seq 60); do
+    shown=$(xwininfo -root -tree | grep -F '("gaokao-countdown.exe"' \
+        | grep -oE ' [0-9]+x[0-9]+\+' | awk -Fx '$1 >= 640' || true)
+    [ -n "$shown" ] && break
+    sleep 0.5
+done
+[ -n "$shown" ] || fail "the installed program showed no window"
+wineserver -k
+wineserver -w
 
 # Settings of the program for everyone and of the user: they stay.
 settings=("$drive_c/Program Files/VEKTemp/data.txt"
