@@ -66,6 +66,8 @@ qt_features=(
     -DFEATURE_tabletevent=OFF
     # Without direct2d 6.4.2 does not link; its 1.1 part needs headers MinGW lacks.
     -DFEATURE_direct2d1_1=OFF
+    # Without OpenGL, the windows plugin still asks for it where this is on.
+    -DFEATURE_dynamicgl=OFF
 )
 compiler="$(x86_64-w64-mingw32-g++-posix -dumpfullversion)"
 qt_stamp="$qt_version ${qt_features[*]} mingw-g++ $compiler"
