@@ -1,0 +1,120 @@
+// SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "autostart.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QTest>
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+// A name of its own, so that the test leaves the user's real entry alone.
+const QString kName = u"org.example.GaokaoCountdown.Test"_s;
+const QString kRun = u"HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run"_s;
+const QString kApproved = u"HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\"
+                          u"Explorer\\StartupApproved\\Run"_s;
+const QStringList kCommand { u"C:\\Program Files\\高考倒计时\\gaokao-countdown.exe"_s,
+    u"--settings-dir"_s, u"\\\\server\\共享 文件夹\\高三\\"_s };
+
+// A value as Windows (and Qt's own arguments()) splits a command line.
+QStringList splitAsWindows(const QString& line)
+{
+    int count = 0;
+    wchar_t** words = CommandLineToArgvW(reinterpret_cast<const wchar_t*>(line.utf16()), &count);
+    QStringList split;
+    for (int i = 0; i < count; ++i)
+        split.append(QString::fromWCharArray(words[i]));
+    LocalFree(words);
+    return split;
+}
+
+// A Task Manager mark: the first byte, then the time, all as QSettings writes
+// a binary value (a text holding NULs, read as UTF-16).
+QString mark(char16_t first) { return QString(1, QChar(first)) + QString(5, QChar(0)); }
+}
+
+// The entry is the test's own value under the user's Run key, removed after
+// each row.
+class TestAutostart : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup()
+    {
+        QSettings(kRun, QSettings::NativeFormat).remove(kName);
+        QSettings(kApproved, QSettings::NativeFormat).remove(kName);
+    }
+
+    void theValueStartsTheCommand_data()
+    {
+        QTest::addColumn<QStringList>("command");
+        QTest::newRow("plain") << QStringList { u"C:\\gaokao\\gaokao-countdown.exe"_s };
+        QTest::newRow("blanks and Chinese") << kCommand;
+        QTest::newRow("forward slashes") << QStringList { u"D:/老师的 程序/gaokao-countdown.exe"_s,
+            u"--settings-dir"_s, u"E:/班级/"_s };
+        QTest::newRow("trailing backslashes and quotes")
+            << QStringList { u"C:\\a b\\gaokao-countdown.exe"_s, u"--settings-dir"_s,
+                   u"C:\\x\\\\"_s, u"a\"b\\\"c"_s, u"\\\\\""_s };
+    }
+
+    void theValueStartsTheCommand()
+    {
+        QFETCH(QStringList, command);
+        const Autostart autostart(kName, command);
+        QVERIFY(!autostart.isEnabled());
+        QVERIFY(autostart.setEnabled(true).isNone());
+        QVERIFY(autostart.isEnabled());
+        const QString value = QSettings(kRun, QSettings::NativeFormat).value(kName).toString();
+        QStringList native;
+        for (const QString& argument : std::as_const(command))
+            native.append(QDir::toNativeSeparators(argument));
+        QCOMPARE(splitAsWindows(value), native);
+
+        QVERIFY(autostart.setEnabled(false).isNone());
+        QVERIFY(!autostart.isEnabled());
+        QVERIFY(!QSettings(kRun, QSettings::NativeFormat).contains(kName));
+    }
+
+    // What is there already, as another copy or Task Manager left it; a null
+    // mark is none.
+    void theTickShowsWhatTheValueDoes_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("approved");
+        QTest::addColumn<bool>("on");
+        const Autostart ours(kName, kCommand);
+        QVERIFY(ours.setEnabled(true).isNone());
+        const QString value = QSettings(kRun, QSettings::NativeFormat).value(kName).toString();
+        cleanup();
+        QTest::newRow("ours") << value << QString() << true;
+        QTest::newRow("another copy")
+            << QString(value).replace(u"C:\\Program Files"_s, u"D:\\apps"_s) << QString() << false;
+        QTest::newRow("another folder")
+            << QString(value).replace(u"高三"_s, u"高二"_s) << QString() << false;
+        QTest::newRow("more arguments") << value + u" --fullscreen"_s << QString() << false;
+        QTest::newRow("switched off in Task Manager") << value << mark(3) << false;
+        QTest::newRow("switched on again in Task Manager") << value << mark(2) << true;
+    }
+
+    void theTickShowsWhatTheValueDoes()
+    {
+        QFETCH(QString, value);
+        QFETCH(QString, approved);
+        QFETCH(bool, on);
+        QSettings(kRun, QSettings::NativeFormat).setValue(kName, value);
+        if (!approved.isNull())
+            QSettings(kApproved, QSettings::NativeFormat).setValue(kName, approved);
+        const Autostart autostart(kName, kCommand);
+        QCOMPARE(autostart.isEnabled(), on);
+
+        QVERIFY(autostart.setEnabled(true).isNone());
+        QVERIFY(autostart.isEnabled());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAutostart)
+#include "tst_autostartwindows.moc"
