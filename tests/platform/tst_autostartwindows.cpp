@@ -4,8 +4,9 @@
 
 #include <QSettings>
 #include <QTest>
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 using namespace Qt::StringLiterals;
 
