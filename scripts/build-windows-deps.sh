@@ -124,7 +124,7 @@ fi
 # Qt's own Chinese texts are the same files on every platform: Debian's,
 # where the Windows Qt looks for them (the tests use them from there).
 mkdir -p "$qt_prefix/translations"
-cp /usr/share/qt6/translations/qt*_zh_CN.qm "$qt_prefix/translations/"
+cp /usr/share/qt6/translations/{qt,qtbase}_zh_CN.qm "$qt_prefix/translations/"
 
 mkdir -p "$cache/windows"
 ln -sfn "$qt_prefix" "$cache/windows/qt"
