@@ -72,6 +72,12 @@ std::optional<int> Startup::answerBeforeDisplay(int argc, char* argv[])
         // --version and a bad command line must not.
         int count = argc;
         QCoreApplication core(count, argv);
+#ifdef Q_OS_WIN
+        // argv holds the ANSI code page's version of the command line, with
+        // a "?" for every character of a folder name outside it; Qt reads
+        // the command line itself, in UTF-16.
+        arguments = QCoreApplication::arguments();
+#endif
         installQtTranslations(core);
         CommandLine line;
         // QApplication takes its own options (-platform, -style, ...) later.
