@@ -4,8 +4,19 @@
 # Installs what is missing, builds, and runs every test through CTest: the
 # fuzzers for a bounded time, then the test suite once in the release build and
 # once under AddressSanitizer and UndefinedBehaviorSanitizer.
+#   --windows  then also for Windows: builds Qt for Windows once (about half an
+#              hour the first time), cross-builds the program and its tests,
+#              makes the zip and the installer in build/windows/, and runs the
+#              tests under Wine.
 set -euo pipefail
 cd "$(dirname "$0")"
+windows=false
+for arg in "$@"; do
+    case "$arg" in
+        --windows) windows=true ;;
+        *) echo "usage: $0 [--windows]" >&2; exit 2 ;;
+    esac
+done
 scripts/install-deps.sh build test
 
 status=0
@@ -22,4 +33,12 @@ for preset in release asan; do
     cmake --build --preset "$preset"
     ctest --preset "$preset" --parallel "$(nproc)" || status=1
 done
+if $windows; then
+    echo "== windows =="
+    deps="$(scripts/build-windows-deps.sh)"
+    cmake --preset windows -DGAOKAO_WINDOWS_DEPS="$deps" >/dev/null
+    cmake --build --preset windows
+    cmake --build --preset windows --target windows-packages
+    ctest --preset windows --parallel "$(nproc)" || status=1
+fi
 exit $status

@@ -6,6 +6,9 @@
 #include "programinfo.h"
 #include "qttranslations.h"
 #include "terminaltext.h"
+#if defined(Q_OS_WIN)
+#include "windowsconsole.h"
+#endif
 
 #include <QList>
 #include <cstdio>
@@ -17,8 +20,13 @@ using namespace Qt::StringLiterals;
 namespace {
 void print(std::FILE* stream, const QString& text)
 {
+#if defined(Q_OS_WIN)
+    WindowsConsole::write(
+        stream == stdout ? WindowsConsole::Stream::Output : WindowsConsole::Stream::Error, text);
+#else
     std::fputs(TerminalText::encoded(text).constData(), stream);
     std::fflush(stream);
+#endif
 }
 
 // A bad command line, told on standard error after the program's name.
@@ -64,6 +72,12 @@ std::optional<int> Startup::answerBeforeDisplay(int argc, char* argv[])
         // --version and a bad command line must not.
         int count = argc;
         QCoreApplication core(count, argv);
+#ifdef Q_OS_WIN
+        // argv holds the ANSI code page's version of the command line, with
+        // a "?" for every character of a folder name outside it; Qt reads
+        // the command line itself, in UTF-16.
+        arguments = QCoreApplication::arguments();
+#endif
         installQtTranslations(core);
         CommandLine line;
         // QApplication takes its own options (-platform, -style, ...) later.

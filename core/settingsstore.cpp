@@ -7,12 +7,12 @@
 #include "folder.h"
 #include "regularfile.h"
 #include "settingstext.h"
+#include "textcodec.h"
 #include "windowssettingsfolder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
-#include <QStringEncoder>
 
 using namespace Qt::StringLiterals;
 
@@ -58,8 +58,7 @@ QList<QByteArray> firstLines(const QByteArray& bytes, int count, bool complete)
 
 QByteArray encode(const QString& line, const char* encoding = kEncoding)
 {
-    QStringEncoder encoder(encoding);
-    return encoder.encode(oneLine(line)) + "\r\n";
+    return TextCodec(encoding).encode(oneLine(line)) + "\r\n";
 }
 }
 
@@ -154,7 +153,7 @@ FileTrouble SettingsStore::writeLines(const QStringList& lines) const
 {
     // A converter Qt was built without encodes every line to nothing: such a
     // save would replace the user's file with four empty lines.
-    if (!QStringEncoder(m_encoding.constData()).isValid())
+    if (!TextCodec(m_encoding).isValid())
         return FileTrouble(FileTrouble::Kind::NoConverter)
             .during(FileTrouble::Operation::Write, filePath());
     QByteArray bytes;

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settingstext.h"
 
+#include "textcodec.h"
+
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -45,14 +47,19 @@ qsizetype gb18030Length(QByteArrayView bytes, qsizetype at)
 // and no character of GB18030 at all.
 QString decodeGb18030(QByteArrayView bytes, bool& replaced)
 {
-    QStringDecoder decoder("GB18030", kStrict);
+    const TextCodec gb18030("GB18030");
     QString text;
+    const auto decodeRun = [&](QByteArrayView run) {
+        bool error = false;
+        text += gb18030.decode(run, &error);
+        replaced = replaced || error;
+    };
     qsizetype start = 0;
     qsizetype at = 0;
     while (at < bytes.size()) {
         const qsizetype length = gb18030Length(bytes, at);
         if (bytes[at] == kEuro || at + length > bytes.size()) {
-            text += decoder.decode(bytes.sliced(start, at - start));
+            decodeRun(bytes.sliced(start, at - start));
             if (bytes[at] == kEuro) {
                 text += u'€';
                 start = at += 1;
@@ -67,8 +74,7 @@ QString decodeGb18030(QByteArrayView bytes, bool& replaced)
         }
         at += length;
     }
-    text += decoder.decode(bytes.sliced(start));
-    replaced = replaced || decoder.hasError();
+    decodeRun(bytes.sliced(start));
     return text;
 }
 

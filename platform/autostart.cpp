@@ -31,6 +31,23 @@ QString runKey()
     return u"HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run"_s;
 }
 
+// Task Manager's Startup tab and Settings' Startup apps switch an entry off
+// by marking it here, under the same name, rather than removing it from Run:
+// a binary value whose first byte is odd (3, then the time of the change).
+QString approvedKey()
+{
+    return u"HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\"
+           u"StartupApproved\\Run"_s;
+}
+
+bool switchedOffBySystem(const QString& name)
+{
+    // QSettings reads a binary value as UTF-16: the first byte is the low
+    // byte of the first character.
+    const QString mark = QSettings(approvedKey(), QSettings::NativeFormat).value(name).toString();
+    return !mark.isEmpty() && (mark.front().unicode() & 1);
+}
+
 // One argument as Windows splits a command line: in double quotes, a quote
 // escaped with a backslash, and the backslashes before a quote (or before the
 // closing one) doubled.
@@ -61,11 +78,13 @@ QString runValue(const QStringList& command)
 }
 
 // On only when the value there starts this very command: one written by
-// another copy, or for another settings folder, starts that one instead.
+// another copy, or for another settings folder, starts that one instead; nor
+// while Windows keeps it switched off.
 bool Autostart::isEnabled() const
 {
     return QSettings(runKey(), QSettings::NativeFormat).value(m_appId).toString()
-        == runValue(m_command);
+        == runValue(m_command)
+        && !switchedOffBySystem(m_appId);
 }
 
 FileTrouble Autostart::setEnabled(bool on) const
@@ -77,6 +96,9 @@ FileTrouble Autostart::setEnabled(bool on) const
         run.remove(m_appId);
     }
     run.sync();
+    // The user's tick here is the latest word: a switch-off made in Task
+    // Manager would otherwise keep the new value from starting anything.
+    QSettings(approvedKey(), QSettings::NativeFormat).remove(m_appId);
     if (run.status() == QSettings::NoError)
         return {};
     return FileTrouble(run.status() == QSettings::AccessError ? FileTrouble::Kind::NoPermission

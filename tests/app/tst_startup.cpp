@@ -46,6 +46,17 @@ Run runProgram(const QStringList& arguments, const QStringList& environment = {}
 }
 }
 
+// A plain file with a Chinese name, made once.
+QString chineseNamedFile()
+{
+    static const QTemporaryDir dir;
+    const QString path = dir.filePath(u"高考设置"_s);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        qFatal("cannot make %s", qPrintable(path));
+    return path;
+}
+
 // The program as started from a terminal: what it answers without a display,
 // and where --settings-dir sends the settings file.
 class TestStartup : public QObject {
@@ -76,6 +87,9 @@ private slots:
         QTest::newRow("a file for a folder")
             << QStringList { u"--settings-dir"_s, QStringLiteral(GAOKAO_PROGRAM) } << none << 2
             << u"^$"_s << u"^gaokao-countdown：“[^\n]*”不是文件夹。\n$"_s;
+        QTest::newRow("a file with a Chinese name for a folder")
+            << QStringList { u"--settings-dir"_s, chineseNamedFile() } << none << 2 << u"^$"_s
+            << u"^gaokao-countdown：“[^\n]*高考设置”不是文件夹。\n$"_s;
         QTest::newRow("a display that does not answer")
             << QStringList {} << QStringList { u"DISPLAY=:4093"_s } << 1 << u"^$"_s
             << u"^gaokao-countdown：找不到可用的显示[^\n]*\n$"_s;

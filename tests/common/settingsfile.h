@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "textcodec.h"
+
 #include <QFile>
-#include <QStringEncoder>
 #include <QTest>
 
 // Files as the tests see them: whole, in bytes.
@@ -23,9 +24,6 @@ inline void writeFile(const QString& path, const QByteArray& bytes)
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-// A text in the settings file's encoding.
-inline QByteArray gb18030(const QString& text)
-{
-    QStringEncoder encoder("GB18030");
-    return encoder.encode(text);
-}
+// A text in the settings file's encoding, by the program's own converter
+// (tst_settingsstore checks that against bytes written out).
+inline QByteArray gb18030(const QString& text) { return TextCodec("GB18030").encode(text); }

@@ -40,6 +40,8 @@ private slots:
     void badFiles();
     void encodings_data();
     void encodings();
+    void savedBytesAreTheSameOnEveryPlatform_data();
+    void savedBytesAreTheSameOnEveryPlatform();
     void extraLinesAreIgnored();
     void notARegularFileIsNeverWaitedOn_data();
     void notARegularFileIsNeverWaitedOn();
@@ -255,6 +257,28 @@ void TestSettingsStore::encodings_data()
         u"我的标题"_s, u"距高考\uFFFDa\uFFFD"_s, true);
     row("control characters", start + "t\tt\x07\r\n\x1bh\r\n", u"t\tt\uFFFD"_s, u"\uFFFDh"_s, true);
     row("private use", start + gb18030(u"\uE000\r\nh\r\n"_s), u"\uFFFD"_s, u"h"_s, true);
+}
+
+// The bytes GB18030 gives, written out: Windows, with a converter of its
+// own, must write what Linux writes and read it back.
+void TestSettingsStore::savedBytesAreTheSameOnEveryPlatform_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QByteArray>("hex");
+    QTest::newRow("two bytes") << u"中文·é"_s << QByteArray("d6d0cec4a1a4a8a6");
+    QTest::newRow("euro sign") << u"€5"_s << QByteArray("a2e335");
+    QTest::newRow("four bytes, basic plane") << u"\u00a0"_s << QByteArray("81308432");
+    QTest::newRow("four bytes, beyond it") << u"😀𠀀"_s << QByteArray("9439fc3695328236");
+}
+
+void TestSettingsStore::savedBytesAreTheSameOnEveryPlatform()
+{
+    QFETCH(QString, title);
+    QFETCH(QByteArray, hex);
+    const SettingsStoreFixture f;
+    QVERIFY(f.store.SaveSettings(u"2027"_s, u"6"_s, u"7"_s, title, u"h"_s).isNone());
+    QCOMPARE(readFile(f.store.filePath()).split('\n').value(2), QByteArray::fromHex(hex) + '\r');
+    QCOMPARE(f.store.LoadSettings().record.Title, title);
 }
 
 void TestSettingsStore::encodings()
