@@ -76,8 +76,10 @@ wine reg query "$run_key" /v "$app_id" 2>/dev/null | tr -d '\r' | grep -qF "$exe
     || fail "/AUTOSTART left no login entry $exe"
 
 status=0
-timeout 30 wine "$app/gaokao-countdown.exe" --version >/dev/null 2>&1 || status=$?
+timeout 30 wine "$app/gaokao-countdown.exe" --version >"$work/version.txt" 2>&1 || status=$?
 [ "$status" -eq 0 ] || fail "the installed program ended with $status on --version"
+grep -q "^gaokao-countdown $version" "$work/version.txt" \
+    || fail "--version wrote: $(cat "$work/version.txt")"
 # Started plainly it shows its window, through the plugins beside it: a
 # window at least 640 pixels wide, not the small box in which Qt says that a
 # plugin is missing.
