@@ -1,0 +1,118 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Builds the Windows packages of a windows build tree, then tries the
+# installer under Wine in a fresh prefix: it refuses a Windows older than 10
+# 1809, installs silently with the files, shortcuts, Uninstall key and login
+# entry in place, the program starts, and the silent uninstall removes all of
+# it but never the settings.
+#
+#   packaging/windows/test_installer.sh BUILD_DIR VERSION APP_ID
+set -euo pipefail
+
+build=$(realpath "$1")
+version=$2
+app_id=$3
+source_dir=$(dirname "$(realpath "$0")")/../..
+work=$(mktemp -d)
+export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+cleanup() {
+    wineserver -k 2>/dev/null || true
+    stop_virtual_display
+    rm -rf "$work"
+}
+source "$source_dir/scripts/virtual-display.sh"
+trap cleanup EXIT
+
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+cmake --build "$build" --target windows-packages >"$work/build.log" 2>&1 \
+    || { cat "$work/build.log" >&2; echo "FAIL: building windows-packages" >&2; exit 1; }
+package=gaokao-countdown-$version
+setup=$build/$package-windows-x64-setup.exe
+zip=$build/$package-windows-x64.zip
+unzip -Z1 "$zip" | grep -qx "$package/gaokao-countdown.exe" \
+    || fail "$zip lacks $package/gaokao-countdown.exe"
+
+# The program on the virtual display, through Qt's Windows plugin.
+unset QT_QPA_PLATFORM
+start_virtual_display 1024x768x24
+wineboot -i >/dev/null 2>&1
+drive_c=$WINEPREFIX/drive_c
+app=$drive_c/Program\ Files/gaokao-countdown
+start_menu=$drive_c/ProgramData/Microsoft/Windows/Start\ Menu/Programs/高考倒计时.lnk
+desktop=$drive_c/users/Public/Desktop/高考倒计时.lnk
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\gaokao-countdown'
+run_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
+
+# A new prefix says Windows 7: the installer refuses, also when silent.
+status=0
+wine "$setup" /S || status=$?
+wineserver -w
+[ "$status" -eq 2 ] || fail "on Windows 7 the installer ended with $status, not 2"
+[ ! -e "$app" ] || fail "on Windows 7 the installer installed"
+
+wine winecfg /v win10
+wine "$setup" /S /AUTOSTART || fail "the silent install ended with $?"
+wineserver -w
+for file in gaokao-countdown.exe uninstall.exe Qt6Core.dll platforms/qwindows.dll \
+    translations/qtbase_zh_CN.qm LICENSE; do
+    [ -f "$app/$file" ] || fail "not installed: $file"
+done
+[ -f "$start_menu" ] || fail "no shortcut in the Start menu"
+[ -f "$desktop" ] || fail "no shortcut on the desktop"
+values=$(wine reg query "$uninstall_key" 2>/dev/null | tr -d '\r' || true)
+for value in DisplayName DisplayVersion Publisher UninstallString QuietUninstallString \
+    DisplayIcon EstimatedSize; do
+    grep -q "^ *$value " <<<"$values" || fail "the Uninstall key lacks $value"
+done
+grep -q "DisplayVersion *REG_SZ *$version\$" <<<"$values" || fail "DisplayVersion is not $version"
+exe='"C:\Program Files\gaokao-countdown\gaokao-countdown.exe"'
+wine reg query "$run_key" /v "$app_id" 2>/dev/null | tr -d '\r' | grep -qF "$exe" \
+    || fail "/AUTOSTART left no login entry $exe"
+
+status=0
+timeout 30 wine "$app/gaokao-countdown.exe" --version >"$work/version.txt" 2>&1 || status=$?
+[ "$status" -eq 0 ] || fail "the installed program ended with $status on --version"
+grep -q "^gaokao-countdown $version" "$work/version.txt" \
+    || fail "--version wrote: $(cat "$work/version.txt")"
+# Started plainly it shows its window, through the plugins beside it: a
+# window at least 640 pixels wide, not the small box in which Qt says that a
+# plugin is missing.
+wine "$app/gaokao-countdown.exe" >/dev/null 2>&1 &
+shown=""
+for _ in $(seq 60); do
+    shown=$(xwininfo -root -tree | grep -F '("gaokao-countdown.exe"' \
+        | grep -oE ' [0-9]+x[0-9]+\+' | awk -Fx '$1 >= 640' || true)
+    [ -n "$shown" ] && break
+    sleep 0.5
+done
+[ -n "$shown" ] || fail "the installed program showed no window"
+wineserver -k
+wineserver -w
+
+# Settings of the program for everyone and of the user: they stay.
+settings=("$drive_c/Program Files/VEKTemp/data.txt"
+    "$drive_c/users/$(id -un)/AppData/Local/VirtualStore/Program Files/VEKTemp/data.txt")
+for file in "${settings[@]}"; do
+    mkdir -p "$(dirname "$file")"
+    echo settings >"$file"
+done
+wine "$app/uninstall.exe" /S || fail "the silent uninstall ended with $?"
+# The uninstaller runs on from a copy of itself: wait for it.
+wineserver -w
+[ ! -e "$app" ] || fail "left behind: $(find "$app" | head -5)"
+[ ! -e "$start_menu" ] || fail "the Start menu shortcut stays"
+[ ! -e "$desktop" ] || fail "the desktop shortcut stays"
+wine reg query "$uninstall_key" >/dev/null 2>&1 && fail "the Uninstall key stays"
+wine reg query "$run_key" /v "$app_id" >/dev/null 2>&1 && fail "the login entry stays"
+for file in "${settings[@]}"; do
+    [ "$(cat "$file" 2>/dev/null)" = settings ] || fail "the uninstaller removed $file"
+done
+
+[ "$failures" -eq 0 ] && echo "the installer installs, starts and uninstalls under Wine"
+exit $((failures > 0))
