@@ -12,8 +12,8 @@ bool installQtTranslations(QCoreApplication& app)
 {
     // A fixed catalogue rather than one picked by QLocale::system(): with
     // LANG=C or an English desktop the program still speaks Chinese only.
-    // On Windows, windeployqt puts Qt's catalogues beside the program, merged
-    // into qt_zh_CN.qm.
+    // On Windows the packages carry Qt's catalogue in a translations folder
+    // beside the program.
     const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     const QString folders[]
         = { qtFolder, QCoreApplication::applicationDirPath() + u"/translations"_s };
