@@ -35,7 +35,8 @@ cmake --build "$build" --target windows-packages >"$work/build.log" 2>&1 \
 package=gaokao-countdown-$version
 setup=$build/$package-windows-x64-setup.exe
 zip=$build/$package-windows-x64.zip
-unzip -Z1 "$zip" | grep -qx "$package/gaokao-countdown.exe" \
+# (grep -q would stop reading early, and unzip fail on the broken pipe.)
+unzip -Z1 "$zip" | grep -x "$package/gaokao-countdown.exe" >/dev/null \
     || fail "$zip lacks $package/gaokao-countdown.exe"
 
 # The program on the virtual display, through Qt's Windows plugin.
@@ -92,6 +93,23 @@ for _ in $(seq 60); do
     sleep 0.5
 done
 [ -n "$shown" ] || fail "the installed program showed no window"
+# It wrote the default settings file for everyone, in the bytes the Linux
+# program writes (the first line is the time of writing), and it ticks.
+data=$drive_c/Program\ Files/VEKTemp/data.txt
+for _ in $(seq 20); do [ -s "$data" ] && break; sleep 0.5; done
+expected=$({
+    printf '2014-6-7 9:00:00\r\n'
+    printf '\xe3\xe5\xdc\xc6\xd6\xd0\xd1\xa7\xb8\xdf\xbf\xbc\xea\xd7\xbf\xcc\xc8\xed\xbc\xfe\r\n'
+    printf '\xbe\xe0\x32\x30\x31\x34\xc4\xea\xb8\xdf\xbf\xbc\x20\xbb\xb9\x20\xd3\xd0\x20\xa3\xba\r\n'
+} | od -An -tx1 | tr -d ' \n')
+[ "$(tail -n +2 "$data" 2>/dev/null | od -An -tx1 | tr -d ' \n')" = "$expected" ] \
+    || fail "data.txt is not the default settings file: $(od -c "$data" 2>&1 | head -5)"
+window=$(xwininfo -root -tree | grep -F '("gaokao-countdown.exe"' | awk '{ print $1 }' | head -1)
+import -window "$window" "$work/tick1.png" 2>/dev/null || true
+sleep 2
+import -window "$window" "$work/tick2.png" 2>/dev/null || true
+[ -s "$work/tick1.png" ] && ! cmp -s "$work/tick1.png" "$work/tick2.png" \
+    || fail "the window did not change in two seconds"
 wineserver -k
 wineserver -w
 
