@@ -60,7 +60,7 @@ cp build/windows-bench/bench_floor.exe "$work/app/"
 start_virtual_display 1280x800x24 -dpi 96
 wineboot -i >/dev/null 2>&1
 wineserver -w
-wineserver -p # stays up between the starts
+wineserver -p >/dev/null 2>&1 # stays up between the starts
 
 # Milliseconds from a $EPOCHREALTIME value to a time in µs.
 ms_since() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.1f", b / 1000 - a * 1000 }'; }

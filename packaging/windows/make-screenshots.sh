@@ -37,7 +37,7 @@ source scripts/virtual-display.sh
 work=$(mktemp -d)
 export WINEPREFIX=$work/prefix WINEDEBUG=-all
 # Wine only: xdotool needs a locale this system has to match the titles.
-wine_zh() { LANG=zh_CN.UTF-8 LC_ALL= "$@"; }
+wine_zh() { LANG=zh_CN.UTF-8 LC_ALL='' "$@"; }
 cleanup() {
     wineserver -k 2>/dev/null || true
     stop_virtual_display
