@@ -16,7 +16,8 @@ screenshots=(xvfb xauth imagemagick xdotool)
 bench=(xvfb xauth libx11-dev x11-apps x11-utils)
 # Cross-building for Windows, testing under Wine, and the installer.
 windows=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev icu-devtools wine wine64
-         nsis zip unzip xvfb xauth x11-utils imagemagick openbox fonts-noto-cjk qt6-translations-l10n)
+         nsis zip unzip xvfb xauth x11-utils imagemagick openbox fonts-noto-cjk fonts-wine
+         qt6-translations-l10n)
 
 wanted=("${build[@]}")
 for purpose in "$@"; do
