@@ -28,8 +28,9 @@ private slots:
         QTest::newRow("plain") << QStringList {} << Outcome::Run << false << false << home;
         QTest::newRow("both") << QStringList { u"--on-top"_s, u"--fullscreen"_s } << Outcome::Run
                               << true << true << home;
-        QTest::newRow("absolute folder") << QStringList { u"--settings-dir"_s, u"/srv/班级"_s }
-                                         << Outcome::Run << false << false << u"/srv/班级"_s;
+        const QString absolute = QDir::rootPath() + u"srv/班级"_s; // with its drive on Windows
+        QTest::newRow("absolute folder") << QStringList { u"--settings-dir"_s, absolute }
+                                         << Outcome::Run << false << false << absolute;
         QTest::newRow("relative folder, = form")
             << QStringList { u"--settings-dir=shared"_s } << Outcome::Run << false << false
             << here + u"/shared"_s;
@@ -80,10 +81,11 @@ private slots:
         });
         QElapsedTimer waited;
         waited.start();
+        const QString stalled = QDir::rootPath() + u"srv/stalled"_s;
         QCOMPARE(
-            line.parse({ u"gaokao-countdown"_s, u"--settings-dir=/srv/stalled"_s }), Outcome::Run);
+            line.parse({ u"gaokao-countdown"_s, u"--settings-dir="_s + stalled }), Outcome::Run);
         QCOMPARE_LT(waited.elapsed(), 1500);
-        QCOMPARE(line.options().settingsFolder, u"/srv/stalled"_s);
+        QCOMPARE(line.options().settingsFolder, stalled);
     }
 
     void withoutQtOptions_data()

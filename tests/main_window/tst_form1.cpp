@@ -379,9 +379,12 @@ void TestForm1::troubleShowsWhereAUserLooks()
 void TestForm1::folderNameShowsAsWritten_data()
 {
     QTest::addColumn<QString>("folder");
+    QTest::newRow("entity and spaces") << u"a&amp;b  c"_s;
+#ifdef Q_OS_UNIX // Windows allows no <, > nor line break in a name
     QTest::newRow("heading and picture") << u"<h1>x</h1><img src=\"p.png\">"_s;
     QTest::newRow("entity and bold") << u"a&amp;b <b>c"_s;
     QTest::newRow("spaces and a line break") << u"a  b\nc"_s;
+#endif
 }
 
 // The tooltip shows the folder's name, never markup made of it.
@@ -393,7 +396,7 @@ void TestForm1::folderNameShowsAsWritten()
     QVERIFY(QDir().mkpath(f.store.folder()));
     form.Timer1_Timer();
     const QString trouble = form.accessibleDescription();
-    QVERIFY2(trouble.contains(f.store.filePath()), qPrintable(trouble));
+    QVERIFY2(trouble.contains(QDir::toNativeSeparators(f.store.filePath())), qPrintable(trouble));
     // Read as a tooltip reads its text: as markup when it may be markup.
     const QString tip = form.TextS->toolTip();
     QTextDocument shown;
