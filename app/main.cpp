@@ -14,6 +14,13 @@
 
 int main(int argc, char* argv[])
 {
+#ifdef Q_OS_WIN
+    // Built with MinGW, a thread that matched a regular expression crashes as
+    // it ends: the per-thread stack of the expressions' JIT is freed after the
+    // thread's own storage. Interpreted, the program's few short expressions
+    // cost nothing one would notice.
+    qputenv("QT_ENABLE_REGEXP_JIT", "0");
+#endif
     if (const std::optional<int> status = Startup::answerBeforeDisplay(argc, argv))
         return *status;
     const std::unique_ptr<QApplication> app = Startup::createApplication(argc, argv);

@@ -21,11 +21,21 @@ const std::pair<int, Kind> kErrnoKinds[] = {
     { EROFS, Kind::ReadOnlyDisk }, { EFBIG, Kind::FileSizeLimit }, { EISDIR, Kind::NotAFile },
     { ENXIO, Kind::NotAFile }, // a socket
 };
+
+// Windows ends its texts with a full stop (and a line end); the messages
+// that quote them put their own.
+QString withoutClosingStop(QString text)
+{
+    text = text.trimmed();
+    while (text.endsWith(u'。') || text.endsWith(u'.'))
+        text.chop(1);
+    return text;
+}
 }
 
 FileTrouble::FileTrouble(Kind kind, QString systemText)
     : m_kind(kind)
-    , m_systemText(std::move(systemText))
+    , m_systemText(withoutClosingStop(std::move(systemText)))
 {
 }
 

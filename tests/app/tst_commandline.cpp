@@ -115,7 +115,9 @@ private slots:
         QTest::addColumn<QByteArray>("codeset");
         QTest::addColumn<QByteArray>("bytes");
         const QByteArray utf8 = u"班级"_s.toUtf8();
+#ifdef Q_OS_UNIX // a locale's character set; Windows' console takes UTF-16
         QTest::newRow("GB18030") << QByteArray("GB18030") << QByteArray("\xb0\xe0\xbc\xb6");
+#endif
         QTest::newRow("UTF-8") << QByteArray("UTF-8") << utf8;
         QTest::newRow("C locale") << QByteArray("ANSI_X3.4-1968") << utf8;
         QTest::newRow("unknown to Qt") << QByteArray("NO-SUCH-SET") << utf8;

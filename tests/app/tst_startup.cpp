@@ -183,8 +183,12 @@ private slots:
         created.close();
         const Run run = runProgram({ u"--settings-dir"_s, folder }, offscreen, 2500);
         // A tick toward 2000-1-10 has long gone below zero days.
-        QVERIFY2(run.err.contains(QRegularExpression(u"gaokao.tick: .* -\\d{4,}天"_s)),
-            qPrintable(run.err));
+#ifdef Q_OS_WIN // Qt writes its log to stderr in the ANSI code page there
+        const QRegularExpression tick(u"gaokao.tick: .* -\\d{4,}"_s);
+#else
+        const QRegularExpression tick(u"gaokao.tick: .* -\\d{4,}天"_s);
+#endif
+        QVERIFY2(run.err.contains(tick), qPrintable(run.err));
     }
 
     // Told to end by the system (SIGTERM, as at log-out; runProgram sends it),

@@ -417,6 +417,7 @@ void TestSettingsStore::saveRemovesOnlyItsOwnAbandonedCopies()
     QVERIFY(file.open(QIODevice::WriteOnly));
     QVERIFY(file.setFileTime(
         QDateTime::currentDateTimeUtc().addSecs(-age), QFileDevice::FileModificationTime));
+    file.close(); // Windows removes no file that is open
     QVERIFY(f.store.SaveSettings(u"2014"_s, u"6"_s, u"8"_s, u"t"_s, u"h"_s).isNone());
     QCOMPARE(QFileInfo::exists(f.root.filePath(name)), !removed);
     QCOMPARE(QDir(f.root.path()).entryList(QDir::Files | QDir::Hidden).size(), removed ? 1 : 2);
@@ -428,7 +429,9 @@ void TestSettingsStore::saveKeepsWhatTheFileIs_data()
     QTest::addColumn<bool>("link"); // data.txt links to a file elsewhere
     QTest::newRow("new file") << 0 << false;
     QTest::newRow("group may write") << 0x6060 << false;
+#ifdef Q_OS_UNIX // Qt links on Windows with a shortcut, which is a file of its own
     QTest::newRow("through a link") << 0x6040 << true;
+#endif
 }
 
 // A save changes the file's bytes, not its permissions or a link to it.
