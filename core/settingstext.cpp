@@ -47,7 +47,8 @@ qsizetype gb18030Length(QByteArrayView bytes, qsizetype at)
 // and no character of GB18030 at all.
 QString decodeGb18030(QByteArrayView bytes, bool& replaced)
 {
-    const TextCodec gb18030("GB18030");
+    // Made once: every tick reads the file.
+    static const TextCodec gb18030("GB18030");
     QString text;
     const auto decodeRun = [&](QByteArrayView run) {
         bool error = false;
