@@ -53,13 +53,14 @@ is_built() { [ -f "$1/.built" ] && [ "$(cat "$1/.built")" = "$2" ]; }
 # The host Qt runs moc, rcc and uic for the Windows one, so the versions match.
 qt_version="$(dpkg-query -W -f='${Version}' qt6-base-dev)" # 6.4.2+dfsg-10
 qt_prefix="$cache/qt-${qt_version%%+*}-x86_64-w64-mingw32"
-# The modules the program and its tests use, the windows platform plugin and
+# The modules the program and its tests use (Network for the local socket
+# that keeps one copy per settings folder), the windows platform plugin and
 # the image formats a background picture may have; nothing else.
 qt_features=(
     -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_opengl=OFF -DFEATURE_xml=OFF
     -DFEATURE_printsupport=OFF -DFEATURE_openssl=OFF -DFEATURE_icu=OFF
-    -DFEATURE_vulkan=OFF -DFEATURE_zstd=OFF
-    -DFEATURE_network=OFF -DFEATURE_testlib=ON -DFEATURE_concurrent=ON
+    -DFEATURE_vulkan=OFF -DFEATURE_zstd=OFF -DFEATURE_ssl=OFF -DFEATURE_brotli=OFF
+    -DFEATURE_network=ON -DFEATURE_localserver=ON -DFEATURE_testlib=ON -DFEATURE_concurrent=ON
     -DFEATURE_widgets=ON -DFEATURE_gui=ON
     -DFEATURE_gif=ON -DFEATURE_jpeg=ON -DFEATURE_ico=ON -DFEATURE_png=ON
     # Debian's source leaves out wintab.h.
