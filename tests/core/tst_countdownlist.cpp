@@ -76,6 +76,15 @@ private slots:
                           "1\\locked=true\n1\\clickThrough=true\n\n[display]\nstayOnTop=true\n\n"
                           "[startup]\nstartAtLogin=true\n")
             << Entries { every } << QStringList() << QStringList() << QByteArray();
+        Entry other = entry(u"二模"_s, "2027-04-20T14:30");
+        other.position = QPoint(0, 0);
+        other.opacity = Entry::Opacity::Opaque;
+        other.layer = Entry::Layer::OnTop;
+        QTest::newRow("the other spellings")
+            << QByteArray("[countdowns]\nsize=1\n1\\title=二模\n1\\target=2027-04-20T14:30\n"
+                          "1\\repeat=false\n1\\format=days\n1\\position=0,0\n1\\opacity=opaque\n"
+                          "1\\layer=top\n1\\locked=false\n1\\clickThrough=false\n")
+            << Entries { other } << QStringList() << QStringList() << QByteArray();
         QTest::newRow("keys left out, a date alone")
             << QByteArray("[countdowns]\nsize=1\n1\\title= 一模 \n1\\target=2027-03-15\n")
             << Entries { entry(u"一模"_s, "2027-03-15T00:00") } << QStringList() << QStringList()
@@ -151,41 +160,6 @@ private slots:
         QCOMPARE(loaded.skipped, skipped);
         QVERIFY(list.save(loaded.entries).isNone());
         QCOMPARE(readFile(path), saved.isNull() ? file : saved);
-    }
-
-    void everyFieldOutlivesARestart_data()
-    {
-        QTest::addColumn<Entry>("saved");
-        Entry e = entry(u"高考"_s, "2027-06-07T09:00:30", true, Entry::Format::Full);
-        QTest::newRow("repeat, full, seconds") << e;
-        e.position = QPoint(-3840, -20);
-        QTest::newRow("a place left of the primary screen") << e;
-        for (const auto opacity : { Entry::Opacity::Opaque, Entry::Opacity::Transparent }) {
-            e.opacity = opacity;
-            QTest::newRow(qPrintable(u"opacity %1"_s.arg(int(opacity)))) << e;
-        }
-        for (const auto layer : { Entry::Layer::OnTop, Entry::Layer::Desktop }) {
-            e.layer = layer;
-            QTest::newRow(qPrintable(u"layer %1"_s.arg(int(layer)))) << e;
-        }
-        e.locked = true;
-        QTest::newRow("locked") << e;
-        e.clickThrough = true;
-        e.title = u"[期末] a=b; #1 \\ 2"_s;
-        QTest::newRow("click-through, a title with the file's own signs") << e;
-    }
-
-    void everyFieldOutlivesARestart()
-    {
-        QFETCH(Entry, saved);
-        const QTemporaryDir dir;
-        const QString path = dir.filePath(u"sub/prefs.ini"_s);
-        const Entries entries { entry(u"一模"_s, "2027-03-15T08:00"), saved };
-        QVERIFY(CountdownList(Preferences(path)).save(entries).isNone());
-        QCOMPARE(CountdownList(Preferences(path)).load().entries, entries);
-        // Saving nothing leaves no empty group behind.
-        QVERIFY(CountdownList(Preferences(path)).save({}).isNone());
-        QCOMPARE(readFile(path), "");
     }
 
 #ifdef Q_OS_UNIX
