@@ -11,7 +11,7 @@ build=(cmake ninja-build g++ pkg-config qt6-base-dev libbenchmark-dev
 run=(xvfb xauth imagemagick x11-utils qt6-translations-l10n)
 test=(xvfb xauth imagemagick python3 clang-14 libclang-rt-14-dev
       desktop-file-utils libglib2.0-bin appstream dpkg-dev file dbus-daemon at-spi2-core
-      qt6-translations-l10n lintian reuse openbox x11-utils)
+      qt6-translations-l10n lintian reuse openbox x11-utils man-db groff-base locales)
 screenshots=(xvfb xauth imagemagick xdotool)
 bench=(xvfb xauth libx11-dev x11-apps x11-utils)
 # Cross-building for Windows, testing under Wine, and the installer.
