@@ -4,12 +4,18 @@
 
 #include "filetrouble.h"
 
+#include <QSettings>
 #include <QString>
+
+#include <functional>
+#include <optional>
 
 // The program's own display preferences, kept apart from the four-line
 // settings file "data.txt" that other tools read: an INI file in the user's
 // configuration directory. The four choices and their defaults are listed
-// once, in preferences.cpp; every choice starts off. The file is given at
+// once, in preferences.cpp; every choice starts off. Other parts of the
+// program keep their own groups in the same file (the desktop countdowns),
+// through read() and edit(). The file is given at
 // construction so tests can use temporary files. A save never waits long for
 // the file's lock, so the window that saves never stops.
 class Preferences {
@@ -32,9 +38,20 @@ public:
     // could not be written.
     [[nodiscard]] FileTrouble setValue(Choice choice, bool on) const;
 
+    // Hands the file to `reader` to read any group from; not at all when the
+    // file is no regular file (a pipe, a folder).
+    void read(const std::function<void(QSettings&)>& reader) const;
+    // Lets `writer` change any group, and writes the file at once, as
+    // setValue() does; the other groups stay as they were.
+    [[nodiscard]] FileTrouble edit(const std::function<void(QSettings&)>& writer) const;
+
+    // True or false as a person may write it in the file: true, yes, on, 1
+    // and their opposites, any case, quoted or not.
+    static std::optional<bool> toBool(QString text);
+
 private:
     bool isUsable() const;
-    FileTrouble write(Choice choice, bool on) const;
+    FileTrouble write(const std::function<void(QSettings&)>& writer) const;
     FileTrouble takeLock() const;
 
     QString m_filePath;
