@@ -5,7 +5,6 @@
 #include "countdowndialog.h"
 #include "countdownmenu.h"
 #include "countdownwidget.h"
-#include "logging.h"
 #include "programinfo.h"
 #include "screenplacement.h"
 #include "timeleft.h"
@@ -45,8 +44,6 @@ void CountdownWidgets::start()
 {
     const CountdownList::Loaded loaded = m_list.load();
     m_skipped = loaded.skipped;
-    for (const QString& line : m_skipped)
-        qCWarning(lcSettings).noquote() << line;
     const QDateTime now = m_clock();
     m_lastTick = now;
     for (const CountdownEntry& entry : loaded.entries)
