@@ -118,10 +118,10 @@ void CountdownWidgets::add(QWidget* parent)
 {
     if (m_locked)
         return;
-    CountdownDialog dialog(std::nullopt, m_clock().date(), parent);
-    if (dialog.exec() != QDialog::Accepted || m_locked)
+    const std::optional<CountdownEntry> entry = ask(std::nullopt, parent);
+    if (!entry || m_locked)
         return;
-    show(dialog.entry(), m_clock());
+    show(*entry, m_clock());
     save();
     emit changed();
 }
@@ -131,24 +131,42 @@ void CountdownWidgets::edit(CountdownWidget* widget)
     if (m_locked)
         return;
     const QPointer<CountdownWidget> guard = widget;
-    CountdownDialog dialog(widget->entry(), m_clock().date(), widget);
-    if (dialog.exec() != QDialog::Accepted || !guard || m_locked)
-        return;
-    change(widget, dialog.entry());
+    const std::optional<CountdownEntry> entry = ask(widget->entry(), widget);
+    if (entry && guard)
+        change(widget, *entry);
+}
+
+// Made on the heap: the widget it belongs to may go while it is open (from
+// the window's menu), and takes the dialog with it.
+std::optional<CountdownEntry> CountdownWidgets::ask(
+    const std::optional<CountdownEntry>& editing, QWidget* parent) const
+{
+    const QPointer<CountdownDialog> dialog = new CountdownDialog(editing, m_clock().date(), parent);
+    const bool accepted = dialog->exec() == QDialog::Accepted;
+    if (!dialog)
+        return std::nullopt;
+    std::optional<CountdownEntry> entry;
+    if (accepted)
+        entry = dialog->entry();
+    delete dialog;
+    return entry;
 }
 
 void CountdownWidgets::remove(CountdownWidget* widget)
 {
     if (m_locked)
         return;
-    const QPointer<CountdownWidget> guard = widget;
-    QMessageBox box(QMessageBox::Question, u"提示"_s,
+    const QPointer<QMessageBox> box = new QMessageBox(QMessageBox::Question, u"提示"_s,
         u"确定要删除倒计时“%1”吗？"_s.arg(widget->entry().title),
         QMessageBox::Yes | QMessageBox::No, widget);
-    box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(QMessageBox::No);
-    box.setAttribute(Qt::WA_QuitOnClose, false);
-    if (box.exec() != QMessageBox::Yes || !guard || m_locked)
+    box->setTextFormat(Qt::PlainText);
+    box->setDefaultButton(QMessageBox::No);
+    box->setAttribute(Qt::WA_QuitOnClose, false);
+    const bool yes = box->exec() == QMessageBox::Yes;
+    if (!box)
+        return;
+    delete box;
+    if (!yes || m_locked)
         return;
     std::erase_if(m_shown, [widget](const Shown& shown) { return shown.widget.get() == widget; });
     save();

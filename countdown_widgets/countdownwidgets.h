@@ -61,6 +61,9 @@ private:
     struct Shown;
 
     CountdownWidget* show(const CountdownEntry& entry, const QDateTime& now);
+    // The entry the user typed in the dialog, or none when it was cancelled.
+    std::optional<CountdownEntry> ask(
+        const std::optional<CountdownEntry>& editing, QWidget* parent) const;
     Shown* find(const CountdownWidget* widget);
     void refresh(Shown& shown, const QDateTime& now);
     void keepOnScreens();
