@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "countdownkeys.h"
 
-#include "logging.h"
 #include "preferences.h"
 
 #include <QTime>
@@ -121,10 +120,10 @@ QString readRequired(const QSettings& file, int number, Entry& entry)
 }
 
 // An optional key: its value, or the default (left in `value`) when it is
-// absent or cannot be read, which the log tells. Whether it had a value.
+// absent or cannot be read, which a note tells. Whether it had a value.
 template <typename T, typename Read>
-bool readOptional(
-    const QSettings& file, const Entry& entry, int number, const QString& key, T& value, Read read)
+bool readOptional(const QSettings& file, const Entry& entry, int number, QStringList& notes,
+    const QString& key, T& value, Read read)
 {
     const QString text = file.value(key).toString();
     if (text.isEmpty())
@@ -133,9 +132,8 @@ bool readOptional(
         value = *given;
         return true;
     }
-    qCWarning(lcCountdowns).noquote()
-        << u"第 %1 个倒计时“%2”的 %3“%4”无法识别，按默认值显示。"_s.arg(number).arg(
-               entry.title, key, shown(text));
+    notes << u"第 %1 个倒计时“%2”的 %3“%4”无法识别，按默认值显示。"_s.arg(number).arg(
+        entry.title, key, shown(text));
     return false;
 }
 }
@@ -144,19 +142,22 @@ CountdownKeys::Reading CountdownKeys::read(const QSettings& file, int number)
 {
     Entry entry;
     if (QString skipped = readRequired(file, number, entry); !skipped.isEmpty())
-        return { std::nullopt, skipped };
-    readOptional(file, entry, number, u"repeat"_s, entry.repeat, Preferences::toBool);
-    readOptional(file, entry, number, u"format"_s, entry.format,
+        return { std::nullopt, skipped, {} };
+    QStringList notes;
+    readOptional(file, entry, number, notes, u"repeat"_s, entry.repeat, Preferences::toBool);
+    readOptional(file, entry, number, notes, u"format"_s, entry.format,
         [](const QString& text) { return readSpelling(text, kFormats); });
-    if (QPoint position; readOptional(file, entry, number, u"position"_s, position, readPosition))
+    if (QPoint position;
+        readOptional(file, entry, number, notes, u"position"_s, position, readPosition))
         entry.position = position;
-    readOptional(file, entry, number, u"opacity"_s, entry.opacity,
+    readOptional(file, entry, number, notes, u"opacity"_s, entry.opacity,
         [](const QString& text) { return readSpelling(text, kOpacities); });
-    readOptional(file, entry, number, u"layer"_s, entry.layer,
+    readOptional(file, entry, number, notes, u"layer"_s, entry.layer,
         [](const QString& text) { return readSpelling(text, kLayers); });
-    readOptional(file, entry, number, u"locked"_s, entry.locked, Preferences::toBool);
-    readOptional(file, entry, number, u"clickThrough"_s, entry.clickThrough, Preferences::toBool);
-    return { entry, {} };
+    readOptional(file, entry, number, notes, u"locked"_s, entry.locked, Preferences::toBool);
+    readOptional(
+        file, entry, number, notes, u"clickThrough"_s, entry.clickThrough, Preferences::toBool);
+    return { entry, {}, notes };
 }
 
 void CountdownKeys::write(QSettings& file, const CountdownEntry& entry)

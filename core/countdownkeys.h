@@ -6,6 +6,7 @@
 
 #include <QSettings>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // One countdown's keys in the preferences file, in its numbered group of the
@@ -15,7 +16,7 @@
 // false, as the display choices are spelled), format (days or full), position
 // ("x,y"), opacity (opaque, translucent or transparent), layer (normal, top
 // or desktop), locked and clickThrough. An optional key whose value cannot be
-// read takes its default, and the log says so. A countdown is written with
+// read takes its default, with a note for the log. A countdown is written with
 // all its keys, defaults too, so that whoever reads the file sees every one;
 // only position is left out while the widget has no place of its own.
 namespace CountdownKeys {
@@ -24,6 +25,9 @@ struct Reading {
     std::optional<CountdownEntry> entry;
     // Why there is none, e.g. 第 2 个倒计时“期末”的日期“2027-13-01”无法识别，已跳过。
     QString skipped;
+    // The optional keys whose values could not be read, e.g.
+    // 第 1 个倒计时“一模”的 format“weekly”无法识别，按默认值显示。
+    QStringList notes;
 };
 
 // The countdown in the current group of `file`; `number` counts it in the texts.

@@ -32,6 +32,7 @@ int entryNumber(const QString& name)
 // were not, and the numbers of those to keep as they stand.
 struct Scan {
     CountdownList::Loaded loaded;
+    QStringList notes;
     std::vector<int> unread;
 };
 
@@ -60,10 +61,15 @@ Scan scanArray(QSettings& file)
         return scan;
     }
     const int read = int(std::min<qlonglong>(size, kMaxEntries));
+    const QStringList groups = file.childGroups();
     for (int number = 1; number <= read; ++number) {
+        // An entry the size counts but the file lacks has nothing to show or keep.
+        if (!groups.contains(QString::number(number)))
+            continue;
         file.beginGroup(QString::number(number));
         CountdownKeys::Reading reading = CountdownKeys::read(file, number);
         file.endGroup();
+        scan.notes << reading.notes;
         if (reading.entry) {
             scan.loaded.entries.push_back(*reading.entry);
         } else {
@@ -99,14 +105,14 @@ CountdownList::CountdownList(Preferences preferences)
 
 CountdownList::Loaded CountdownList::load() const
 {
-    Loaded loaded;
+    Scan scan;
     m_preferences.read([&](QSettings& file) {
         file.beginGroup(kGroup);
-        loaded = scanArray(file).loaded;
+        scan = scanArray(file);
     });
-    for (const QString& line : loaded.skipped)
+    for (const QString& line : scan.loaded.skipped + scan.notes)
         qCWarning(lcCountdowns).noquote() << line;
-    return loaded;
+    return scan.loaded;
 }
 
 FileTrouble CountdownList::save(const std::vector<CountdownEntry>& entries) const
