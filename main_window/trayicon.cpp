@@ -19,14 +19,20 @@ TrayIcon::TrayIcon(QWidget* window, QMenu* menu, CountdownWidgets* countdowns)
     , m_menu(menu)
     , m_countdowns(countdowns)
 {
+    m_lookAgain.setInterval(kLookAgainMs);
+    connect(&m_lookAgain, &QTimer::timeout, this, &TrayIcon::update);
     connect(countdowns, &CountdownWidgets::changed, this, &TrayIcon::update);
     update();
 }
 
 void TrayIcon::update()
 {
-    const bool wanted
-        = !m_countdowns->widgets().isEmpty() && QSystemTrayIcon::isSystemTrayAvailable();
+    const bool hasCountdowns = !m_countdowns->widgets().isEmpty();
+    const bool wanted = hasCountdowns && QSystemTrayIcon::isSystemTrayAvailable();
+    if (hasCountdowns && !wanted)
+        m_lookAgain.start();
+    else
+        m_lookAgain.stop();
     if (wanted && !m_icon) {
         m_icon = new QSystemTrayIcon(m_window->windowIcon(), this);
         m_icon->setObjectName(u"trayIcon"_s);

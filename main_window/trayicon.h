@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QObject>
+#include <QTimer>
 
 class QMenu;
 class QSystemTrayIcon;
@@ -15,10 +16,14 @@ class CountdownWidgets;
 // the widgets on the screen. Its tooltip names the program and the
 // countdowns that could not be read. While the main window is hidden, closing
 // any other window does not end the program; when the icon goes, the window
-// shows again, as there would be no way left to bring it back.
+// shows again, as there would be no way left to bring it back. A program
+// started at login may come before the desktop's panel: the tray is looked
+// for again every few seconds until it is there.
 class TrayIcon : public QObject {
     Q_OBJECT
 public:
+    static constexpr int kLookAgainMs = 10'000;
+
     // Becomes a child of `window`.
     TrayIcon(QWidget* window, QMenu* menu, CountdownWidgets* countdowns);
 
@@ -34,4 +39,5 @@ private:
     QMenu* m_menu;
     CountdownWidgets* m_countdowns;
     QSystemTrayIcon* m_icon = nullptr;
+    QTimer m_lookAgain;
 };

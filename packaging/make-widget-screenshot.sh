@@ -35,8 +35,13 @@ trap cleanup EXIT
 
 scaled() { awk -v v="$1" -v s="$scale" 'BEGIN { printf "%d", v * s + 0.5 }'; }
 start_virtual_display "$(scaled 1280)x$(scaled 800)x24"
-openbox --config-file /dev/null >/dev/null 2>&1 &
+openbox --sm-disable >/dev/null 2>&1 &
 wm_pid=$!
+# Ready once it names itself on the root window.
+for _ in $(seq 300); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+    sleep 0.1
+done
 xcompmgr >/dev/null 2>&1 &
 compositor_pid=$!
 

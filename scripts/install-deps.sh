@@ -12,7 +12,7 @@ run=(xvfb xauth imagemagick x11-utils qt6-translations-l10n)
 test=(xvfb xauth imagemagick python3 clang-14 libclang-rt-14-dev
       desktop-file-utils libglib2.0-bin appstream dpkg-dev file dbus-daemon at-spi2-core
       qt6-translations-l10n lintian reuse openbox x11-utils)
-screenshots=(xvfb xauth imagemagick xdotool openbox xcompmgr hsetroot)
+screenshots=(xvfb xauth imagemagick xdotool x11-utils openbox xcompmgr hsetroot)
 bench=(xvfb xauth libx11-dev x11-apps x11-utils)
 # Cross-building for Windows, testing under Wine, and the installer.
 windows=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev icu-devtools wine wine64
