@@ -9,7 +9,6 @@
 #include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 
 using namespace Qt::StringLiterals;
 
@@ -17,9 +16,13 @@ namespace {
 constexpr int kMargin = 12;
 constexpr int kLineGap = 2;
 constexpr qreal kCornerRadius = 10;
-constexpr qreal kOutlineWidth = 3.5;
+constexpr qreal kOutline = 1.5;
+constexpr qreal kDiagonal = kOutline * 0.7071;
+constexpr QPointF kOutlineShifts[] = { { -kOutline, 0 }, { kOutline, 0 }, { 0, -kOutline },
+    { 0, kOutline }, { -kDiagonal, -kDiagonal }, { kDiagonal, -kDiagonal },
+    { -kDiagonal, kDiagonal }, { kDiagonal, kDiagonal } };
 const QColor kTextColour(255, 255, 255);
-const QColor kOutlineColour(0, 0, 0, 200);
+const QColor kOutlineColour(0, 0, 0);
 const QColor kBackground(24, 36, 60);
 
 int backgroundAlpha(CountdownEntry::Opacity opacity)
@@ -36,11 +39,12 @@ int backgroundAlpha(CountdownEntry::Opacity opacity)
 }
 
 // 黑体 through the program's font substitutes: a CJK sans-serif wherever the
-// program runs.
-QFont widgetFont(int pointSize, bool bold)
+// program runs. Bold, as the main window's countdown: the same font file,
+// not one more in memory.
+QFont widgetFont(int pointSize)
 {
     QFont font(u"黑体"_s, pointSize);
-    font.setBold(bold);
+    font.setBold(true);
     return font;
 }
 
@@ -55,20 +59,24 @@ QString withDigitsAsZero(QString text)
     return text;
 }
 
+// The text over copies of itself in the outline's colour, shifted all
+// round: glyphs come from Qt's cache, where a stroked outline would be
+// worked out again at every repaint, once a second in the full form.
 void drawOutlined(
     QPainter& painter, const QPointF& baseline, const QFont& font, const QString& text)
 {
-    QPainterPath path;
-    path.addText(baseline, font, text);
-    painter.strokePath(
-        path, QPen(kOutlineColour, kOutlineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.fillPath(path, kTextColour);
+    painter.setFont(font);
+    painter.setPen(kOutlineColour);
+    for (const QPointF& shift : kOutlineShifts)
+        painter.drawText(baseline + shift, text);
+    painter.setPen(kTextColour);
+    painter.drawText(baseline, text);
 }
 }
 
 CountdownWidget::CountdownWidget(const CountdownEntry& entry)
-    : m_captionFont(widgetFont(13, false))
-    , m_textFont(widgetFont(22, true))
+    : m_captionFont(widgetFont(13))
+    , m_textFont(widgetFont(22))
 {
     setObjectName(u"countdownWidget"_s);
     setAttribute(Qt::WA_TranslucentBackground);
@@ -111,14 +119,23 @@ void CountdownWidget::setTexts(const QString& caption, const QString& text)
 {
     if (caption == m_caption && text == m_text)
         return;
+    const bool captionChanged = caption != m_caption;
+    const bool widthMayChange
+        = captionChanged || withDigitsAsZero(text) != withDigitsAsZero(m_text);
     m_caption = caption;
     m_text = text;
-    const QString name = caption + u' ' + text;
-    setAccessibleName(name);
+    setAccessibleName(caption + u' ' + text);
     QAccessibleEvent changed(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&changed);
-    fitToTexts();
-    update();
+    if (widthMayChange)
+        fitToTexts();
+    // The full form's seconds: only the second line is painted again.
+    if (captionChanged) {
+        update();
+    } else {
+        const int textTop = kMargin + qFloor(QFontMetricsF(m_captionFont).height());
+        update(0, textTop, width(), height() - textTop);
+    }
 }
 
 QSize CountdownWidget::sizeHint() const

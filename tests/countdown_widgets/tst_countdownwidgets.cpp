@@ -280,6 +280,9 @@ private slots:
         }
         QCOMPARE(widget->caption(), u"距二模"_s);
         QCOMPARE(widget->entry().target, QDateTime(QDate(2027, 3, 15), QTime(9, 0)));
+        // Alt+F4 or the window manager's close: only 删除 removes it.
+        QVERIFY(!widget->close());
+        QVERIFY(widget->isVisible());
         {
             const MessageBoxAnswer no(QMessageBox::No);
             set->remove(widget);
