@@ -15,9 +15,9 @@
 // configuration directory. The four choices and their defaults are listed
 // once, in preferences.cpp; every choice starts off. Other parts of the
 // program keep their own groups in the same file (the desktop countdowns),
-// through read() and edit(). The file is given at
-// construction so tests can use temporary files. A save never waits long for
-// the file's lock, so the window that saves never stops.
+// through read() and edit(). The file is given at construction so tests can
+// use temporary files. A save never waits long for the file's lock, so the
+// window that saves never stops.
 class Preferences {
 public:
     enum class Choice { FullScreen, ScaleTextWithWindow, StayOnTop, StartAtLogin };
