@@ -200,7 +200,9 @@ void CountdownWidgets::moved(CountdownWidget* widget, QPoint topLeft)
 
 void CountdownWidgets::popUpMenu(CountdownWidget* widget, QPoint globalPos)
 {
-    auto* menu = new QMenu(widget);
+    // Not the widget's child: 删除 in it deletes the widget while the menu is
+    // still busy with the click.
+    auto* menu = new QMenu;
     menu->setObjectName(u"countdownMenu"_s);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     CountdownMenu::fill(menu, this, widget);

@@ -32,8 +32,14 @@ CountdownMenuItems::CountdownMenuItems(
 
 void CountdownMenuItems::rebuild()
 {
-    for (const QPointer<QMenu>& submenu : std::as_const(m_submenus))
-        delete submenu;
+    // The submenu whose item was chosen is still busy with the click.
+    for (const QPointer<QMenu>& submenu : std::as_const(m_submenus)) {
+        if (!submenu)
+            continue;
+        m_menu->removeAction(submenu->menuAction());
+        submenu->setParent(nullptr);
+        submenu->deleteLater();
+    }
     m_submenus.clear();
     m_add->setEnabled(!m_countdowns->isLocked());
     for (CountdownWidget* widget : m_countdowns->widgets()) {

@@ -12,12 +12,14 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -292,8 +294,19 @@ private slots:
         }
         QCOMPARE(set->widgets().size(), 1);
         {
+            // As a user does it: 删除 clicked in the widget's own menu, which
+            // must outlive the widget it goes with.
             const MessageBoxAnswer yes(QMessageBox::Yes);
-            set->remove(widget);
+            QContextMenuEvent rightClick(
+                QContextMenuEvent::Mouse, { 5, 5 }, widget->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(widget, &rightClick);
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            const QRect item = menu->actionGeometry(menu->findChild<QAction*>(u"remove"_s));
+            const QPointer<QMenu> stays = menu;
+            QTest::mouseClick(menu, Qt::LeftButton, {}, item.center());
+            QVERIFY(stays);
+            QTRY_VERIFY(!stays);
         }
         QVERIFY(set->widgets().isEmpty());
         set.reset();
