@@ -1,5 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "countdownmenuitems.h"
+#include "countdownwidgets.h"
 #include "displaycontroller.h"
 #include "fontsubstitutes.h"
 #include "form1.h"
@@ -9,8 +11,11 @@
 #include "settingsstore.h"
 #include "startup.h"
 #include "terminationsignals.h"
+#include "trayicon.h"
+#include "windowmenu.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char* argv[])
 {
@@ -38,6 +43,9 @@ int main(int argc, char* argv[])
     PictureFile::allowDecodingUpToTheLimit();
 
     const SettingsStore store(options->settingsFolder);
+    // Made before the main window, so that the window's menu items for it go
+    // first as the program ends.
+    CountdownWidgets countdowns { CountdownList(Preferences()) };
     Form1 form(store);
     QApplication::setWindowIcon(form.windowIcon());
     auto* display = new DisplayController(&form, Preferences(),
@@ -45,5 +53,9 @@ int main(int argc, char* argv[])
             QStringList { QCoreApplication::applicationFilePath() } + options->loginArguments));
     display->start(options->fullScreen, options->onTop);
     form.show();
+    countdowns.start();
+    QObject::connect(form.Timer1, &QTimer::timeout, &countdowns, &CountdownWidgets::tick);
+    new CountdownMenuItems(display->menu(), &countdowns, &form);
+    new TrayIcon(&form, display->menu()->menu(), &countdowns);
     return app->exec();
 }

@@ -6,6 +6,8 @@
 # under their own headings there stay):
 #   - gaokao-countdown, as bench/gaokao-probe: the program built from the same
 #     sources and libraries, plus the measurement of bench/probe.cpp;
+#   - the same with three desktop countdowns (one in the full form, which
+#     changes every second), for their memory and idle CPU;
 #   - the floor, bench/bench_floor: one Qt Widgets window of the same size with
 #     one label in the title's font and one line edit showing the time;
 #   - xclock -update 1 from x11-apps.
@@ -66,6 +68,21 @@ VIRTUAL_DISPLAY_LOG=$work/xvfb.log start_virtual_display 2048x1200x24 -dpi 96
 # The program's settings file in a folder of its own, not the user's.
 export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime
 mkdir -p "$XDG_CONFIG_HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+# The same program with three desktop countdowns, in a folder of its own.
+widgets_config=$work/widgets-config
+mkdir -p "$widgets_config/gaokao-countdown"
+cat >"$widgets_config/gaokao-countdown/gaokao-countdown.ini" <<'INI'
+[countdowns]
+size=3
+1\title=一模
+1\target=2099-03-15T08:00
+2\title=百日誓师
+2\target=2099-02-26T09:00
+2\format=full
+3\title=高考
+3\target=2099-06-07T09:00
+3\repeat=true
+INI
 
 startups=$work/startups.tsv # name run frame_ms cpu_ms kernel_ms map_ms expose_ms
 results=$work/results.tsv   # name run hwm_kib idle_ticks idle_sched_ns idle_ms
@@ -206,6 +223,7 @@ warm_up() {
 }
 echo "Warming up"
 warm_up "$program"
+warm_up env XDG_CONFIG_HOME="$widgets_config" "$program"
 warm_up "$floor"
 warm_up xclock -update 1
 
@@ -214,6 +232,7 @@ for run in $(seq "$runs"); do
     turn program "$run" "$program"
     measure_resizes resize "$run" ""
     measure_resizes photo "$run" 4000x3000
+    turn widgets "$run" env XDG_CONFIG_HOME="$widgets_config" "$program"
     turn floor "$run" "$floor"
     turn xclock "$run" xclock -update 1
 done
@@ -241,7 +260,7 @@ resize_median() {
 fmt() { [ "$1" = "-" ] && echo "n/a" || awk -v v="$1" -v d="$2" 'BEGIN { printf "%.*f", d, v }'; }
 
 declare -A startup cpu_startup external memory idle_ticks idle_sched
-for name in program floor xclock; do
+for name in program widgets floor xclock; do
     startup[$name]=$(column "$name" 3 "$startups" | median)
     cpu_startup[$name]=$(column "$name" 4 "$startups" | median)
     external[$name]=$(column "$name" 7 "$startups" | median)
@@ -267,6 +286,7 @@ photo_settle_down=$(resize_median photo 8)
 
 verdict() { awk -v v="$1" -v g="$2" 'BEGIN { print (v == "-" || g == "-") ? "n/a" : (v + 0 <= g + 0 ? "yes" : "no") }'; }
 startup_goal=$(awk -v f="${startup[floor]}" 'BEGIN { printf "%.1f", 1.3 * f }')
+widgets_memory_goal=$(awk -v p="${memory[program]}" 'BEGIN { printf "%.1f", p / 1024 + 5 }')
 memory_goal=$(awk -v f="${memory[floor]}" 'BEGIN { printf "%.1f", f / 1024 + 15 }')
 mib() { [ "$1" = "-" ] && echo "-" || awk -v k="$1" 'BEGIN { printf "%.1f", k / 1024 }'; }
 pct() { [ "$1" = "-" ] && echo "n/a" || awk -v v="$1" 'BEGIN { printf "%.3f", v }'; }
@@ -278,8 +298,10 @@ table=$(cat <<EOF
 | Start-up to the first expose, seen by the X server (ms, external) | $(fmt "${external[program]}" 1) | $(fmt "${external[floor]}" 1) | $(fmt "${external[xclock]}" 1) | | |
 | Processor time until the first frame, all threads (ms) | $(fmt "${cpu_startup[program]}" 1) | $(fmt "${cpu_startup[floor]}" 1) | n/a | | |
 | Peak resident memory after ${memory_after} s (MiB) | $(mib "${memory[program]}") | $(mib "${memory[floor]}") | $(mib "${memory[xclock]}") | ≤ floor + 15 = $memory_goal | $(verdict "$(mib "${memory[program]}")" "$memory_goal") |
+| … with three desktop countdowns (MiB) | $(mib "${memory[widgets]}") | | | ≤ program + 5 = $widgets_memory_goal | $(verdict "$(mib "${memory[widgets]}")" "$widgets_memory_goal") |
 | CPU over ${idle} s idle, utime + stime (% of one core) | $(pct "${idle_ticks[program]}") | $(pct "${idle_ticks[floor]}") | $(pct "${idle_ticks[xclock]}") | < 0.1 | $(verdict "${idle_ticks[program]}" 0.0999) |
 | CPU over ${idle} s idle, scheduler run time (% of one core) | $(pct "${idle_sched[program]}") | $(pct "${idle_sched[floor]}") | $(pct "${idle_sched[xclock]}") | < 0.1 | $(verdict "${idle_sched[program]}" 0.0999) |
+| … with three desktop countdowns: utime + stime / scheduler run time (% of one core) | $(pct "${idle_ticks[widgets]}") / $(pct "${idle_sched[widgets]}") | | | < 0.1 | $(verdict "${idle_ticks[widgets]}" 0.0999) |
 | Resize to 1920 × 1080 with rescale and repaint (ms) | $(fmt "$up" 2) | | | < 8 | $(verdict "$up" 7.999) |
 | … the first one of each run (ms) | $(fmt "$up_first" 2) | | | | |
 | Resize back to 859 × 533 with rescale and repaint (ms) | $(fmt "$down" 2) | | | | |
@@ -339,6 +361,9 @@ How it is measured:
   ticks, so one tick over ${idle} s is $(awk -v i="$idle" -v h="$ticks_per_s" 'BEGIN { printf "%.3f", 100 / h / i }') %) from ${memory_after} s
   to $((memory_after + idle)) s, and the same from the scheduler's run times in
   \`/proc/PID/task/*/schedstat\` (ns).
+- With three desktop countdowns: the same program with a preferences file of
+  three (\`[countdowns]\`, one in the full form that changes every second), in
+  a folder of their own; their turn comes after the plain program's.
 - Resizes, inside the program: \`resize(1920, 1080)\` then \`repaint()\` of the
   window, timed with QElapsedTimer, and back to 859 × 533; ${resize_rounds} rounds per run,
   the median of rounds 2 to ${resize_rounds}, the first round on its own. The deferred

@@ -35,6 +35,7 @@ public:
     void setStartAtLogin(bool on);
 
     qreal textFactor() const;
+    WindowMenu* menu() const { return m_menu; }
 
 private:
     void choose(Preferences::Choice choice, bool on);

@@ -41,6 +41,11 @@ void WindowMenu::setChecked(Choice choice, bool on)
     m_choices[static_cast<size_t>(choice)]->setChecked(on);
 }
 
+QAction* WindowMenu::action(const QString& name) const
+{
+    return m_menu->findChild<QAction*>(name, Qt::FindDirectChildrenOnly);
+}
+
 void WindowMenu::addChoice(Choice choice, const QString& text, const QString& name)
 {
     QAction* action = m_menu->addAction(text);

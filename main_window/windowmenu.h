@@ -25,6 +25,9 @@ public:
     explicit WindowMenu(Form1* window);
 
     QMenu* menu() const { return m_menu; }
+    // The item of that object name (settings, exit, ...), for items added from
+    // outside to go beside it.
+    QAction* action(const QString& name) const;
     void setChecked(Preferences::Choice choice, bool on);
 
 signals:

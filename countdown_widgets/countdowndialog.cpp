@@ -1,0 +1,123 @@
+// SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "countdowndialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimeEdit>
+#include <QVBoxLayout>
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+constexpr int kDefaultHour = 9;
+
+CountdownEntry newEntry(QDate today)
+{
+    CountdownEntry entry;
+    entry.target = QDateTime(today.addDays(1), QTime(kDefaultHour, 0));
+    return entry;
+}
+
+bool isControl(QChar c)
+{
+    const QChar::Category category = c.category();
+    return category == QChar::Other_Control || category == QChar::Separator_Line
+        || category == QChar::Separator_Paragraph;
+}
+}
+
+CountdownDialog::CountdownDialog(
+    const std::optional<CountdownEntry>& editing, QDate today, QWidget* parent)
+    : QDialog(parent)
+    , m_entry(editing.value_or(newEntry(today)))
+    , m_title(new QLineEdit(m_entry.title, this))
+    , m_date(new QDateEdit(m_entry.target.date(), this))
+    , m_time(new QTimeEdit(m_entry.target.time(), this))
+    , m_repeat(new QCheckBox(u"每年重复"_s, this))
+    , m_format(new QComboBox(this))
+    , m_error(new QLabel(this))
+{
+    setObjectName(u"countdownDialog"_s);
+    setWindowTitle(editing ? u"编辑倒计时"_s : u"添加倒计时"_s);
+    // Closing it must not end a program whose main window is hidden.
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    m_title->setObjectName(u"titleEdit"_s);
+    m_title->setMaxLength(kMaxTitleLength);
+    m_title->setPlaceholderText(u"例如：一模"_s);
+    m_date->setObjectName(u"dateEdit"_s);
+    m_date->setCalendarPopup(true);
+    m_date->setDisplayFormat(u"yyyy-MM-dd"_s);
+    m_time->setObjectName(u"timeEdit"_s);
+    m_time->setDisplayFormat(u"HH:mm"_s);
+    m_repeat->setObjectName(u"repeatCheckBox"_s);
+    m_repeat->setChecked(m_entry.repeat);
+    m_repeat->setToolTip(u"日期过后，倒数到下一年的同一天"_s);
+    m_format->setObjectName(u"formatComboBox"_s);
+    m_format->addItem(u"只显示天数"_s, QVariant::fromValue(int(CountdownEntry::Format::Days)));
+    m_format->addItem(u"天 时 分 秒"_s, QVariant::fromValue(int(CountdownEntry::Format::Full)));
+    m_format->setCurrentIndex(m_entry.format == CountdownEntry::Format::Full ? 1 : 0);
+    m_error->setObjectName(u"errorLabel"_s);
+    m_error->setTextFormat(Qt::PlainText);
+    m_error->setStyleSheet(u"color: #c00000"_s);
+    m_error->hide();
+
+    auto* form = new QFormLayout;
+    form->addRow(u"名称："_s, m_title);
+    form->addRow(u"日期："_s, m_date);
+    form->addRow(u"时间："_s, m_time);
+    form->addRow(QString(), m_repeat);
+    form->addRow(u"显示："_s, m_format);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->setObjectName(u"buttons"_s);
+    buttons->button(QDialogButtonBox::Ok)->setText(u"确定"_s);
+    buttons->button(QDialogButtonBox::Cancel)->setText(u"取消"_s);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CountdownDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CountdownDialog::reject);
+    connect(m_title, &QLineEdit::textEdited, m_error, &QLabel::hide);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(m_error);
+    layout->addWidget(buttons);
+}
+
+QString CountdownDialog::problem() const
+{
+    const QString title = m_title->text();
+    if (title.trimmed().isEmpty())
+        return u"请填写名称，例如“一模”。"_s;
+    if (std::any_of(title.begin(), title.end(), isControl))
+        return u"名称里不能有控制字符（如换行、制表符）。"_s;
+    return {};
+}
+
+CountdownEntry CountdownDialog::entry() const
+{
+    CountdownEntry entry = m_entry;
+    entry.title = m_title->text().trimmed();
+    entry.target = QDateTime(m_date->date(), QTime(m_time->time().hour(), m_time->time().minute()));
+    entry.repeat = m_repeat->isChecked();
+    entry.format = CountdownEntry::Format(m_format->currentData().toInt());
+    return entry;
+}
+
+void CountdownDialog::accept()
+{
+    if (const QString why = problem(); !why.isEmpty()) {
+        m_error->setText(why);
+        m_error->show();
+        m_title->setFocus();
+        return;
+    }
+    QDialog::accept();
+}

@@ -1,0 +1,54 @@
+// SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "countdownmenuitems.h"
+
+#include "countdownmenu.h"
+#include "countdownwidget.h"
+#include "countdownwidgets.h"
+#include "windowmenu.h"
+
+#include <QMenu>
+
+using namespace Qt::StringLiterals;
+
+CountdownMenuItems::CountdownMenuItems(
+    WindowMenu* menu, CountdownWidgets* countdowns, QWidget* window)
+    : QObject(window)
+    , m_menu(menu->menu())
+    , m_countdowns(countdowns)
+    , m_window(window)
+    , m_before(menu->action(u"settings"_s))
+    , m_add(new QAction(u"添加倒计时…"_s, m_menu))
+{
+    m_add->setObjectName(u"addCountdown"_s);
+    // Beside 自定义设置…, the other item that opens a dialog.
+    m_menu->insertAction(m_before, m_add);
+    // A hidden main window is no window to open a dialog over.
+    connect(m_add, &QAction::triggered, countdowns,
+        [this] { m_countdowns->add(m_window->isVisible() ? m_window : nullptr); });
+    connect(countdowns, &CountdownWidgets::changed, this, &CountdownMenuItems::rebuild);
+    rebuild();
+}
+
+void CountdownMenuItems::rebuild()
+{
+    // The submenu whose item was chosen is still busy with the click.
+    for (const QPointer<QMenu>& submenu : std::as_const(m_submenus)) {
+        if (!submenu)
+            continue;
+        m_menu->removeAction(submenu->menuAction());
+        submenu->setParent(nullptr);
+        submenu->deleteLater();
+    }
+    m_submenus.clear();
+    m_add->setEnabled(!m_countdowns->isLocked());
+    for (CountdownWidget* widget : m_countdowns->widgets()) {
+        // A title is the user's text, where & would mark a shortcut key.
+        QString title = widget->entry().title;
+        auto* submenu = new QMenu(title.replace(u'&', u"&&"_s), m_menu);
+        submenu->setObjectName(u"countdownCommands"_s);
+        CountdownMenu::fill(submenu, m_countdowns, widget);
+        m_menu->insertMenu(m_before, submenu);
+        m_submenus.append(submenu);
+    }
+}

@@ -1,0 +1,119 @@
+// SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "countdowndialog.h"
+#include "countdownmenuitems.h"
+#include "countdownwidget.h"
+#include "countdownwidgets.h"
+#include "displaycontroller.h"
+#include "mainwindowfixture.h"
+#include "modaldialoganswer.h"
+#include "trayicon.h"
+#include "windowmenu.h"
+
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSystemTrayIcon>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+// The main window as the program wires it, with the countdowns of a
+// preferences file of its own.
+struct Wired : MainWindowFixture {
+    explicit Wired(const QByteArray& preferences)
+    {
+        QDir().mkpath(QFileInfo(store.filePath()).path());
+        writeSettings(u"2026-12-8 9:00:00"_s, u"2027-6-7 9:00:00"_s, u"高考"_s, u"距高考"_s);
+        data = readFile(store.filePath());
+        writeFile(preferencesPath, preferences);
+        countdowns.start();
+        auto* display = new DisplayController(&form, Preferences(preferencesPath),
+            Autostart(u"org.example.Test"_s, { QCoreApplication::applicationFilePath() }));
+        menu = display->menu()->menu();
+        new CountdownMenuItems(display->menu(), &countdowns, &form);
+        tray = new TrayIcon(&form, menu, &countdowns);
+        form.show();
+    }
+    ~Wired() { QCOMPARE(readFile(store.filePath()), data); }
+
+    QList<QMenu*> submenus() const
+    {
+        return menu->findChildren<QMenu*>(u"countdownCommands"_s, Qt::FindDirectChildrenOnly);
+    }
+    QAction* item(const QString& name) const
+    {
+        return menu->findChild<QAction*>(name, Qt::FindDirectChildrenOnly);
+    }
+
+    QString preferencesPath = root.filePath(u"gaokao-countdown.ini"_s);
+    QByteArray data;
+    CountdownWidgets countdowns { CountdownList(Preferences(preferencesPath)),
+        [] { return QDateTime(QDate(2027, 3, 1), QTime(12, 0)); } };
+    QMenu* menu = nullptr;
+    TrayIcon* tray = nullptr;
+};
+}
+
+class TestCountdownMenuItems : public QObject {
+    Q_OBJECT
+private slots:
+    // Without countdowns the menu gains 添加倒计时… and nothing else shows.
+    void aPlainStartGainsOnlyTheMenuItem()
+    {
+        Wired wired("");
+        QStringList names;
+        for (const QAction* action : wired.menu->actions())
+            names << action->objectName();
+        QCOMPARE(names,
+            QStringList({ u"fullScreen"_s, u"scaleText"_s, u"stayOnTop"_s, u"startAtLogin"_s, {},
+                u"addCountdown"_s, u"settings"_s, u"about"_s, u"exit"_s }));
+        QCOMPARE(wired.item(u"addCountdown"_s)->text(), u"添加倒计时…"_s);
+        QCOMPARE(wired.tray->icon(), nullptr);
+        QWidgetList shown = QApplication::topLevelWidgets();
+        shown.removeIf([](const QWidget* widget) { return !widget->isVisible(); });
+        QCOMPARE(shown, QWidgetList { &wired.form });
+    }
+
+    // Each countdown has its submenu, which also switches click-through off;
+    // an entry that cannot be read is kept for the tray's tooltip.
+    void eachCountdownHasItsSubmenu()
+    {
+        Wired wired("[countdowns]\nsize=2\n"
+                    "1\\title=\xe4\xb8\x80\xe6\xa8\xa1\n1\\target=2027-03-15T08:00\n"
+                    "1\\clickThrough=true\n"
+                    "2\\title=x\n2\\target=never\n");
+        QCOMPARE(wired.countdowns.skipped().size(), 1);
+        QCOMPARE(wired.submenus().size(), 1);
+        QCOMPARE(wired.submenus().first()->title(), u"一模"_s);
+        CountdownWidget* widget = wired.countdowns.widgets().first();
+        QVERIFY(widget->windowFlags().testFlag(Qt::WindowTransparentForInput));
+        QAction* clickThrough = wired.submenus().first()->findChild<QAction*>(u"clickThrough"_s);
+        QVERIFY(clickThrough->isChecked());
+        clickThrough->trigger();
+        QVERIFY(!widget->windowFlags().testFlag(Qt::WindowTransparentForInput));
+        QVERIFY(readFile(wired.preferencesPath).contains("1\\clickThrough=false"));
+        QCOMPARE(wired.submenus().size(), 1);
+        QVERIFY(!wired.submenus().first()->findChild<QAction*>(u"clickThrough"_s)->isChecked());
+
+        const ModalDialogAnswer<CountdownDialog> answer([](CountdownDialog* dialog) {
+            QCOMPARE(dialog->windowTitle(), u"添加倒计时"_s);
+            dialog->findChild<QLineEdit*>(u"titleEdit"_s)->setText(u"期末 & 放假"_s);
+            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        wired.item(u"addCountdown"_s)->trigger();
+        QCOMPARE(wired.submenus().size(), 2);
+        QCOMPARE(wired.submenus().last()->title(), u"期末 && 放假"_s);
+
+        wired.countdowns.setLocked(true);
+        QVERIFY(!wired.item(u"addCountdown"_s)->isEnabled());
+        QVERIFY(!wired.submenus().first()->findChild<QAction*>(u"remove"_s)->isEnabled());
+        // Where the desktop has a tray, the icon comes with the first countdown.
+        QCOMPARE(wired.tray->icon() != nullptr, QSystemTrayIcon::isSystemTrayAvailable());
+    }
+};
+
+QTEST_MAIN(TestCountdownMenuItems)
+#include "tst_countdownmenuitems.moc"

@@ -1,0 +1,443 @@
+// SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "countdowndialog.h"
+#include "countdownmenu.h"
+#include "countdownwidget.h"
+#include "countdownwidgets.h"
+#include "messageboxanswer.h"
+#include "modaldialoganswer.h"
+#include "offscreenscreen.h"
+#include "screenplacement.h"
+#include "settingsfile.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimeEdit>
+
+using namespace Qt::StringLiterals;
+using Format = CountdownEntry::Format;
+using Layer = CountdownEntry::Layer;
+using Opacity = CountdownEntry::Opacity;
+
+namespace {
+struct Typed {
+    QString title;
+    QDate date;
+    QTime time = QTime(9, 0);
+    bool repeat = false;
+    Format format = Format::Days;
+};
+
+}
+Q_DECLARE_METATYPE(Typed)
+Q_DECLARE_METATYPE(CountdownEntry)
+Q_DECLARE_METATYPE(CountdownEntry::Format)
+
+namespace {
+// Fills the dialog in as a user would and presses 确定.
+void fillIn(CountdownDialog* dialog, const Typed& typed)
+{
+    dialog->findChild<QLineEdit*>(u"titleEdit"_s)->setText(typed.title);
+    if (typed.date.isValid())
+        dialog->findChild<QDateEdit*>(u"dateEdit"_s)->setDate(typed.date);
+    dialog->findChild<QTimeEdit*>(u"timeEdit"_s)->setTime(typed.time);
+    dialog->findChild<QCheckBox*>(u"repeatCheckBox"_s)->setChecked(typed.repeat);
+    dialog->findChild<QComboBox*>(u"formatComboBox"_s)
+        ->setCurrentIndex(typed.format == Format::Full);
+    dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+}
+
+void sendMouse(QWidget* widget, QEvent::Type type, QPoint global)
+{
+    QMouseEvent event(type, widget->mapFromGlobal(global), global, Qt::LeftButton,
+        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+void drag(QWidget* widget, QPoint by)
+{
+    const QPoint from = widget->mapToGlobal(QPoint(5, 5));
+    sendMouse(widget, QEvent::MouseButtonPress, from);
+    sendMouse(widget, QEvent::MouseMove, from + by / 2);
+    sendMouse(widget, QEvent::MouseMove, from + by);
+    sendMouse(widget, QEvent::MouseButtonRelease, from + by);
+}
+}
+
+class TestCountdownWidgets : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_preferences = m_dir.filePath(u"gaokao-countdown.ini"_s);
+    QString m_dataTxt = m_dir.filePath(u"data.txt"_s);
+    const QByteArray m_data
+        = gb18030(u"2026-12-8 9:00:00\r\n2027-6-7 9:00:00\r\n高考\r\n距高考\r\n"_s);
+    QDateTime m_now = QDateTime(QDate(2027, 3, 1), QTime(12, 0));
+
+    std::unique_ptr<CountdownWidgets> makeSet()
+    {
+        auto set = std::make_unique<CountdownWidgets>(
+            CountdownList(Preferences(m_preferences)), [this] { return m_now; });
+        set->start();
+        return set;
+    }
+
+    // A set with one countdown added through the dialog.
+    std::unique_ptr<CountdownWidgets> setWithOne(const Typed& typed)
+    {
+        auto set = makeSet();
+        const ModalDialogAnswer<CountdownDialog> answer(
+            [&](CountdownDialog* dialog) { fillIn(dialog, typed); });
+        set->add();
+        return set;
+    }
+
+    static void trigger(CountdownWidgets* set, CountdownWidget* widget, const QString& name)
+    {
+        QMenu menu;
+        CountdownMenu::fill(&menu, set, widget);
+        menu.findChild<QAction*>(name)->trigger();
+    }
+
+private slots:
+    void init()
+    {
+        QFile::remove(m_preferences);
+        writeFile(m_dataTxt, m_data);
+        m_now = QDateTime(QDate(2027, 3, 1), QTime(12, 0));
+    }
+    // None of it touches the main window's settings file.
+    void cleanup() { QCOMPARE(readFile(m_dataTxt), m_data); }
+
+    // Added through the dialog, a countdown shows its texts, and a new set on
+    // the same file (the next start) shows it again.
+    void addedCountdownsShowAndSurviveARestart_data()
+    {
+        QTest::addColumn<Typed>("typed");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("tomorrow") << Typed { u"一模"_s, QDate(2027, 3, 2) } << u"还有 1 天"_s;
+        QTest::newRow("tomorrow, full") << Typed { u"一模"_s, QDate(2027, 3, 2), QTime(9, 0), false,
+            Format::Full } << u"0 天 21:00:00"_s;
+        QTest::newRow("today") << Typed { u"一模"_s, QDate(2027, 3, 1), QTime(18, 0) } << u"今天"_s;
+        QTest::newRow("passed") << Typed { u"一模"_s, QDate(2027, 2, 20) } << u"已过 9 天"_s;
+        QTest::newRow("passed, repeats")
+            << Typed { u"一模"_s, QDate(2027, 2, 20), QTime(9, 0), true } << u"还有 356 天"_s;
+    }
+    void addedCountdownsShowAndSurviveARestart()
+    {
+        QFETCH(Typed, typed);
+        QFETCH(QString, text);
+        auto set = setWithOne(typed);
+        QCOMPARE(set->widgets().size(), 1);
+        const CountdownWidget* widget = set->widgets().first();
+        QCOMPARE(widget->caption(), u"距一模"_s);
+        QCOMPARE(widget->text(), text);
+        QCOMPARE(widget->accessibleName(), u"距一模 "_s + text);
+        QVERIFY(widget->isVisible());
+        QVERIFY(readFile(m_preferences).contains("title=\xe4\xb8\x80\xe6\xa8\xa1"));
+        const CountdownEntry added = widget->entry();
+        QCOMPARE(added.target, QDateTime(typed.date, typed.time));
+        set.reset();
+        set = makeSet();
+        QCOMPARE(set->widgets().size(), 1);
+        QCOMPARE(set->widgets().first()->entry().title, added.title);
+        QCOMPARE(set->widgets().first()->text(), text);
+    }
+
+    // Each command of the menu changes the widget at once and lasts.
+    void menuCommandsChangeTheWidgetAndLast_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<int>("flag");
+        QTest::addColumn<CountdownEntry>("expected");
+        CountdownEntry entry;
+        const auto with = [&](auto change) {
+            CountdownEntry e = entry;
+            change(e);
+            return e;
+        };
+        QTest::newRow("置顶") << u"onTop"_s << int(Qt::WindowStaysOnTopHint)
+                              << with([](auto& e) { e.layer = Layer::OnTop; });
+        QTest::newRow("置于桌面") << u"onDesktop"_s << int(Qt::WindowStaysOnBottomHint)
+                                  << with([](auto& e) { e.layer = Layer::Desktop; });
+        QTest::newRow("锁定位置") << u"lockPosition"_s << 0
+                                  << with([](auto& e) { e.locked = true; });
+        QTest::newRow("鼠标穿透") << u"clickThrough"_s << int(Qt::WindowTransparentForInput)
+                                  << with([](auto& e) { e.clickThrough = true; });
+        QTest::newRow("不透明") << u"opaque"_s << 0
+                                << with([](auto& e) { e.opacity = Opacity::Opaque; });
+        QTest::newRow("全透明") << u"transparent"_s << 0
+                                << with([](auto& e) { e.opacity = Opacity::Transparent; });
+    }
+    void menuCommandsChangeTheWidgetAndLast()
+    {
+        QFETCH(QString, action);
+        QFETCH(int, flag);
+        QFETCH(CountdownEntry, expected);
+        auto set = setWithOne({ u"一模"_s, QDate(2027, 3, 15) });
+        CountdownWidget* widget = set->widgets().first();
+        expected.title = widget->entry().title;
+        expected.target = widget->entry().target;
+        trigger(set.get(), widget, action);
+        QCOMPARE(widget->entry(), expected);
+        if (flag)
+            QVERIFY(widget->windowFlags().testFlag(Qt::WindowType(flag)));
+        QVERIFY(widget->isVisible());
+        const Qt::WindowFlags flags = widget->windowFlags();
+        set.reset();
+        set = makeSet();
+        QCOMPARE(set->widgets().first()->entry(), expected);
+        QCOMPARE(set->widgets().first()->windowFlags(), flags);
+    }
+
+    // A drag moves the widget, and its place is kept a moment later, unless
+    // its place or the whole set is locked.
+    void dragging_data()
+    {
+        QTest::addColumn<bool>("placeLocked");
+        QTest::addColumn<bool>("setLocked");
+        QTest::newRow("free") << false << false;
+        QTest::newRow("锁定位置") << true << false;
+        QTest::newRow("set locked") << false << true;
+    }
+    void dragging()
+    {
+        QFETCH(bool, placeLocked);
+        QFETCH(bool, setLocked);
+        auto set = setWithOne({ u"一模"_s, QDate(2027, 3, 15) });
+        CountdownWidget* widget = set->widgets().first();
+        if (placeLocked)
+            trigger(set.get(), widget, u"lockPosition"_s);
+        set->setLocked(setLocked);
+        const QPoint before = widget->pos();
+        drag(widget, { -60, 40 });
+        const bool moves = !placeLocked && !setLocked;
+        QCOMPARE(widget->pos(), moves ? before + QPoint(-60, 40) : before);
+        if (moves)
+            QTRY_VERIFY(readFile(m_preferences).contains("position="));
+        const QPoint after = widget->pos();
+        set.reset();
+        set = makeSet();
+        QCOMPARE(set->widgets().first()->pos(), after);
+        QCOMPARE(set->widgets().first()->entry().position.has_value(), moves);
+    }
+
+    // A name the dialog cannot keep is said in the dialog, which stays open,
+    // and nothing is saved.
+    void badNamesAreRefused_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("message");
+        const QString empty = u"请填写名称，例如“一模”。"_s;
+        const QString control = u"名称里不能有控制字符（如换行、制表符）。"_s;
+        QTest::newRow("empty") << QString() << empty;
+        QTest::newRow("spaces") << u"   "_s << empty;
+        QTest::newRow("line feed") << u"一\n模"_s << control;
+        QTest::newRow("tab") << u"一\t模"_s << control;
+        QTest::newRow("bell") << u"一模\a"_s << control;
+        QTest::newRow("line separator") << u"一\u2028模"_s << control;
+    }
+    void badNamesAreRefused()
+    {
+        QFETCH(QString, title);
+        QFETCH(QString, message);
+        auto set = makeSet();
+        bool stayedOpen = false;
+        QString said;
+        const ModalDialogAnswer<CountdownDialog> answer([&](CountdownDialog* dialog) {
+            fillIn(dialog, { title, {} });
+            stayedOpen = dialog->isVisible();
+            said = dialog->findChild<QLabel*>(u"errorLabel"_s)->text();
+            dialog->reject();
+        });
+        set->add();
+        QVERIFY(answer.seen);
+        QVERIFY(stayedOpen);
+        QCOMPARE(said, message);
+        QVERIFY(set->widgets().isEmpty());
+        QVERIFY(!readFile(m_preferences).contains("countdowns"));
+    }
+
+    void editAndDelete()
+    {
+        auto set = setWithOne({ u"一模"_s, QDate(2027, 3, 15) });
+        CountdownWidget* widget = set->widgets().first();
+        {
+            const ModalDialogAnswer<CountdownDialog> answer([](CountdownDialog* dialog) {
+                QCOMPARE(dialog->windowTitle(), u"编辑倒计时"_s);
+                fillIn(dialog, { u"二模"_s, {} });
+            });
+            set->edit(widget);
+        }
+        QCOMPARE(widget->caption(), u"距二模"_s);
+        QCOMPARE(widget->entry().target, QDateTime(QDate(2027, 3, 15), QTime(9, 0)));
+        // Alt+F4 or the window manager's close: only 删除 removes it.
+        QVERIFY(!widget->close());
+        QVERIFY(widget->isVisible());
+        {
+            const MessageBoxAnswer no(QMessageBox::No);
+            set->remove(widget);
+            QCOMPARE(no.text, u"确定要删除倒计时“二模”吗？"_s);
+            QCOMPARE(no.defaultButton, QMessageBox::No);
+            QCOMPARE(no.textFormat, Qt::PlainText);
+        }
+        QCOMPARE(set->widgets().size(), 1);
+        {
+            // As a user does it: 删除 clicked in the widget's own menu, which
+            // must outlive the widget it goes with.
+            const MessageBoxAnswer yes(QMessageBox::Yes);
+            QContextMenuEvent rightClick(
+                QContextMenuEvent::Mouse, { 5, 5 }, widget->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(widget, &rightClick);
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            const QRect item = menu->actionGeometry(menu->findChild<QAction*>(u"remove"_s));
+            const QPointer<QMenu> stays = menu;
+            QTest::mouseClick(menu, Qt::LeftButton, {}, item.center());
+            QVERIFY(stays);
+            QTRY_VERIFY(!stays);
+        }
+        QVERIFY(set->widgets().isEmpty());
+        set.reset();
+        QVERIFY(makeSet()->widgets().isEmpty());
+    }
+
+    // Locked, no command changes anything: not even the file is written.
+    void aLockedSetChangesNothing()
+    {
+        auto set = setWithOne({ u"一模"_s, QDate(2027, 3, 15) });
+        CountdownWidget* widget = set->widgets().first();
+        const QByteArray saved = readFile(m_preferences);
+        const CountdownEntry entry = widget->entry();
+        set->setLocked(true);
+        QMenu menu;
+        CountdownMenu::fill(&menu, set.get(), widget);
+        for (QAction* action : menu.findChildren<QAction*>()) {
+            if (action->menu() || action->isSeparator())
+                continue;
+            QVERIFY2(!action->isEnabled(), qPrintable(action->objectName()));
+            action->trigger();
+        }
+        const ModalDialogAnswer<CountdownDialog> dialog([](CountdownDialog* d) { d->reject(); });
+        const MessageBoxAnswer box(QMessageBox::Yes);
+        set->add();
+        set->edit(widget);
+        set->remove(widget);
+        QVERIFY(!dialog.seen);
+        QVERIFY(box.text.isEmpty());
+        QCOMPARE(set->widgets().size(), 1);
+        QCOMPARE(widget->entry(), entry);
+        QCOMPARE(readFile(m_preferences), saved);
+    }
+
+    // Told once, in the file trouble's own words; the widgets stay.
+    void aFailedSaveIsToldOnce()
+    {
+        QVERIFY(QDir().mkdir(m_preferences + u".lock"_s));
+        auto set = makeSet();
+        const MessageBoxAnswer ok;
+        for (const QString& title : { u"一模"_s, u"二模"_s }) {
+            const ModalDialogAnswer<CountdownDialog> answer([&](CountdownDialog* dialog) {
+                fillIn(dialog, { title, QDate(2027, 3, 15) });
+            });
+            set->add();
+        }
+        QVERIFY(QDir(m_preferences + u".lock"_s).removeRecursively());
+        QVERIFY(ok.text.startsWith(FileTrouble(FileTrouble::Kind::Locked)
+                                       .during(FileTrouble::Operation::Write, m_preferences)
+                                       .message()));
+        QCOMPARE(ok.textFormat, Qt::PlainText);
+        QCOMPARE(set->widgets().size(), 2);
+    }
+
+    // The texts follow the clock, also when it is set back, and a widget is
+    // repainted only when its text changes.
+    void ticks_data()
+    {
+        QTest::addColumn<Format>("format");
+        QTest::addColumn<QDateTime>("later");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("repainted");
+        const QDate day(2027, 3, 1);
+        QTest::newRow("a second") << Format::Days << QDateTime(day, QTime(12, 0, 1))
+                                  << u"还有 14 天"_s << false;
+        QTest::newRow("midnight") << Format::Days << QDateTime(day.addDays(1), QTime(0, 0))
+                                  << u"还有 13 天"_s << true;
+        QTest::newRow("set back a day")
+            << Format::Days << QDateTime(day.addDays(-1), QTime(23, 0)) << u"还有 15 天"_s << true;
+        QTest::newRow("set ahead a week")
+            << Format::Days << QDateTime(day.addDays(7), QTime(12, 0)) << u"还有 7 天"_s << true;
+        QTest::newRow("full, a second")
+            << Format::Full << QDateTime(day, QTime(12, 0, 1)) << u"13 天 20:59:59"_s << true;
+        QTest::newRow("full, set back a second")
+            << Format::Full << QDateTime(day, QTime(11, 59, 59)) << u"13 天 21:00:01"_s << true;
+    }
+    void ticks()
+    {
+        QFETCH(Format, format);
+        QFETCH(QDateTime, later);
+        QFETCH(QString, text);
+        QFETCH(bool, repainted);
+        auto set = setWithOne({ u"一模"_s, QDate(2027, 3, 15), QTime(9, 0), false, format });
+        CountdownWidget* widget = set->widgets().first();
+        QCoreApplication::processEvents();
+        int paints = 0;
+        struct PaintCounter : QObject {
+            int& count;
+            explicit PaintCounter(int& c)
+                : count(c)
+            {
+            }
+            bool eventFilter(QObject*, QEvent* event) override
+            {
+                count += event->type() == QEvent::UpdateRequest || event->type() == QEvent::Paint;
+                return false;
+            }
+        } counter(paints);
+        widget->installEventFilter(&counter);
+        m_now = later;
+        set->tick();
+        QCoreApplication::processEvents();
+        QCOMPARE(widget->text(), text);
+        QCOMPARE(paints > 0, repainted);
+    }
+
+    // A widget a screen took away with it comes back onto the primary one
+    // (the offscreen platform's, 800 × 600).
+    void keptOnScreen_data()
+    {
+        QTest::addColumn<QRect>("geometry");
+        QTest::addColumn<QPoint>("kept");
+        QTest::newRow("inside") << QRect(100, 100, 200, 90) << QPoint(100, 100);
+        QTest::newRow("half off the edge") << QRect(700, 550, 200, 90) << QPoint(700, 550);
+        QTest::newRow("right of it") << QRect(1900, 100, 200, 90) << QPoint(600, 100);
+        QTest::newRow("above and left") << QRect(-500, -300, 200, 90) << QPoint(0, 0);
+        QTest::newRow("larger than it") << QRect(900, 700, 1000, 700) << QPoint(0, 0);
+    }
+    void keptOnScreen()
+    {
+        QFETCH(QRect, geometry);
+        QFETCH(QPoint, kept);
+        QCOMPARE(ScreenPlacement::keptOnScreen(geometry), kept);
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    useOffscreenScreen(QSize(800, 600));
+    QApplication app(argc, argv);
+    TestCountdownWidgets test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_countdownwidgets.moc"
