@@ -59,7 +59,7 @@ qt_prefix="$cache/qt-${qt_version%%+*}-x86_64-w64-mingw32"
 qt_features=(
     -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_opengl=OFF -DFEATURE_xml=OFF
     -DFEATURE_printsupport=OFF -DFEATURE_openssl=OFF -DFEATURE_icu=OFF
-    -DFEATURE_vulkan=OFF -DFEATURE_zstd=OFF -DFEATURE_ssl=OFF -DFEATURE_brotli=OFF
+    -DFEATURE_vulkan=OFF -DFEATURE_zstd=OFF -DFEATURE_brotli=OFF
     -DFEATURE_network=ON -DFEATURE_localserver=ON -DFEATURE_testlib=ON -DFEATURE_concurrent=ON
     -DFEATURE_widgets=ON -DFEATURE_gui=ON
     -DFEATURE_gif=ON -DFEATURE_jpeg=ON -DFEATURE_ico=ON -DFEATURE_png=ON
