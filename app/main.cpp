@@ -4,6 +4,7 @@
 #include "fontsubstitutes.h"
 #include "form1.h"
 #include "picturefile.h"
+#include "preferences.h"
 #include "programinfo.h"
 #include "qttranslations.h"
 #include "settingsstore.h"
@@ -31,7 +32,9 @@ int main(int argc, char* argv[])
     // Lets a Wayland desktop find the menu entry, and so the icon.
     QGuiApplication::setDesktopFileName(ProgramInfo::appId);
     installQtTranslations(*app);
-    const std::optional<CommandLineOptions> options = Startup::readOptions();
+    const Preferences preferences;
+    const std::optional<CommandLineOptions> options
+        = Startup::readOptions(preferences.schoolSettingsFolder());
     if (!options)
         return Startup::kBadCommandLine;
     installFontSubstitutes();
@@ -40,7 +43,7 @@ int main(int argc, char* argv[])
     const SettingsStore store(options->settingsFolder);
     Form1 form(store);
     QApplication::setWindowIcon(form.windowIcon());
-    auto* display = new DisplayController(&form, Preferences(),
+    auto* display = new DisplayController(&form, preferences,
         Autostart(ProgramInfo::appId,
             QStringList { QCoreApplication::applicationFilePath() } + options->loginArguments));
     display->start(options->fullScreen, options->onTop);

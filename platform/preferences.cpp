@@ -2,18 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "preferences.h"
 
-#include "atomicfile.h"
+#include "logging.h"
+#include "preferencesini.h"
 #include "programinfo.h"
+#include "systemconfigfolders.h"
 
 #include <QDir>
-#include <QFileDevice>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QStringDecoder>
-#include <QStringTokenizer>
 
+#include <algorithm>
 #include <cerrno>
 #include <optional>
 
@@ -45,13 +45,20 @@ Entry entry(Preferences::Choice choice)
 // How long a save waits for another copy of the program to finish its own.
 constexpr int kLockWaitMs = 300;
 
-// The usual spellings of a choice in a file edited by hand. QVariant::toBool()
-// takes every text but "false" and "0" for true, so "no" would switch it on.
-std::optional<bool> readChoice(QString text)
+// A value as written by hand, perhaps in quotes.
+QString unquoted(QString text)
 {
     text = text.trimmed();
     if (text.size() >= 2 && text.startsWith(u'"') && text.endsWith(u'"'))
         text = text.sliced(1, text.size() - 2).trimmed();
+    return text;
+}
+
+// The usual spellings of a choice in a file edited by hand. QVariant::toBool()
+// takes every text but "false" and "0" for true, so "no" would switch it on.
+std::optional<bool> readChoice(const QString& value)
+{
+    const QString text = unquoted(value);
     const std::pair<QLatin1StringView, bool> spellings[]
         = { { "true"_L1, true }, { "yes"_L1, true }, { "on"_L1, true }, { "1"_L1, true },
               { "false"_L1, false }, { "no"_L1, false }, { "off"_L1, false }, { "0"_L1, false } };
@@ -61,72 +68,44 @@ std::optional<bool> readChoice(QString text)
     return std::nullopt;
 }
 
-// What went wrong in the last write on this thread: QSettings itself only
-// says that the write failed.
-thread_local FileTrouble t_writeTrouble;
-
-// Qt's own INI format would do, but on a full disk Qt 6.4 replaces the file
-// with an empty one and reports success (see atomicfile.h), and the choices
-// are gone. So the file is read and written here, in the layout Qt's INI
-// format gives these keys ("[display]", then "stayOnTop=true"...), and a
-// write is waited for before QSettings puts the new file in place: one that
-// fails leaves the old file as it was, and QSettings reports an error.
-bool readIni(QIODevice& device, QSettings::SettingsMap& map)
+// Opening a named pipe waits for a writer, for good: only a regular file, or
+// none yet, is handed to QSettings.
+bool isUsable(const QString& path)
 {
-    // The file holds a few short lines; anything beyond this is not ours.
-    constexpr qint64 kMaxBytes = 64 * 1024;
-    // The decoder drops a byte-order mark, as editors such as Notepad write.
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8.decode(device.read(kMaxBytes));
-    QString section;
-    for (const QStringView raw : QStringTokenizer(text, u'\n')) {
-        const QString line = raw.trimmed().toString();
-        if (line.startsWith(u'[') && line.endsWith(u']')) {
-            section = line.mid(1, line.size() - 2).trimmed();
-            if (section == u"General"_s)
-                section.clear();
-        } else if (const qsizetype equals = line.indexOf(u'=');
-                   equals > 0 && !line.startsWith(u';') && !line.startsWith(u'#')) {
-            const QString key = line.left(equals).trimmed();
-            map.insert(
-                section.isEmpty() ? key : section + u'/' + key, line.mid(equals + 1).trimmed());
-        }
-    }
-    return true;
+    const QFileInfo file(path);
+    return !file.exists() || file.isFile();
 }
 
-bool writeIni(QIODevice& device, const QSettings::SettingsMap& map)
+// What a file says for `key`, or nothing when it is silent on it.
+std::optional<QString> storedText(const QString& path, const QString& key)
 {
-    QByteArray bytes;
-    std::optional<QString> section;
-    for (auto it = map.cbegin(); it != map.cend(); ++it) {
-        const qsizetype slash = it.key().lastIndexOf(u'/');
-        const QString group = slash < 0 ? u"General"_s : it.key().left(slash);
-        if (group != section) {
-            bytes += (section ? "\n[" : "[") + group.toUtf8() + "]\n";
-            section = group;
-        }
-        bytes += it.key().mid(slash + 1).toUtf8() + '=' + it.value().toString().toUtf8() + '\n';
-    }
-    if (device.write(bytes) != bytes.size()) {
-        t_writeTrouble = FileTrouble::fromSystemText(device.errorString());
-        return false;
-    }
-    if (auto* file = qobject_cast<QFileDevice*>(&device))
-        t_writeTrouble = AtomicFile::sync(*file);
-    return t_writeTrouble.isNone();
+    if (path.isEmpty() || !isUsable(path))
+        return std::nullopt;
+    const QVariant value = QSettings(path, PreferencesIni::format()).value(key);
+    if (!value.isValid())
+        return std::nullopt;
+    return unquoted(value.toString());
 }
 
-QSettings::Format iniFormat()
+std::optional<bool> storedChoice(const QString& path, const QString& key)
 {
-    static const QSettings::Format format = QSettings::registerFormat(u"ini"_s, readIni, writeIni);
-    return format;
-}
+    const std::optional<QString> text = storedText(path, key);
+    return text ? readChoice(*text) : std::nullopt;
 }
 
-Preferences::Preferences(QString filePath)
+const QString kLockedKey = u"school/locked"_s;
+const QString kSettingsFolderKey = u"school/settingsDir"_s;
+}
+
+Preferences::Preferences(QString filePath, const QStringList& systemFilePaths)
     : m_filePath(std::move(filePath))
 {
+    const auto found = std::find_if(systemFilePaths.cbegin(), systemFilePaths.cend(),
+        [](const QString& path) { return QFileInfo(path).isFile(); });
+    if (found != systemFilePaths.cend()) {
+        m_systemFilePath = *found;
+        m_locked = storedChoice(m_systemFilePath, kLockedKey).value_or(false);
+    }
 }
 
 QString Preferences::defaultFilePath()
@@ -135,21 +114,36 @@ QString Preferences::defaultFilePath()
         + u"/%1/%1.ini"_s.arg(ProgramInfo::commandName);
 }
 
-bool Preferences::isUsable() const
+QStringList Preferences::defaultSystemFilePaths()
 {
-    // Opening a named pipe waits for a writer, for good: only a regular file,
-    // or none yet, is handed to QSettings.
-    const QFileInfo file(m_filePath);
-    return !file.exists() || file.isFile();
+    QStringList paths = SystemConfigFolders::list();
+    for (QString& folder : paths)
+        folder += u"/%1/%1.ini"_s.arg(ProgramInfo::commandName);
+    return paths;
 }
 
 bool Preferences::value(Choice choice) const
 {
     const Entry e = entry(choice);
-    if (!isUsable())
-        return e.defaultValue;
-    const QSettings file(m_filePath, iniFormat());
-    return readChoice(file.value(e.key).toString()).value_or(e.defaultValue);
+    std::optional<bool> on;
+    if (!m_locked)
+        on = storedChoice(m_filePath, e.key);
+    if (!on)
+        on = storedChoice(m_systemFilePath, e.key);
+    return on.value_or(e.defaultValue);
+}
+
+QString Preferences::schoolSettingsFolder() const
+{
+    const QString folder = storedText(m_systemFilePath, kSettingsFolderKey).value_or(QString());
+    if (folder.isEmpty())
+        return {};
+    if (QDir::isAbsolutePath(folder))
+        return QDir::cleanPath(folder);
+    qCWarning(lcPreferences).noquote()
+        << u"“%1”中的 settingsDir=%2 不是绝对路径，已忽略，仍用默认的设置文件夹。"_s.arg(
+               QDir::toNativeSeparators(m_systemFilePath), folder);
+    return {};
 }
 
 FileTrouble Preferences::takeLock() const
@@ -187,18 +181,20 @@ FileTrouble Preferences::setValue(Choice choice, bool on) const
 
 FileTrouble Preferences::write(Choice choice, bool on) const
 {
-    if (!isUsable())
+    if (m_locked)
+        return FileTrouble(FileTrouble::Kind::LockedBySchool);
+    if (!isUsable(m_filePath))
         return FileTrouble(FileTrouble::Kind::NotAFile);
     if (FileTrouble trouble = takeLock(); !trouble.isNone())
         return trouble;
-    t_writeTrouble = {};
-    QSettings file(m_filePath, iniFormat());
+    PreferencesIni::clearWriteTrouble();
+    QSettings file(m_filePath, PreferencesIni::format());
     file.setValue(entry(choice).key, on);
     file.sync();
     if (file.status() == QSettings::NoError)
         return {};
-    if (!t_writeTrouble.isNone())
-        return t_writeTrouble;
+    if (const FileTrouble trouble = PreferencesIni::writeTrouble(); !trouble.isNone())
+        return trouble;
     // QSettings does not write a file it may not write.
     const QFileInfo info(m_filePath);
     return FileTrouble(info.exists() && !info.isWritable() ? FileTrouble::Kind::NoPermission
