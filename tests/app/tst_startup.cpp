@@ -191,6 +191,106 @@ private slots:
         QVERIFY2(run.err.contains(tick), qPrintable(run.err));
     }
 
+    // The folder the system-wide preferences name, unless the command line
+    // names one; a relative one counts for nothing. %1 is a temporary folder.
+    void theSchoolNamesTheSettingsFolder_data()
+    {
+        QTest::addColumn<QString>("systemFile");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("the school's")
+            << u"[school]\nsettingsDir=%1/school/"_s << QStringList {} << u"%1/school"_s;
+        QTest::newRow("the command line's")
+            << u"[school]\nsettingsDir=%1/school"_s << QStringList { u"--settings-dir=%1/given"_s }
+            << u"%1/given"_s;
+        QTest::newRow("a relative one")
+            << u"[school]\nsettingsDir=school"_s << QStringList {} << u"%1/home/VEKTemp"_s;
+    }
+
+    void theSchoolNamesTheSettingsFolder()
+    {
+#ifndef Q_OS_UNIX
+        QSKIP("the system's folder on Windows is ProgramData, and the default one VEKTemp's");
+#endif
+        QFETCH(QString, systemFile);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, folder);
+        const QTemporaryDir root;
+        QVERIFY(QDir().mkpath(root.filePath(u"xdg/gaokao-countdown"_s)));
+        QFile file(root.filePath(u"xdg/gaokao-countdown/gaokao-countdown.ini"_s));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(systemFile.replace(u"%1"_s, root.path()).toUtf8());
+        file.close();
+        for (QString& argument : arguments)
+            argument = argument.arg(root.path());
+        runProgram(arguments,
+            { u"QT_QPA_PLATFORM=offscreen"_s, u"XDG_CONFIG_HOME="_s + root.filePath(u"home"_s),
+                u"XDG_CONFIG_DIRS="_s + root.filePath(u"xdg"_s) },
+            1500);
+        QVERIFY2(QFile::exists(folder.arg(root.path()) + u"/data.txt"_s), qPrintable(folder));
+    }
+
+    // As root, for every user: the entry in the first system folder, as
+    // valid as the user's, and gone again; where it cannot be written, the
+    // reason. %1 is the program.
+    void autostartForAll_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("said");
+        QTest::addColumn<QString>("exec");
+        const QString done = u"^已为本机所有用户设置开机自动启动：.*/first/autostart/"
+                             u"org.example.GaokaoCountdown.desktop\n$"_s;
+        QTest::newRow("all") << QStringList { u"--autostart=all"_s } << 0 << done << u"%1"_s;
+        QTest::newRow("all, with a folder")
+            << QStringList { u"--autostart"_s, u"all"_s, u"--settings-dir"_s, u"/srv/班级 共享"_s }
+            << 0 << done << u"%1 --settings-dir \"/srv/班级 共享\""_s;
+        QTest::newRow("off-all") << QStringList { u"--autostart=off-all"_s } << 0
+                                 << u"^已取消本机所有用户的开机自动启动：.*\n$"_s << QString();
+        QTest::newRow("a bad value")
+            << QStringList { u"--autostart=on"_s } << 2
+            << u"^gaokao-countdown：--autostart 只能是 all 或 off-all[^\n]*\n$"_s << QString();
+        QTest::newRow("a file where the folder belongs")
+            << QStringList { u"--autostart=all"_s } << 1 << u"^gaokao-countdown：无法[^\n]*\n$"_s
+            << QString();
+    }
+
+    void autostartForAll()
+    {
+#ifndef Q_OS_UNIX
+        QSKIP("the computer's Run key under Wine is every test's");
+#endif
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, said);
+        QFETCH(QString, exec);
+        const QTemporaryDir root;
+        const QString entry
+            = root.filePath(u"first/autostart/org.example.GaokaoCountdown.desktop"_s);
+        const QStringList environment { u"XDG_CONFIG_HOME="_s + root.filePath(u"home"_s),
+            u"XDG_CONFIG_DIRS="_s + root.filePath(u"first"_s) + u':' + root.filePath(u"second"_s) };
+        if (qstrcmp(QTest::currentDataTag(), "off-all") == 0)
+            QCOMPARE(runProgram({ u"--autostart=all"_s }, environment).status, 0);
+        if (status == 1)
+            QVERIFY(QFile(root.filePath(u"first"_s)).open(QIODevice::WriteOnly));
+        const Run run = runProgram(arguments, environment);
+        QCOMPARE(run.status, status);
+        QVERIFY2(QRegularExpression(said).match(run.out + run.err).hasMatch(),
+            qPrintable(run.out + run.err));
+        QVERIFY(!QFile::exists(root.filePath(u"home"_s)));
+        QCOMPARE(QFile::exists(entry), !exec.isNull());
+        if (exec.isNull())
+            return;
+        QFile file(entry);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(QString::fromUtf8(file.readAll())
+                    .contains(u"\nExec="_s + exec.arg(QStringLiteral(GAOKAO_PROGRAM)) + u'\n'));
+        QProcess validate;
+        validate.start(u"desktop-file-validate"_s, { entry });
+        QVERIFY(validate.waitForFinished());
+        QVERIFY2(validate.exitCode() == 0 && validate.readAll().isEmpty(), "desktop-file-validate");
+    }
+
     // Told to end by the system (SIGTERM, as at log-out; runProgram sends it),
     // the program ends the normal way, which saves what still waits.
     void theSystemEndsItTheNormalWay()
