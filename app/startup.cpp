@@ -36,6 +36,12 @@ void printError(const QString& error)
     print(stderr, u"%1：%2\n"_s.arg(ProgramInfo::commandName, error));
 }
 
+#ifdef Q_OS_WIN
+const QString kAsAdministrator = u"请以管理员身份运行。"_s;
+#else
+const QString kAsAdministrator = u"请以 root 身份运行（例如用 sudo）。"_s;
+#endif
+
 // --autostart=all or off-all: the login entry for every user, starting this
 // program with the settings folder given.
 int setAutostartForAll(const CommandLineOptions& options)
@@ -46,8 +52,7 @@ int setAutostartForAll(const CommandLineOptions& options)
         Autostart::Scope::AllUsers);
     if (const FileTrouble trouble = entry.setEnabled(on); !trouble.isNone()) {
         printError(trouble.message()
-            + (trouble.kind() == FileTrouble::Kind::NoPermission ? u"请以管理员身份运行。"_s
-                                                                 : QString()));
+            + (trouble.kind() == FileTrouble::Kind::NoPermission ? kAsAdministrator : QString()));
         return Startup::kNotWritten;
     }
 #ifdef Q_OS_WIN
