@@ -3,19 +3,17 @@
 #include "preferences.h"
 
 #include "logging.h"
-#include "preferencesini.h"
+#include "preferencesformat.h"
 #include "programinfo.h"
 #include "systemconfigfolders.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSettings>
 #include <QStandardPaths>
 
 #include <algorithm>
 #include <cerrno>
-#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -45,28 +43,8 @@ Entry entry(Preferences::Choice choice)
 // How long a save waits for another copy of the program to finish its own.
 constexpr int kLockWaitMs = 300;
 
-// A value as written by hand, perhaps in quotes.
-QString unquoted(QString text)
-{
-    text = text.trimmed();
-    if (text.size() >= 2 && text.startsWith(u'"') && text.endsWith(u'"'))
-        text = text.sliced(1, text.size() - 2).trimmed();
-    return text;
-}
-
-// The usual spellings of a choice in a file edited by hand. QVariant::toBool()
-// takes every text but "false" and "0" for true, so "no" would switch it on.
-std::optional<bool> readChoice(const QString& value)
-{
-    const QString text = unquoted(value);
-    const std::pair<QLatin1StringView, bool> spellings[]
-        = { { "true"_L1, true }, { "yes"_L1, true }, { "on"_L1, true }, { "1"_L1, true },
-              { "false"_L1, false }, { "no"_L1, false }, { "off"_L1, false }, { "0"_L1, false } };
-    for (const auto& [spelling, on] : spellings)
-        if (text.compare(spelling, Qt::CaseInsensitive) == 0)
-            return on;
-    return std::nullopt;
-}
+const QString kLockedKey = u"school/locked"_s;
+const QString kSettingsFolderKey = u"school/settingsDir"_s;
 
 // Opening a named pipe waits for a writer, for good: only a regular file, or
 // none yet, is handed to QSettings.
@@ -76,25 +54,31 @@ bool isUsable(const QString& path)
     return !file.exists() || file.isFile();
 }
 
-// What a file says for `key`, or nothing when it is silent on it.
-std::optional<QString> storedText(const QString& path, const QString& key)
+// What a file says for `key`; empty when it says nothing, or is none.
+QString storedText(const QString& path, const QString& key)
 {
     if (path.isEmpty() || !isUsable(path))
-        return std::nullopt;
-    const QVariant value = QSettings(path, PreferencesIni::format()).value(key);
-    if (!value.isValid())
-        return std::nullopt;
-    return unquoted(value.toString());
+        return {};
+    return QSettings(path, PreferencesFormat::format()).value(key).toString();
 }
 
-std::optional<bool> storedChoice(const QString& path, const QString& key)
+// A value as a person may write it, perhaps in quotes.
+QString unquoted(QString text)
 {
-    const std::optional<QString> text = storedText(path, key);
-    return text ? readChoice(*text) : std::nullopt;
+    text = text.trimmed();
+    if (text.size() >= 2 && text.startsWith(u'"') && text.endsWith(u'"'))
+        text = text.sliced(1, text.size() - 2).trimmed();
+    return text;
 }
 
-const QString kLockedKey = u"school/locked"_s;
-const QString kSettingsFolderKey = u"school/settingsDir"_s;
+bool hasGroup(const QString& path, const QString& group)
+{
+    if (!isUsable(path))
+        return false;
+    QSettings file(path, PreferencesFormat::format());
+    file.beginGroup(group);
+    return !file.allKeys().isEmpty();
+}
 }
 
 Preferences::Preferences(QString filePath, const QStringList& systemFilePaths)
@@ -104,7 +88,7 @@ Preferences::Preferences(QString filePath, const QStringList& systemFilePaths)
         [](const QString& path) { return QFileInfo(path).isFile(); });
     if (found != systemFilePaths.cend()) {
         m_systemFilePath = *found;
-        m_locked = storedChoice(m_systemFilePath, kLockedKey).value_or(false);
+        m_locked = toBool(storedText(m_systemFilePath, kLockedKey)).value_or(false);
     }
 }
 
@@ -127,15 +111,15 @@ bool Preferences::value(Choice choice) const
     const Entry e = entry(choice);
     std::optional<bool> on;
     if (!m_locked)
-        on = storedChoice(m_filePath, e.key);
+        on = toBool(storedText(m_filePath, e.key));
     if (!on)
-        on = storedChoice(m_systemFilePath, e.key);
+        on = toBool(storedText(m_systemFilePath, e.key));
     return on.value_or(e.defaultValue);
 }
 
 QString Preferences::schoolSettingsFolder() const
 {
-    const QString folder = storedText(m_systemFilePath, kSettingsFolderKey).value_or(QString());
+    const QString folder = unquoted(storedText(m_systemFilePath, kSettingsFolderKey));
     if (folder.isEmpty())
         return {};
     if (QDir::isAbsolutePath(folder))
@@ -144,6 +128,31 @@ QString Preferences::schoolSettingsFolder() const
         << u"“%1”中的 settingsDir=%2 不是绝对路径，已忽略，仍用默认的设置文件夹。"_s.arg(
                QDir::toNativeSeparators(m_systemFilePath), folder);
     return {};
+}
+
+void Preferences::read(const QString& group, const std::function<void(QSettings&)>& reader) const
+{
+    QString path = m_filePath;
+    if (m_locked || (!m_systemFilePath.isEmpty() && !hasGroup(m_filePath, group)))
+        path = m_systemFilePath;
+    if (path.isEmpty() || !isUsable(path))
+        return;
+    QSettings file(path, PreferencesFormat::format());
+    reader(file);
+}
+
+std::optional<bool> Preferences::toBool(QString text)
+{
+    // QVariant::toBool() takes every text but "false" and "0" for true, so
+    // "no" would switch a choice on.
+    text = unquoted(text);
+    const std::pair<QLatin1StringView, bool> spellings[]
+        = { { "true"_L1, true }, { "yes"_L1, true }, { "on"_L1, true }, { "1"_L1, true },
+              { "false"_L1, false }, { "no"_L1, false }, { "off"_L1, false }, { "0"_L1, false } };
+    for (const auto& [spelling, on] : spellings)
+        if (text.compare(spelling, Qt::CaseInsensitive) == 0)
+            return on;
+    return std::nullopt;
 }
 
 FileTrouble Preferences::takeLock() const
@@ -176,10 +185,15 @@ FileTrouble Preferences::takeLock() const
 
 FileTrouble Preferences::setValue(Choice choice, bool on) const
 {
-    return write(choice, on).during(FileTrouble::Operation::Write, m_filePath);
+    return edit([&](QSettings& file) { file.setValue(entry(choice).key, on); });
 }
 
-FileTrouble Preferences::write(Choice choice, bool on) const
+FileTrouble Preferences::edit(const std::function<void(QSettings&)>& writer) const
+{
+    return write(writer).during(FileTrouble::Operation::Write, m_filePath);
+}
+
+FileTrouble Preferences::write(const std::function<void(QSettings&)>& writer) const
 {
     if (m_locked)
         return FileTrouble(FileTrouble::Kind::LockedBySchool);
@@ -187,13 +201,13 @@ FileTrouble Preferences::write(Choice choice, bool on) const
         return FileTrouble(FileTrouble::Kind::NotAFile);
     if (FileTrouble trouble = takeLock(); !trouble.isNone())
         return trouble;
-    PreferencesIni::clearWriteTrouble();
-    QSettings file(m_filePath, PreferencesIni::format());
-    file.setValue(entry(choice).key, on);
+    PreferencesFormat::clearWriteTrouble();
+    QSettings file(m_filePath, PreferencesFormat::format());
+    writer(file);
     file.sync();
     if (file.status() == QSettings::NoError)
         return {};
-    if (const FileTrouble trouble = PreferencesIni::writeTrouble(); !trouble.isNone())
+    if (FileTrouble trouble = PreferencesFormat::writeTrouble(); !trouble.isNone())
         return trouble;
     // QSettings does not write a file it may not write.
     const QFileInfo info(m_filePath);

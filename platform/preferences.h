@@ -4,8 +4,12 @@
 
 #include "filetrouble.h"
 
+#include <QSettings>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
+#include <optional>
 
 // The program's own display preferences, kept apart from the four-line
 // settings file "data.txt" that other tools read: an INI file in the user's
@@ -16,11 +20,12 @@
 // defaults) hold whatever the user's file says, and the user's file is then
 // never written. The system's file is never written at all. It may also name
 // the settings folder, "[school] settingsDir=". The four choices and their
-// defaults are listed once, in preferences.cpp; every choice starts off. The
-// files are given at construction so tests can use temporary ones; which
-// system file counts, and whether it locks, is decided there, for the run. A
-// save never waits long for the file's lock, so the window that saves never
-// stops.
+// defaults are listed once, in preferences.cpp; every choice starts off.
+// Other parts of the program keep their own groups in the same files (the
+// desktop countdowns), through read() and edit(). The files are given at
+// construction so tests can use temporary ones; which system file counts,
+// and whether it locks, is decided there, for the run. A save never waits
+// long for the file's lock, so the window that saves never stops.
 class Preferences {
 public:
     enum class Choice { FullScreen, ScaleTextWithWindow, StayOnTop, StartAtLogin };
@@ -42,22 +47,35 @@ public:
 
     // The stored choice: the user's, else the system's, else its default. A
     // file counts as silent on a choice when it has none, holds no spelling
-    // of true or false (true, yes, on, 1 and their opposites, any case,
-    // quoted or not) or is no regular file (a pipe, a folder). While locked,
-    // the user's file is not read.
+    // of true or false (see toBool()) or is no regular file (a pipe, a
+    // folder). While locked, the user's file is not read.
     bool value(Choice choice) const;
+    // Stores the choice and writes the user's file at once; what went wrong
+    // when it could not be written. Refused while locked.
+    [[nodiscard]] FileTrouble setValue(Choice choice, bool on) const;
+
     // Whether an administrator has locked the settings in the system's file.
     bool isLocked() const { return m_locked; }
     // The settings folder the system's file names, or empty. Only an
     // absolute one counts: a relative one would depend on where the program
     // was started from, and is ignored with a warning in the log.
     QString schoolSettingsFolder() const;
-    // Stores the choice and writes the user's file at once; what went wrong
-    // when it could not be written. Refused while locked.
-    [[nodiscard]] FileTrouble setValue(Choice choice, bool on) const;
+
+    // Hands `reader` the file whose `group` counts, to read that group from:
+    // the user's when it has the group and the settings are not locked, else
+    // the system's; not at all when that is no regular file.
+    void read(const QString& group, const std::function<void(QSettings&)>& reader) const;
+    // Lets `writer` change any group of the user's file, and writes the file
+    // at once, as setValue() does; the other groups stay as they were.
+    // Refused while locked.
+    [[nodiscard]] FileTrouble edit(const std::function<void(QSettings&)>& writer) const;
+
+    // True or false as a person may write it in the file: true, yes, on, 1
+    // and their opposites, any case, quoted or not.
+    static std::optional<bool> toBool(QString text);
 
 private:
-    FileTrouble write(Choice choice, bool on) const;
+    FileTrouble write(const std::function<void(QSettings&)>& writer) const;
     FileTrouble takeLock() const;
 
     QString m_filePath;

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QLockFile>
 #include <QScopeGuard>
+#include <QSettings>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -52,23 +53,31 @@ private slots:
     }
 
     // The file keeps the layout Qt's own INI format reads and writes; one
-    // edited by hand in Notepad reads too.
+    // edited by hand in Notepad reads too. A list keeps its section, its size
+    // first and its entries by number.
     void theFileIsQtsIniLayout_data()
     {
         QTest::addColumn<QByteArray>("old");
-        QTest::newRow("as Qt writes it") << QByteArray("[display]\nstayOnTop=true\n");
+        QTest::addColumn<QByteArray>("before");
+        QTest::newRow("as Qt writes it")
+            << QByteArray("[display]\nstayOnTop=true\n") << QByteArray();
         QTest::newRow("byte-order mark, CR LF")
-            << QByteArray("\xEF\xBB\xBF[display]\r\nstayOnTop=true\r\n");
+            << QByteArray("\xEF\xBB\xBF[display]\r\nstayOnTop=true\r\n") << QByteArray();
+        const QByteArray list = "[countdowns]\nsize=10\n1\\title=一模\n1\\target=2027-03-15\n"
+                                "2\\title=二模\n10\\title=高考\n\n";
+        QTest::newRow("a list") << list + "[display]\nstayOnTop=true\n" << list;
     }
 
     void theFileIsQtsIniLayout()
     {
         QFETCH(QByteArray, old);
+        QFETCH(QByteArray, before);
         const QTemporaryDir dir;
         const QString path = dir.filePath(u"prefs.ini"_s);
         writeFile(path, old);
         QVERIFY(Preferences(path).setValue(Choice::StartAtLogin, true).isNone());
-        QCOMPARE(readFile(path), "[display]\nstayOnTop=true\n\n[startup]\nstartAtLogin=true\n");
+        QCOMPARE(
+            readFile(path), before + "[display]\nstayOnTop=true\n\n[startup]\nstartAtLogin=true\n");
     }
 
     // What a hand-edited file may say; anything else is the default (off).
@@ -104,35 +113,40 @@ private slots:
         QTest::addColumn<bool>("onTop");
         QTest::addColumn<bool>("locked");
         QTest::addColumn<QString>("settingsDir");
-        const QByteArray school = "[school]\nsettingsDir=/srv/gaokao\n[display]\nfullScreen=true\n";
-        const QByteArray locked = "[school]\nlocked=true\n[display]\nstayOnTop=true\n";
-        const QByteArray user = "[display]\nfullScreen=false\nstayOnTop=off\n";
-        QTest::newRow("none") << QByteArray() << QByteArray() << QByteArray() << false << false
-                              << false << QString();
+        QTest::addColumn<QString>("countdowns"); // the size of the list that counts
+        const QByteArray school = "[school]\nsettingsDir=/srv/gaokao\n[display]\nfullScreen=true\n"
+                                  "[countdowns]\nsize=2\n";
+        const QByteArray locked = "[school]\nlocked=true\n[display]\nstayOnTop=true\n"
+                                  "[countdowns]\nsize=3\n";
+        const QByteArray user
+            = "[display]\nfullScreen=false\nstayOnTop=off\n[countdowns]\nsize=1\n";
+        const QByteArray none;
+        const QString srv = u"/srv/gaokao"_s;
+        QTest::newRow("none") << none << none << none << false << false << false << QString()
+                              << QString();
         QTest::newRow("system only")
-            << school << QByteArray() << QByteArray() << true << false << false << u"/srv/gaokao"_s;
+            << school << none << none << true << false << false << srv << u"2"_s;
         QTest::newRow("the user's overrides")
-            << school << QByteArray() << user << false << false << false << u"/srv/gaokao"_s;
+            << school << none << user << false << false << false << srv << u"1"_s;
         QTest::newRow("the user's, silent, leaves the system's")
-            << school << QByteArray() << QByteArray("[display]\nfullScreen=maybe\n") << true
-            << false << false << u"/srv/gaokao"_s;
+            << school << none << QByteArray("[display]\nfullScreen=maybe\n") << true << false
+            << false << srv << u"2"_s;
         QTest::newRow("locked: the system's hold")
-            << locked << QByteArray() << user << false << true << true << QString();
+            << locked << none << user << false << true << true << QString() << u"3"_s;
         QTest::newRow("locked in quotes, a relative folder")
-            << QByteArray("[school]\nlocked=\" Yes \"\nsettingsDir=gaokao\n") << QByteArray()
-            << QByteArray("[display]\nfullScreen=true\n") << false << false << true << QString();
+            << QByteArray("[school]\nlocked=\" Yes \"\nsettingsDir=gaokao\n") << none << user
+            << false << false << true << QString() << QString();
 #ifndef Q_OS_WIN // one ProgramData folder
         QTest::newRow("the first folder's counts")
-            << school << locked << user << false << false << false << u"/srv/gaokao"_s;
-        QTest::newRow("a folder passed over")
-            << QByteArray("<folder>") << locked << user << false << true << true << QString();
-        QTest::newRow("a pipe passed over")
-            << QByteArray("<pipe>") << locked << user << false << true << true << QString();
+            << school << locked << none << true << false << false << srv << u"2"_s;
+        QTest::newRow("a folder passed over") << QByteArray("<folder>") << locked << user << false
+                                              << true << true << QString() << u"3"_s;
+        QTest::newRow("a pipe passed over") << QByteArray("<pipe>") << locked << user << false
+                                            << true << true << QString() << u"3"_s;
 #endif
         QTest::newRow("huge") << QByteArray(
             "[display]\nfullScreen=true\n" + QByteArray(70000, '#') + "\nstayOnTop=true\n")
-                              << QByteArray() << QByteArray() << true << false << false
-                              << QString();
+                              << none << none << true << false << false << QString() << QString();
     }
 
     void theSystemFileLiesBeneathTheUsers()
@@ -177,6 +191,10 @@ private slots:
         QTEST(preferences.value(Choice::StayOnTop), "onTop");
         QCOMPARE(preferences.isLocked(), locked);
         QTEST(preferences.schoolSettingsFolder(), "settingsDir");
+        QString countdowns;
+        preferences.read(u"countdowns"_s,
+            [&](QSettings& file) { countdowns = file.value(u"countdowns/size"_s).toString(); });
+        QTEST(countdowns, "countdowns");
         // Locked, the user's file stays as it was, or absent.
         const QByteArray before = readFile(userPath);
         QCOMPARE(preferences.setValue(Choice::StayOnTop, true).kind() == FileTrouble::Kind::None,
