@@ -65,8 +65,7 @@ expect_file() {
 }
 expect_file usr/bin/gaokao-countdown
 [ -x "$root/usr/bin/gaokao-countdown" ] || fail "usr/bin/gaokao-countdown is not executable"
-# Nothing starts by itself: a login entry for everyone is the administrator's
-# choice (gaokao-countdown --autostart=all), and the package has no services.
+# Nothing starts by itself: a login entry for everyone is the administrator's (--autostart=all).
 for starter in etc usr/lib/systemd lib/systemd; do
     [ ! -e "$root/$starter" ] || fail "the package ships $starter"
 done
