@@ -10,8 +10,11 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <algorithm>
+#include <optional>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -162,6 +165,15 @@ FileTrouble Autostart::setEnabled(bool on) const
     }
     if (FileTrouble why = refusal(m_command); !why.isNone())
         return why.during(FileTrouble::Operation::Write, path);
+    // Every user's desktop reads an entry for all users, whatever the umask of
+    // the administrator who writes it (077 would hide it from them).
+    std::optional<mode_t> umaskBefore;
+    if (m_scope == Scope::AllUsers)
+        umaskBefore = ::umask(022);
+    const auto restoreUmask = qScopeGuard([&umaskBefore] {
+        if (umaskBefore)
+            ::umask(*umaskBefore);
+    });
     if (FileTrouble trouble = Folder::create(QFileInfo(path).absolutePath()); !trouble.isNone())
         return trouble;
     return AtomicFile::replace(path, entry()).during(FileTrouble::Operation::Write, path);

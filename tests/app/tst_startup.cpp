@@ -112,7 +112,8 @@ private slots:
         QFETCH(int, status);
         QFETCH(QString, out);
         QFETCH(QString, err);
-        const Run run = runProgram(arguments, environment);
+        const Run run
+            = runProgram(arguments, environment, 10000, u"umask 077; exec \"$0\" \"$@\""_s);
         QCOMPARE(run.status, status);
         const auto dotAll = QRegularExpression::DotMatchesEverythingOption;
         QVERIFY2(QRegularExpression(out, dotAll).match(run.out).hasMatch(), qPrintable(run.out));
@@ -253,7 +254,8 @@ private slots:
             QCOMPARE(runProgram({ u"--autostart=all"_s }, environment).status, 0);
         if (status == 1)
             QVERIFY(QFile(root.filePath(u"first"_s)).open(QIODevice::WriteOnly));
-        const Run run = runProgram(arguments, environment);
+        const Run run
+            = runProgram(arguments, environment, 10000, u"umask 077; exec \"$0\" \"$@\""_s);
         QCOMPARE(run.status, status);
         QVERIFY2(QRegularExpression(said).match(run.out + run.err).hasMatch(),
             qPrintable(run.out + run.err));
@@ -262,6 +264,7 @@ private slots:
         if (exec.isNull())
             return;
         QFile file(entry);
+        QVERIFY(file.permissions().testFlag(QFile::ReadOther));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(QString::fromUtf8(file.readAll())
                     .contains(u"\nExec="_s + exec.arg(QStringLiteral(GAOKAO_PROGRAM)) + u'\n'));
