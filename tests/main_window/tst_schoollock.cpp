@@ -21,7 +21,6 @@ class TestSchoolLock : public QObject {
 private slots:
     void init()
     {
-        // The window goes before its folder.
         m_fixture.reset();
         m_config = std::make_unique<QTemporaryDir>();
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config->filePath(u"home"_s)));
