@@ -71,6 +71,7 @@ QString unquoted(QString text)
     return text;
 }
 
+// Whether the file holds any key of `group`.
 bool hasGroup(const QString& path, const QString& group)
 {
     if (!isUsable(path))
