@@ -3,11 +3,13 @@
 #include "countdownkeys.h"
 
 #include "preferences.h"
+#include "timeleft.h"
 
 #include <QTime>
 
 using namespace Qt::StringLiterals;
 using Entry = CountdownEntry;
+using CountdownKeys::shown;
 
 namespace {
 constexpr int kMaxTitleLength = 40;
@@ -51,19 +53,6 @@ bool hasControlCharacters(const QString& text)
         text.cbegin(), text.cend(), [](QChar c) { return c.category() == QChar::Other_Control; });
 }
 
-// A value from the file as it stands, cut short, with control characters
-// made visible so that the line stays one line.
-QString shown(const QString& value)
-{
-    QString text = value.left(kMaxShownLength);
-    if (!text.isEmpty() && text.back().isHighSurrogate())
-        text.chop(1);
-    for (QChar& c : text)
-        if (c.category() == QChar::Other_Control)
-            c = QChar::ReplacementCharacter;
-    return text;
-}
-
 std::optional<QDateTime> readTarget(const QString& text)
 {
     const qsizetype t = text.indexOf(u'T');
@@ -75,7 +64,7 @@ std::optional<QDateTime> readTarget(const QString& text)
     }
     if (!date.isValid() || !time.isValid())
         return std::nullopt;
-    return QDateTime(date, time);
+    return TimeLeft::localMoment(date, time);
 }
 
 std::optional<QPoint> readPosition(const QString& text)
@@ -174,4 +163,15 @@ void CountdownKeys::write(QSettings& file, const CountdownEntry& entry)
     file.setValue(u"layer"_s, spelling(entry.layer, kLayers));
     file.setValue(u"locked"_s, entry.locked);
     file.setValue(u"clickThrough"_s, entry.clickThrough);
+}
+
+QString CountdownKeys::shown(const QString& value)
+{
+    QString text = value.left(kMaxShownLength);
+    if (!text.isEmpty() && text.back().isHighSurrogate())
+        text.chop(1);
+    for (QChar& c : text)
+        if (c.category() == QChar::Other_Control)
+            c = QChar::ReplacementCharacter;
+    return text;
 }

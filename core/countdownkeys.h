@@ -34,4 +34,8 @@ struct Reading {
 Reading read(const QSettings& file, int number);
 void write(QSettings& file, const CountdownEntry& entry);
 
+// A value from the file as a text quotes it: cut at 40 characters, control
+// characters shown as �, so that the text stays one short line.
+QString shown(const QString& value);
+
 } // namespace CountdownKeys

@@ -36,13 +36,15 @@ struct Scan {
     std::vector<int> unread;
 };
 
-// With no size to go by, every numbered entry is kept unread.
-void keepAllUnread(const QSettings& file, Scan& scan)
+// The numbers of the entries the file holds, whatever its size says.
+std::vector<int> entryNumbers(const QSettings& file)
 {
+    std::vector<int> numbers;
     for (const QString& name : file.childGroups())
         if (const int number = entryNumber(name))
-            scan.unread.push_back(number);
-    std::sort(scan.unread.begin(), scan.unread.end());
+            numbers.push_back(number);
+    std::sort(numbers.begin(), numbers.end());
+    return numbers;
 }
 
 Scan scanArray(QSettings& file)
@@ -56,8 +58,10 @@ Scan scanArray(QSettings& file)
     if (!isNumber || size < 0) {
         scan.loaded.skipped << (sizeText.isEmpty()
                 ? u"倒计时没有个数（size），都已跳过。"_s
-                : u"倒计时的个数（size）“%1”无法识别，都已跳过。"_s.arg(sizeText.left(40)));
-        keepAllUnread(file, scan);
+                : u"倒计时的个数（size）“%1”无法识别，都已跳过。"_s.arg(
+                    CountdownKeys::shown(sizeText)));
+        // With no size to go by, every entry is kept as it stands.
+        scan.unread = entryNumbers(file);
         return scan;
     }
     const int read = int(std::min<qlonglong>(size, kMaxEntries));
@@ -80,9 +84,7 @@ Scan scanArray(QSettings& file)
     if (size > kMaxEntries) {
         scan.loaded.skipped << u"倒计时有 %1 个，只读了前 %2 个，其余已跳过。"_s.arg(size).arg(
             kMaxEntries);
-        Scan rest;
-        keepAllUnread(file, rest);
-        for (const int number : rest.unread)
+        for (const int number : entryNumbers(file))
             if (number > kMaxEntries && number <= size)
                 scan.unread.push_back(number);
     }

@@ -26,7 +26,7 @@ QDateTime countedTarget(const CountdownEntry& entry, const QDate& today)
     QDate next = sameDayIn(date, today.year());
     if (next < today)
         next = sameDayIn(date, today.year() + 1);
-    return QDateTime(next, entry.target.time());
+    return TimeLeft::localMoment(next, entry.target.time());
 }
 }
 
@@ -76,4 +76,12 @@ QDateTime TimeLeft::nextChange(const CountdownEntry& entry, const QDateTime& now
     // startOfDay(): where midnight is skipped by a change of daylight saving
     // time, the day starts at the first moment it has.
     return now.date().addDays(1).startOfDay();
+}
+
+QDateTime TimeLeft::localMoment(const QDate& date, const QTime& time)
+{
+    const QDateTime moment(date, time);
+    if (moment.isValid())
+        return moment;
+    return QDateTime(date, time.addSecs(-3600)).addSecs(3600);
 }

@@ -40,4 +40,9 @@ struct TimeLeft {
     // the full form counts down, otherwise the start of the next local day
     // (its first moment where midnight is skipped by a daylight saving change).
     static QDateTime nextChange(const CountdownEntry& entry, const QDateTime& now);
+
+    // The moment the local clock shows `time` on `date`. A time in the hour
+    // that a spring change of daylight saving time skips, for which QDateTime
+    // has no moment, is taken as the one an hour later (02:30 as 03:30).
+    static QDateTime localMoment(const QDate& date, const QTime& time);
 };

@@ -68,6 +68,9 @@ private slots:
             u"还有 2 天"_s, u"1 天 23:00:00"_s, "2027-03-28T00:00", "2027-03-27T12:00:01");
         row("autumn change", berlin, "2027-11-01T00:00", false, "2027-10-31T00:00", u"还有 1 天"_s,
             u"1 天 01:00:00"_s, "2027-11-01T00:00", "2027-10-31T00:00:01");
+        row("repeating to a time the spring change skips", berlin, "2016-03-28T02:30", true,
+            "2027-03-27T12:00", u"还有 1 天"_s, u"0 天 14:30:00"_s, "2027-03-28T00:00",
+            "2027-03-27T12:00:01");
         // Beirut's clocks go from 23:59:59 to 01:00 on 28 March 2027.
         row("a day without midnight", "Asia/Beirut", "2027-03-30T00:00", false, "2027-03-27T12:00",
             u"还有 3 天"_s, u"2 天 11:00:00"_s, "2027-03-28T01:00", "2027-03-27T12:00:01");
