@@ -22,6 +22,10 @@ CommandLine::CommandLine(FolderCheck check)
           u"读取并保存 <文件夹>/data.txt，而不是默认的设置文件夹；"
           u"多台电脑可以共用网络上的同一个文件夹。"_s,
           u"文件夹"_s)
+    , m_autostart(u"autostart"_s,
+          u"all：为本机所有用户设置开机自动启动（需要管理员权限），连同 --settings-dir "
+          u"给出的文件夹；off-all：取消。"_s,
+          u"all|off-all"_s)
     , m_help(QStringList { u"h"_s, u"help"_s }, u"显示本帮助并退出。"_s)
     , m_version(QStringList { u"v"_s, u"version"_s }, u"显示版本并退出。"_s)
     , m_folderCheck(std::move(check))
@@ -29,7 +33,7 @@ CommandLine::CommandLine(FolderCheck check)
     m_parser.setApplicationDescription(u"高考倒计时：显示距高考还有多少天、时、分、秒。"_s);
     // "-platform" and the like are Qt's, not a row of one-letter options.
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    m_parser.addOptions({ m_fullScreen, m_onTop, m_settingsDir, m_help, m_version });
+    m_parser.addOptions({ m_fullScreen, m_onTop, m_settingsDir, m_autostart, m_help, m_version });
 }
 
 bool CommandLine::isThereButNoFolder(const QString& path)
@@ -64,13 +68,22 @@ CommandLine::Outcome CommandLine::parse(const QStringList& arguments)
         return Outcome::Error;
     }
 
+    if (m_parser.isSet(m_autostart)) {
+        const QString value = m_parser.value(m_autostart);
+        if (value != u"all"_s && value != u"off-all"_s) {
+            m_error = u"--autostart 只能是 all 或 off-all，而不是“%1”。"_s.arg(value) + hint;
+            return Outcome::Error;
+        }
+        m_options.autostartForAll = value == u"all"_s;
+    }
     m_options.fullScreen = m_parser.isSet(m_fullScreen);
     m_options.onTop = m_parser.isSet(m_onTop);
     m_options.loginArguments.clear();
     // The default folder is looked for only when no other is named: on
     // Windows finding it means trying a write.
     if (!m_parser.isSet(m_settingsDir)) {
-        m_options.settingsFolder = SettingsStore::defaultFolder();
+        m_options.settingsFolder
+            = m_schoolFolder.isEmpty() ? SettingsStore::defaultFolder() : m_schoolFolder;
     } else {
         const QString folder = m_parser.value(m_settingsDir);
         if (folder.trimmed().isEmpty()) {
@@ -95,7 +108,7 @@ CommandLine::Outcome CommandLine::parse(const QStringList& arguments)
         m_options.settingsFolder = QFileInfo(folder).absoluteFilePath();
         m_options.loginArguments = QStringList { u"--settings-dir"_s, m_options.settingsFolder };
     }
-    return Outcome::Run;
+    return m_parser.isSet(m_autostart) ? Outcome::AutostartForAll : Outcome::Run;
 }
 
 QStringList CommandLine::withoutQtOptions(const QStringList& arguments)

@@ -18,16 +18,19 @@ struct CommandLineOptions {
     // What a start at login repeats: --settings-dir with the folder, when
     // one was given.
     QStringList loginArguments;
+    // --autostart=all (true) or off-all (false): the login entry for every
+    // user, set or removed, instead of a run.
+    bool autostartForAll = false;
 };
 
 // The program's command line: --fullscreen, --on-top, --settings-dir DIR,
-// --help and --version, described in Chinese. Qt's own texts of the parser
+// --autostart=all|off-all, --help and --version, described in Chinese. Qt's own texts of the parser
 // (usage line, headings, errors) are Chinese through Qt's translations.
 // A --settings-dir that names a plain file is refused; the look at it never
 // holds up the start for long, since the folder may be on a stalled share.
 class CommandLine {
 public:
-    enum class Outcome { Run, Help, Version, Error };
+    enum class Outcome { Run, Help, Version, AutostartForAll, Error };
 
     // Whether `path` names something that is there and is not a folder.
     using FolderCheck = std::function<bool(const QString& path)>;
@@ -37,6 +40,10 @@ public:
 
     // Without a check, the folder is not looked at.
     explicit CommandLine(FolderCheck check = isThereButNoFolder);
+
+    // The folder a run without --settings-dir uses instead of the default
+    // one: the school's, from the system-wide preferences.
+    void setSchoolFolder(const QString& folder) { m_schoolFolder = folder; }
 
     // `arguments` starts with the program's name.
     Outcome parse(const QStringList& arguments);
@@ -62,9 +69,11 @@ private:
     QCommandLineOption m_fullScreen;
     QCommandLineOption m_onTop;
     QCommandLineOption m_settingsDir;
+    QCommandLineOption m_autostart;
     QCommandLineOption m_help;
     QCommandLineOption m_version;
     FolderCheck m_folderCheck;
+    QString m_schoolFolder;
     CommandLineOptions m_options;
     QString m_error;
 };

@@ -6,6 +6,7 @@
 #include "fontsubstitutes.h"
 #include "form1.h"
 #include "picturefile.h"
+#include "preferences.h"
 #include "programinfo.h"
 #include "qttranslations.h"
 #include "settingsstore.h"
@@ -36,7 +37,9 @@ int main(int argc, char* argv[])
     // Lets a Wayland desktop find the menu entry, and so the icon.
     QGuiApplication::setDesktopFileName(ProgramInfo::appId);
     installQtTranslations(*app);
-    const std::optional<CommandLineOptions> options = Startup::readOptions();
+    const Preferences preferences;
+    const std::optional<CommandLineOptions> options
+        = Startup::readOptions(preferences.schoolSettingsFolder());
     if (!options)
         return Startup::kBadCommandLine;
     installFontSubstitutes();
@@ -48,7 +51,7 @@ int main(int argc, char* argv[])
     CountdownWidgets countdowns { CountdownList(Preferences()) };
     Form1 form(store);
     QApplication::setWindowIcon(form.windowIcon());
-    auto* display = new DisplayController(&form, Preferences(),
+    auto* display = new DisplayController(&form, preferences,
         Autostart(ProgramInfo::appId,
             QStringList { QCoreApplication::applicationFilePath() } + options->loginArguments));
     display->start(options->fullScreen, options->onTop);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "startup.h"
 
+#include "autostart.h"
 #include "displaycheck.h"
 #include "programinfo.h"
 #include "qttranslations.h"
@@ -33,6 +34,36 @@ void print(std::FILE* stream, const QString& text)
 void printError(const QString& error)
 {
     print(stderr, u"%1：%2\n"_s.arg(ProgramInfo::commandName, error));
+}
+
+#ifdef Q_OS_WIN
+const QString kAsAdministrator = u"请以管理员身份运行。"_s;
+#else
+const QString kAsAdministrator = u"请以 root 身份运行（例如用 sudo）。"_s;
+#endif
+
+// --autostart=all or off-all: the login entry for every user, starting this
+// program with the settings folder given.
+int setAutostartForAll(const CommandLineOptions& options)
+{
+    const bool on = options.autostartForAll;
+    const Autostart entry(ProgramInfo::appId,
+        QStringList { QCoreApplication::applicationFilePath() } + options.loginArguments,
+        Autostart::Scope::AllUsers);
+    if (const FileTrouble trouble = entry.setEnabled(on); !trouble.isNone()) {
+        printError(trouble.message()
+            + (trouble.kind() == FileTrouble::Kind::NoPermission ? kAsAdministrator : QString()));
+        return Startup::kNotWritten;
+    }
+#ifdef Q_OS_WIN
+    const QString where = u"。"_s;
+#else
+    const QString where = u"：%1"_s.arg(entry.entryPath());
+#endif
+    print(stdout,
+        (on ? u"已为本机所有用户设置开机自动启动%1\n"_s : u"已取消本机所有用户的开机自动启动%1\n"_s)
+            .arg(where));
+    return 0;
 }
 
 // While the application starts, Qt's messages wait here: a window system that
@@ -97,6 +128,8 @@ std::optional<int> Startup::answerBeforeDisplay(int argc, char* argv[])
             printError(error);
             return kBadCommandLine;
         }
+        if (outcome == CommandLine::Outcome::AutostartForAll)
+            return setAutostartForAll(line.options());
     }
 
     if (!DisplayCheck::available(arguments, QProcessEnvironment::systemEnvironment())) {
@@ -121,11 +154,12 @@ std::unique_ptr<QApplication> Startup::createApplication(int& argc, char* argv[]
     return app;
 }
 
-std::optional<CommandLineOptions> Startup::readOptions()
+std::optional<CommandLineOptions> Startup::readOptions(const QString& schoolFolder)
 {
     // The folder was looked at before the display: a second look would wait
     // on a stalled share again.
     CommandLine line(CommandLine::FolderCheck {});
+    line.setSchoolFolder(schoolFolder);
     const CommandLine::Outcome outcome = line.parse(QCoreApplication::arguments());
     if (outcome == CommandLine::Outcome::Error) {
         printError(line.errorText());

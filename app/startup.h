@@ -9,18 +9,22 @@
 #include <optional>
 
 // The program's start before its windows: the command line and the display.
-// --help and --version are answered, and a bad command line refused with a
-// Chinese message, before any display is needed; without a display the
-// program says so in one line and ends, instead of Qt's abort. Exit
-// statuses: 0 for an answer, 1 without a display, 2 for a bad command line.
+// --help and --version are answered, --autostart=all|off-all done, and a bad
+// command line refused with a Chinese message, before any display is needed;
+// without a display the program says so in one line and ends, instead of
+// Qt's abort. Exit statuses: 0 for an answer, 1 without a display or when
+// the login entry for every user could not be written, 2 for a bad command
+// line.
 // Lines for the terminal are in the locale's character set.
 namespace Startup {
 
 inline constexpr int kNoDisplay = 1;
+inline constexpr int kNotWritten = 1;
 inline constexpr int kBadCommandLine = 2;
 
-// Answers --help and --version, refuses a bad command line, or finds that no
-// display can be there; the exit status then, otherwise nothing. A plain
+// Answers --help and --version, sets or removes the login entry for every
+// user, refuses a bad command line, or finds that no display can be there;
+// the exit status then, otherwise nothing. A plain
 // start parses nothing.
 std::optional<int> answerBeforeDisplay(int argc, char* argv[]);
 
@@ -31,7 +35,8 @@ std::unique_ptr<QApplication> createApplication(int& argc, char* argv[]);
 // This run's options from what the application left of the command line (Qt
 // takes -platform and its other options itself); a bad one is told on
 // standard error, in Chinese once Qt's translations are installed, and gives
-// nothing.
-std::optional<CommandLineOptions> readOptions();
+// nothing. Without --settings-dir, the settings are in `schoolFolder` when
+// one is given.
+std::optional<CommandLineOptions> readOptions(const QString& schoolFolder = {});
 
 } // namespace Startup

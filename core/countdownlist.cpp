@@ -108,7 +108,7 @@ CountdownList::CountdownList(Preferences preferences)
 CountdownList::Loaded CountdownList::load() const
 {
     Scan scan;
-    m_preferences.read([&](QSettings& file) {
+    m_preferences.read(kGroup, [&](QSettings& file) {
         file.beginGroup(kGroup);
         scan = scanArray(file);
     });

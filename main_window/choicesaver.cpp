@@ -22,6 +22,10 @@ ChoiceSaver::~ChoiceSaver() { (void)save(); }
 
 void ChoiceSaver::remember(Preferences::Choice choice, bool on)
 {
+    // Locked by the school, the choices made (full screen) hold for the run
+    // only; the user's file is not touched.
+    if (m_preferences.isLocked())
+        return;
     m_unsaved[choice] = on;
     m_timer.start();
 }

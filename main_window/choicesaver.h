@@ -14,7 +14,8 @@ class QWidget;
 // the window changes first; whatever still waits is written when the saver
 // goes with its window, as the program ends. A save that fails is told once,
 // with its reason, over the window; the choices still hold for the run, and
-// the ones not written are tried again with the next save.
+// the ones not written are tried again with the next save. While the
+// preferences are locked, nothing is saved, and nothing said about it.
 class ChoiceSaver {
 public:
     static constexpr int kSaveDelayMs = 500;

@@ -6,6 +6,7 @@
 #include "form1design.h"
 #include "fullscreen.h"
 #include "programinfo.h"
+#include "settingslock.h"
 #include "textscaler.h"
 #include "twips.h"
 #include "windowmenu.h"
@@ -50,6 +51,12 @@ void DisplayController::start(bool fullScreen, bool onTop)
     m_menu->setChecked(Choice::ScaleTextWithWindow, m_scaleText);
     // The entry itself tells, should someone have removed it meanwhile.
     m_menu->setChecked(Choice::StartAtLogin, m_autostart.isEnabled());
+    if (m_preferences.isLocked()) {
+        m_window->setSettingsLocked(true);
+        m_menu->lockChoices(SettingsLock::reason());
+    }
+    if (m_autostart.isSetForAllUsers())
+        m_menu->showStartAtLoginForAllUsers();
     const bool top = onTop || m_preferences.value(Choice::StayOnTop);
     m_menu->setChecked(Choice::StayOnTop, top);
     if (top)

@@ -18,7 +18,9 @@ class WindowMenu;
 // (`TextScaler`; full screen always grows it), staying on top and starting at
 // login. It applies the remembered choices at start, does what each asks when
 // chosen, and keeps them in the program's preferences (`ChoiceSaver`), never
-// in the settings file.
+// in the settings file. When an administrator has locked the preferences,
+// only full screen is offered, for the run, and the window's settings say
+// that they are locked.
 class DisplayController : public QObject {
     Q_OBJECT
 public:

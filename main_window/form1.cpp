@@ -5,11 +5,11 @@
 #include "controlbuilder.h"
 #include "designwindow.h"
 #include "form1design.h"
-#include "form2.h"
 #include "logging.h"
 #include "picturebox.h"
 #include "picturebutton.h"
 #include "plaintooltip.h"
+#include "settingslock.h"
 #include "settingsstore.h"
 #include "tickschedule.h"
 #include "twips.h"
@@ -205,6 +205,8 @@ void Form1::Comgjsz_Click()
     // The dialog is application-modal: while it is open, nothing clicks here.
     if (settingsDialog())
         return;
+    if (m_settingsLocked)
+        return SettingsLock::tell(this);
     std::optional<Form2::Captions> captions;
     // The window's design texts are no settings: shown as if they came from
     // the file, an OK would save them over the user's own.
@@ -243,7 +245,6 @@ void Form1::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-// The window's definition runs Form_Unload when the window closes, and it
-// has nothing to do: the settings are saved by the dialog as they change.
-// It stays so that closing takes the same road as in the definition.
+// The window's definition runs Form_Unload on closing, and it has nothing to do: the settings
+// are saved by the dialog as they change. It stays so that closing takes the definition's road.
 void Form1::Form_Unload() { }

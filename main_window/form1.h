@@ -48,6 +48,10 @@ public:
     void Comexit_Click();
     void Form_Unload();
 
+    // While locked, the settings button and menu item say so instead of
+    // opening the dialog.
+    void setSettingsLocked(bool locked) { m_settingsLocked = locked; }
+
     // Shows a title and heading, read from the settings file or typed in the
     // settings dialog.
     void setCaptions(const QString& title, const QString& heading);
@@ -89,5 +93,6 @@ private:
     QList<TwipsControl> m_controls;
     // False while the captions are still the window's design texts.
     bool m_captionsRead = false;
+    bool m_settingsLocked = false;
     CharacterBudget m_characters;
 };

@@ -24,7 +24,7 @@ WindowMenu::WindowMenu(Form1* window)
     addChoice(Choice::ScaleTextWithWindow, u"文字随窗口缩放"_s, u"scaleText"_s);
     addChoice(Choice::StayOnTop, u"窗口置顶"_s, u"stayOnTop"_s);
     addChoice(Choice::StartAtLogin, u"开机自动启动"_s, u"startAtLogin"_s);
-    m_menu->addSeparator();
+    m_afterChoices = m_menu->addSeparator();
     const auto addItem = [this](const QString& text, const QString& name, auto slot) {
         QAction* action = m_menu->addAction(text);
         action->setObjectName(name);
@@ -36,9 +36,33 @@ WindowMenu::WindowMenu(Form1* window)
     addKeys();
 }
 
-void WindowMenu::setChecked(Choice choice, bool on)
+QAction* WindowMenu::choice(Choice choice) const { return m_choices[static_cast<size_t>(choice)]; }
+
+void WindowMenu::setChecked(Choice choice, bool on) { this->choice(choice)->setChecked(on); }
+
+void WindowMenu::lockChoices(const QString& reason)
 {
-    m_choices[static_cast<size_t>(choice)]->setChecked(on);
+    // Shown rather than hidden, so that nobody looks for them elsewhere; the
+    // reason is an item of its own too, which screen readers read and which
+    // needs no hovering.
+    m_menu->setToolTipsVisible(true);
+    for (const Choice locked :
+        { Choice::ScaleTextWithWindow, Choice::StayOnTop, Choice::StartAtLogin }) {
+        choice(locked)->setEnabled(false);
+        choice(locked)->setToolTip(reason);
+    }
+    auto* note = new QAction(reason, m_menu);
+    note->setObjectName(u"lockedNote"_s);
+    note->setEnabled(false);
+    m_menu->insertAction(m_afterChoices, note);
+}
+
+void WindowMenu::showStartAtLoginForAllUsers()
+{
+    QAction* atLogin = choice(Choice::StartAtLogin);
+    atLogin->setChecked(true);
+    atLogin->setEnabled(false);
+    atLogin->setText(u"开机自动启动（由管理员设置）"_s);
 }
 
 QAction* WindowMenu::action(const QString& name) const
@@ -58,7 +82,7 @@ void WindowMenu::addChoice(Choice choice, const QString& text, const QString& na
 
 void WindowMenu::addKeys()
 {
-    QAction* fullScreen = m_choices[static_cast<size_t>(Choice::FullScreen)];
+    QAction* fullScreen = choice(Choice::FullScreen);
     fullScreen->setShortcut(Qt::Key_F11);
     m_window->addAction(fullScreen);
     // The Menu key comes as a context menu event, like a right-click.
@@ -86,7 +110,7 @@ bool WindowMenu::eventFilter(QObject* watched, QEvent* event)
     // What the controls leave to the window is a click on the background.
     if (event->type() == QEvent::MouseButtonDblClick
         && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        m_choices[static_cast<size_t>(Choice::FullScreen)]->trigger();
+        choice(Choice::FullScreen)->trigger();
         return true;
     }
     return false;

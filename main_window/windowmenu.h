@@ -29,6 +29,12 @@ public:
     // outside to go beside it.
     QAction* action(const QString& name) const;
     void setChecked(Preferences::Choice choice, bool on);
+    // Shows the choices that would change settings unavailable, each with
+    // `reason` as its tooltip, and the reason itself under them. 全屏显示 stays.
+    void lockChoices(const QString& reason);
+    // 开机自动启动 as an administrator set it for every user: on, and not the
+    // user's to switch off.
+    void showStartAtLoginForAllUsers();
 
 signals:
     // The user picked a choice, to be `on` now.
@@ -43,7 +49,10 @@ private:
     void popUp(QPoint globalPos);
     void showAbout();
 
+    QAction* choice(Preferences::Choice choice) const;
+
     Form1* m_window;
     QMenu* m_menu;
     std::array<QAction*, 4> m_choices {};
+    QAction* m_afterChoices = nullptr;
 };

@@ -12,16 +12,24 @@
 // the user's configuration directory ($XDG_CONFIG_HOME/autostart, by default
 // ~/.config/autostart); on Windows a value under the user's Run key. Switching
 // it off removes the entry. It counts as on only while the entry there starts
-// exactly this command at login.
+// exactly this command at login. An administrator may set the same entry for
+// every user: in the first system configuration folder ($XDG_CONFIG_DIRS,
+// /etc/xdg) + /autostart, or under the computer's Run key
+// (HKEY_LOCAL_MACHINE).
 class Autostart {
 public:
+    enum class Scope { ThisUser, AllUsers };
+
     // `command` is the full path of the executable to start, then the
     // arguments to start it with.
-    Autostart(QString appId, QStringList command);
+    Autostart(QString appId, QStringList command, Scope scope = Scope::ThisUser);
 
     bool isEnabled() const;
     // What failed, if anything; a command the entry cannot hold is refused.
     [[nodiscard]] FileTrouble setEnabled(bool on) const;
+    // Whether an entry for every user starts the program at login, whatever
+    // command it holds: an administrator's, which the user cannot switch off.
+    bool isSetForAllUsers() const;
 
 #ifndef Q_OS_WIN
     QString entryPath() const;
@@ -37,4 +45,5 @@ public:
 private:
     QString m_appId;
     QStringList m_command;
+    Scope m_scope;
 };

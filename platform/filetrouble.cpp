@@ -114,6 +114,8 @@ QString FileTrouble::text() const
         return u"程序所在的路径中有“%”，登录时许多桌面无法从这里启动它"_s;
     case Kind::NoConverter:
         return u"本程序所用的 Qt 缺少 GB18030 编码转换，无法按设置文件的格式写入"_s;
+    case Kind::LockedBySchool:
+        return u"设置已由学校管理员锁定"_s;
     case Kind::Other:
         break;
     }

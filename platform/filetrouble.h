@@ -31,6 +31,7 @@ public:
         ControlCharacters, // a path the login entry cannot record
         PercentInProgramPath, // a program path desktops do not start at login
         NoConverter, // Qt has no converter for the file's encoding
+        LockedBySchool, // an administrator has locked the settings for every user
         Other, // only the system's text says why
     };
 

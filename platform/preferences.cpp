@@ -2,14 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "preferences.h"
 
+#include "logging.h"
 #include "preferencesformat.h"
 #include "programinfo.h"
+#include "systemconfigfolders.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <cerrno>
 
 using namespace Qt::StringLiterals;
@@ -39,11 +42,55 @@ Entry entry(Preferences::Choice choice)
 
 // How long a save waits for another copy of the program to finish its own.
 constexpr int kLockWaitMs = 300;
+
+const QString kLockedKey = u"school/locked"_s;
+const QString kSettingsFolderKey = u"school/settingsDir"_s;
+
+// Opening a named pipe waits for a writer, for good: only a regular file, or
+// none yet, is handed to QSettings.
+bool isUsable(const QString& path)
+{
+    const QFileInfo file(path);
+    return !file.exists() || file.isFile();
 }
 
-Preferences::Preferences(QString filePath)
+// What a file says for `key`; empty when it says nothing, or is none.
+QString storedText(const QString& path, const QString& key)
+{
+    if (path.isEmpty() || !isUsable(path))
+        return {};
+    return QSettings(path, PreferencesFormat::format()).value(key).toString();
+}
+
+// A value as a person may write it, perhaps in quotes.
+QString unquoted(QString text)
+{
+    text = text.trimmed();
+    if (text.size() >= 2 && text.startsWith(u'"') && text.endsWith(u'"'))
+        text = text.sliced(1, text.size() - 2).trimmed();
+    return text;
+}
+
+// Whether the file holds any key of `group`.
+bool hasGroup(const QString& path, const QString& group)
+{
+    if (!isUsable(path))
+        return false;
+    QSettings file(path, PreferencesFormat::format());
+    file.beginGroup(group);
+    return !file.allKeys().isEmpty();
+}
+}
+
+Preferences::Preferences(QString filePath, const QStringList& systemFilePaths)
     : m_filePath(std::move(filePath))
 {
+    const auto found = std::find_if(systemFilePaths.cbegin(), systemFilePaths.cend(),
+        [](const QString& path) { return QFileInfo(path).isFile(); });
+    if (found != systemFilePaths.cend()) {
+        m_systemFilePath = *found;
+        m_locked = toBool(storedText(m_systemFilePath, kLockedKey)).value_or(false);
+    }
 }
 
 QString Preferences::defaultFilePath()
@@ -52,27 +99,46 @@ QString Preferences::defaultFilePath()
         + u"/%1/%1.ini"_s.arg(ProgramInfo::commandName);
 }
 
-bool Preferences::isUsable() const
+QStringList Preferences::defaultSystemFilePaths()
 {
-    // Opening a named pipe waits for a writer, for good: only a regular file,
-    // or none yet, is handed to QSettings.
-    const QFileInfo file(m_filePath);
-    return !file.exists() || file.isFile();
+    QStringList paths = SystemConfigFolders::list();
+    for (QString& folder : paths)
+        folder += u"/%1/%1.ini"_s.arg(ProgramInfo::commandName);
+    return paths;
 }
 
 bool Preferences::value(Choice choice) const
 {
     const Entry e = entry(choice);
-    bool on = e.defaultValue;
-    read([&](QSettings& file) { on = toBool(file.value(e.key).toString()).value_or(on); });
-    return on;
+    std::optional<bool> on;
+    if (!m_locked)
+        on = toBool(storedText(m_filePath, e.key));
+    if (!on)
+        on = toBool(storedText(m_systemFilePath, e.key));
+    return on.value_or(e.defaultValue);
 }
 
-void Preferences::read(const std::function<void(QSettings&)>& reader) const
+QString Preferences::schoolSettingsFolder() const
 {
-    if (!isUsable())
+    const QString folder = unquoted(storedText(m_systemFilePath, kSettingsFolderKey));
+    if (folder.isEmpty())
+        return {};
+    if (QDir::isAbsolutePath(folder))
+        return QDir::cleanPath(folder);
+    qCWarning(lcPreferences).noquote()
+        << u"“%1”中的 settingsDir=%2 不是绝对路径，已忽略，仍用默认的设置文件夹。"_s.arg(
+               QDir::toNativeSeparators(m_systemFilePath), folder);
+    return {};
+}
+
+void Preferences::read(const QString& group, const std::function<void(QSettings&)>& reader) const
+{
+    QString path = m_filePath;
+    if (m_locked || (!m_systemFilePath.isEmpty() && !hasGroup(m_filePath, group)))
+        path = m_systemFilePath;
+    if (path.isEmpty() || !isUsable(path))
         return;
-    QSettings file(m_filePath, PreferencesFormat::format());
+    QSettings file(path, PreferencesFormat::format());
     reader(file);
 }
 
@@ -80,9 +146,7 @@ std::optional<bool> Preferences::toBool(QString text)
 {
     // QVariant::toBool() takes every text but "false" and "0" for true, so
     // "no" would switch a choice on.
-    text = text.trimmed();
-    if (text.size() >= 2 && text.startsWith(u'"') && text.endsWith(u'"'))
-        text = text.sliced(1, text.size() - 2).trimmed();
+    text = unquoted(text);
     const std::pair<QLatin1StringView, bool> spellings[]
         = { { "true"_L1, true }, { "yes"_L1, true }, { "on"_L1, true }, { "1"_L1, true },
               { "false"_L1, false }, { "no"_L1, false }, { "off"_L1, false }, { "0"_L1, false } };
@@ -132,7 +196,9 @@ FileTrouble Preferences::edit(const std::function<void(QSettings&)>& writer) con
 
 FileTrouble Preferences::write(const std::function<void(QSettings&)>& writer) const
 {
-    if (!isUsable())
+    if (m_locked)
+        return FileTrouble(FileTrouble::Kind::LockedBySchool);
+    if (!isUsable(m_filePath))
         return FileTrouble(FileTrouble::Kind::NotAFile);
     if (FileTrouble trouble = takeLock(); !trouble.isNone())
         return trouble;

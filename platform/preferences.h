@@ -6,43 +6,68 @@
 
 #include <QSettings>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
 
 // The program's own display preferences, kept apart from the four-line
 // settings file "data.txt" that other tools read: an INI file in the user's
-// configuration directory. The four choices and their defaults are listed
-// once, in preferences.cpp; every choice starts off. Other parts of the
-// program keep their own groups in the same file (the desktop countdowns),
-// through read() and edit(). The file is given at construction so tests can
-// use temporary files. A save never waits long for the file's lock, so the
-// window that saves never stops.
+// configuration directory, over one of the same name that an administrator
+// may put in a system configuration folder for every user. A value in the
+// system's file is the default, which the user's own overrides; a system file
+// that says "[school] locked=true" makes its values (or the built-in
+// defaults) hold whatever the user's file says, and the user's file is then
+// never written. The system's file is never written at all. It may also name
+// the settings folder, "[school] settingsDir=". The four choices and their
+// defaults are listed once, in preferences.cpp; every choice starts off.
+// Other parts of the program keep their own groups in the same files (the
+// desktop countdowns), through read() and edit(). The files are given at
+// construction so tests can use temporary ones; which system file counts,
+// and whether it locks, is decided there, for the run. A save never waits
+// long for the file's lock, so the window that saves never stops.
 class Preferences {
 public:
     enum class Choice { FullScreen, ScaleTextWithWindow, StayOnTop, StartAtLogin };
 
-    explicit Preferences(QString filePath = defaultFilePath());
+    // The first of `systemFilePaths` that is a file is the system's.
+    explicit Preferences(QString filePath = defaultFilePath(),
+        const QStringList& systemFilePaths = defaultSystemFilePaths());
 
     // gaokao-countdown/gaokao-countdown.ini in the user's configuration
     // directory ($XDG_CONFIG_HOME, ~/.config, or the local application data
     // folder on Windows).
     static QString defaultFilePath();
+    // gaokao-countdown/gaokao-countdown.ini in each system configuration
+    // folder ($XDG_CONFIG_DIRS, /etc/xdg, or ProgramData on Windows).
+    static QStringList defaultSystemFilePaths();
     QString filePath() const { return m_filePath; }
+    // The system's file that counts, or empty when there is none.
+    QString systemFilePath() const { return m_systemFilePath; }
 
-    // The stored choice, or its default when the file has none, holds no
-    // spelling of true or false (true, yes, on, 1 and their opposites, any
-    // case, quoted or not) or is no regular file (a pipe, a folder).
+    // The stored choice: the user's, else the system's, else its default. A
+    // file counts as silent on a choice when it has none, holds no spelling
+    // of true or false (see toBool()) or is no regular file (a pipe, a
+    // folder). While locked, the user's file is not read.
     bool value(Choice choice) const;
-    // Stores the choice and writes the file at once; what went wrong when it
-    // could not be written.
+    // Stores the choice and writes the user's file at once; what went wrong
+    // when it could not be written. Refused while locked.
     [[nodiscard]] FileTrouble setValue(Choice choice, bool on) const;
 
-    // Hands the file to `reader` to read any group from; not at all when the
-    // file is no regular file (a pipe, a folder).
-    void read(const std::function<void(QSettings&)>& reader) const;
-    // Lets `writer` change any group, and writes the file at once, as
-    // setValue() does; the other groups stay as they were.
+    // Whether an administrator has locked the settings in the system's file.
+    bool isLocked() const { return m_locked; }
+    // The settings folder the system's file names, or empty. Only an
+    // absolute one counts: a relative one would depend on where the program
+    // was started from, and is ignored with a warning in the log.
+    QString schoolSettingsFolder() const;
+
+    // Hands `reader` the file whose `group` counts, to read that group from:
+    // the user's when it has the group and the settings are not locked, else
+    // the system's; not at all when that is no regular file.
+    void read(const QString& group, const std::function<void(QSettings&)>& reader) const;
+    // Lets `writer` change any group of the user's file, and writes the file
+    // at once, as setValue() does; the other groups stay as they were.
+    // Refused while locked.
     [[nodiscard]] FileTrouble edit(const std::function<void(QSettings&)>& writer) const;
 
     // True or false as a person may write it in the file: true, yes, on, 1
@@ -50,9 +75,10 @@ public:
     static std::optional<bool> toBool(QString text);
 
 private:
-    bool isUsable() const;
     FileTrouble write(const std::function<void(QSettings&)>& writer) const;
     FileTrouble takeLock() const;
 
     QString m_filePath;
+    QString m_systemFilePath;
+    bool m_locked = false;
 };

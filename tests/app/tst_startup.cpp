@@ -112,7 +112,8 @@ private slots:
         QFETCH(int, status);
         QFETCH(QString, out);
         QFETCH(QString, err);
-        const Run run = runProgram(arguments, environment);
+        const Run run
+            = runProgram(arguments, environment, 10000, u"umask 077; exec \"$0\" \"$@\""_s);
         QCOMPARE(run.status, status);
         const auto dotAll = QRegularExpression::DotMatchesEverythingOption;
         QVERIFY2(QRegularExpression(out, dotAll).match(run.out).hasMatch(), qPrintable(run.out));
@@ -189,6 +190,87 @@ private slots:
         const QRegularExpression tick(u"gaokao.tick: .* -\\d{4,}天"_s);
 #endif
         QVERIFY2(run.err.contains(tick), qPrintable(run.err));
+    }
+
+    // The folder the system-wide preferences name, when the command line
+    // names none.
+    void theSchoolNamesTheSettingsFolder()
+    {
+#ifndef Q_OS_UNIX
+        QSKIP("the system's folder on Windows is ProgramData, which the tests share");
+#endif
+        const QTemporaryDir root;
+        QVERIFY(QDir().mkpath(root.filePath(u"xdg/gaokao-countdown"_s)));
+        QFile file(root.filePath(u"xdg/gaokao-countdown/gaokao-countdown.ini"_s));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[school]\nsettingsDir=" + QFile::encodeName(root.filePath(u"班级"_s)));
+        file.close();
+        runProgram({},
+            { u"QT_QPA_PLATFORM=offscreen"_s, u"XDG_CONFIG_HOME="_s + root.filePath(u"home"_s),
+                u"XDG_CONFIG_DIRS="_s + root.filePath(u"xdg"_s) },
+            1500);
+        QVERIFY(QFile::exists(root.filePath(u"班级/data.txt"_s)));
+    }
+
+    // As root, for every user: the entry in the first system folder, as valid as the user's,
+    // and gone again; where it cannot be written, the reason. %1 is the program.
+    void autostartForAll_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("said");
+        QTest::addColumn<QString>("exec");
+        const QString done = u"^已为本机所有用户设置开机自动启动：.*/first/autostart/"
+                             u"org.example.GaokaoCountdown.desktop\n$"_s;
+        QTest::newRow("all") << QStringList { u"--autostart=all"_s } << 0 << done << u"%1"_s;
+        QTest::newRow("all, with a folder")
+            << QStringList { u"--autostart"_s, u"all"_s, u"--settings-dir"_s, u"/srv/班级 共享"_s }
+            << 0 << done << u"%1 --settings-dir \"/srv/班级 共享\""_s;
+        QTest::newRow("off-all") << QStringList { u"--autostart=off-all"_s } << 0
+                                 << u"^已取消本机所有用户的开机自动启动：.*\n$"_s << QString();
+        QTest::newRow("a bad value")
+            << QStringList { u"--autostart=on"_s } << 2
+            << u"^gaokao-countdown：--autostart 只能是 all 或 off-all[^\n]*\n$"_s << QString();
+        QTest::newRow("a file where the folder belongs")
+            << QStringList { u"--autostart=all"_s } << 1 << u"^gaokao-countdown：无法[^\n]*\n$"_s
+            << QString();
+    }
+
+    void autostartForAll()
+    {
+#ifndef Q_OS_UNIX
+        QSKIP("the computer's Run key under Wine is every test's");
+#endif
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, said);
+        QFETCH(QString, exec);
+        const QTemporaryDir root;
+        const QString entry
+            = root.filePath(u"first/autostart/org.example.GaokaoCountdown.desktop"_s);
+        const QStringList environment { u"XDG_CONFIG_HOME="_s + root.filePath(u"home"_s),
+            u"XDG_CONFIG_DIRS="_s + root.filePath(u"first"_s) + u':' + root.filePath(u"second"_s) };
+        if (qstrcmp(QTest::currentDataTag(), "off-all") == 0)
+            QCOMPARE(runProgram({ u"--autostart=all"_s }, environment).status, 0);
+        if (status == 1)
+            QVERIFY(QFile(root.filePath(u"first"_s)).open(QIODevice::WriteOnly));
+        const Run run
+            = runProgram(arguments, environment, 10000, u"umask 077; exec \"$0\" \"$@\""_s);
+        QCOMPARE(run.status, status);
+        QVERIFY2(QRegularExpression(said).match(run.out + run.err).hasMatch(),
+            qPrintable(run.out + run.err));
+        QCOMPARE(QFile::exists(entry), !exec.isNull());
+        if (exec.isNull())
+            return;
+        QFile file(entry);
+        QVERIFY(file.permissions().testFlag(QFile::ReadOther));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(QString::fromUtf8(file.readAll())
+                    .contains(u"\nExec="_s + exec.arg(QStringLiteral(GAOKAO_PROGRAM)) + u'\n'));
+        QProcess validate;
+        validate.start(u"desktop-file-validate"_s, { entry });
+        QVERIFY(validate.waitForFinished());
+        QVERIFY2(validate.exitCode() == 0 && validate.readAll().isEmpty(), "desktop-file-validate");
     }
 
     // Told to end by the system (SIGTERM, as at log-out; runProgram sends it),

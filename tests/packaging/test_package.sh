@@ -65,6 +65,10 @@ expect_file() {
 }
 expect_file usr/bin/gaokao-countdown
 [ -x "$root/usr/bin/gaokao-countdown" ] || fail "usr/bin/gaokao-countdown is not executable"
+# Nothing starts by itself: a login entry for everyone is the administrator's (--autostart=all).
+for starter in etc usr/lib/systemd lib/systemd; do
+    [ ! -e "$root/$starter" ] || fail "the package ships $starter"
+done
 desktop=usr/share/applications/$app_id.desktop
 expect_file "$desktop"
 metainfo=usr/share/metainfo/$app_id.metainfo.xml

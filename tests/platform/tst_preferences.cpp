@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
+#include <QScopeGuard>
+#include <QSettings>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -97,6 +99,106 @@ private slots:
         const QString path = dir.filePath(u"prefs.ini"_s);
         writeFile(path, "[display]\nfullScreen=" + text + "\n");
         QCOMPARE(Preferences(path).value(Choice::FullScreen), on);
+    }
+
+    // The system's file, in the first system configuration folder that has
+    // one, beneath the user's; a folder or pipe in its place is passed over,
+    // and a file far too large is read no further than the user's would be.
+    void theSystemFileLiesBeneathTheUsers_data()
+    {
+        QTest::addColumn<QByteArray>("first"); // the system's files, or <folder>, <pipe>
+        QTest::addColumn<QByteArray>("second");
+        QTest::addColumn<QByteArray>("user");
+        QTest::addColumn<bool>("fullScreen");
+        QTest::addColumn<bool>("onTop");
+        QTest::addColumn<bool>("locked");
+        QTest::addColumn<QString>("settingsDir");
+        QTest::addColumn<QString>("countdowns"); // the size of the list that counts
+        const QByteArray school = "[school]\nsettingsDir=/srv/gaokao\n[display]\nfullScreen=true\n"
+                                  "[countdowns]\nsize=2\n";
+        const QByteArray locked = "[school]\nlocked=true\n[display]\nstayOnTop=true\n"
+                                  "[countdowns]\nsize=3\n";
+        const QByteArray user
+            = "[display]\nfullScreen=false\nstayOnTop=off\n[countdowns]\nsize=1\n";
+        const QByteArray none;
+        const QString srv = u"/srv/gaokao"_s;
+        QTest::newRow("none") << none << none << none << false << false << false << QString()
+                              << QString();
+        QTest::newRow("system only")
+            << school << none << none << true << false << false << srv << u"2"_s;
+        QTest::newRow("the user's overrides")
+            << school << none << user << false << false << false << srv << u"1"_s;
+        QTest::newRow("the user's, silent, leaves the system's")
+            << school << none << QByteArray("[display]\nfullScreen=maybe\n") << true << false
+            << false << srv << u"2"_s;
+        QTest::newRow("locked: the system's hold")
+            << locked << none << user << false << true << true << QString() << u"3"_s;
+        QTest::newRow("locked in quotes, a relative folder")
+            << QByteArray("[school]\nlocked=\" Yes \"\nsettingsDir=gaokao\n") << none << user
+            << false << false << true << QString() << QString();
+#ifndef Q_OS_WIN // one ProgramData folder
+        QTest::newRow("the first folder's counts")
+            << school << locked << none << true << false << false << srv << u"2"_s;
+        QTest::newRow("a folder passed over") << QByteArray("<folder>") << locked << user << false
+                                              << true << true << QString() << u"3"_s;
+        QTest::newRow("a pipe passed over") << QByteArray("<pipe>") << locked << user << false
+                                            << true << true << QString() << u"3"_s;
+#endif
+        QTest::newRow("huge") << QByteArray(
+            "[display]\nfullScreen=true\n" + QByteArray(70000, '#') + "\nstayOnTop=true\n")
+                              << none << none << true << false << false << QString() << QString();
+    }
+
+    void theSystemFileLiesBeneathTheUsers()
+    {
+        QFETCH(QByteArray, first);
+        QFETCH(QByteArray, second);
+        QFETCH(QByteArray, user);
+        QFETCH(bool, locked);
+        const QTemporaryDir dir;
+        const QString relative = u"gaokao-countdown/gaokao-countdown.ini"_s;
+        const QStringList folders { dir.filePath(u"first"_s), dir.filePath(u"second"_s) };
+#ifdef Q_OS_WIN
+        qputenv("ProgramData", QFile::encodeName(folders[0]));
+#else
+        // A relative folder counts for nothing, wherever the program is.
+        qputenv("XDG_CONFIG_DIRS", QFile::encodeName(folders.join(u":third:"_s)));
+        const QString here = QDir::currentPath();
+        const auto goBack = qScopeGuard([&here] { QDir::setCurrent(here); });
+        QVERIFY(QDir().mkpath(dir.filePath(u"third/gaokao-countdown"_s)));
+        QDir::setCurrent(dir.path());
+        writeFile(u"third/"_s + relative, "[school]\nlocked=true\n");
+#endif
+        for (qsizetype i = 0; i < folders.size(); ++i) {
+            const QByteArray& bytes = i == 0 ? first : second;
+            const QString path = QDir(folders[i]).filePath(relative);
+            QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+            if (bytes == "<folder>")
+                QVERIFY(QDir().mkdir(path));
+#ifdef Q_OS_UNIX
+            else if (bytes == "<pipe>")
+                QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+#endif
+            else if (!bytes.isEmpty())
+                writeFile(path, bytes);
+        }
+        const QString userPath = dir.filePath(u"user.ini"_s);
+        if (!user.isEmpty())
+            writeFile(userPath, user);
+
+        const Preferences preferences(userPath);
+        QTEST(preferences.value(Choice::FullScreen), "fullScreen");
+        QTEST(preferences.value(Choice::StayOnTop), "onTop");
+        QCOMPARE(preferences.isLocked(), locked);
+        QTEST(preferences.schoolSettingsFolder(), "settingsDir");
+        QString countdowns;
+        preferences.read(u"countdowns"_s,
+            [&](QSettings& file) { countdowns = file.value(u"countdowns/size"_s).toString(); });
+        QTEST(countdowns, "countdowns");
+        // Locked, the user's file stays as it was, or absent.
+        const QByteArray before = readFile(userPath);
+        QCOMPARE(preferences.setValue(Choice::StayOnTop, true).isNone(), !locked);
+        QCOMPARE(readFile(userPath) == before, locked);
     }
 
 #ifdef Q_OS_UNIX
