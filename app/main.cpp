@@ -48,7 +48,7 @@ int main(int argc, char* argv[])
     const SettingsStore store(options->settingsFolder);
     // Made before the main window, so that the window's menu items for it go
     // first as the program ends.
-    CountdownWidgets countdowns { CountdownList(Preferences()) };
+    CountdownWidgets countdowns { CountdownList(preferences) };
     Form1 form(store);
     QApplication::setWindowIcon(form.windowIcon());
     auto* display = new DisplayController(&form, preferences,
@@ -57,6 +57,7 @@ int main(int argc, char* argv[])
     display->start(options->fullScreen, options->onTop);
     form.show();
     countdowns.start();
+    countdowns.setLocked(preferences.isLocked());
     QObject::connect(form.Timer1, &QTimer::timeout, &countdowns, &CountdownWidgets::tick);
     new CountdownMenuItems(display->menu(), &countdowns, &form);
     new TrayIcon(&form, display->menu()->menu(), &countdowns);

@@ -119,6 +119,12 @@ CountdownList::Loaded CountdownList::load() const
 
 FileTrouble CountdownList::save(const std::vector<CountdownEntry>& entries) const
 {
+    // Whether there is a list now, the user's or the one for every user.
+    bool hadList = false;
+    m_preferences.read(kGroup, [&](QSettings& file) {
+        file.beginGroup(kGroup);
+        hadList = !file.childKeys().isEmpty() || !file.childGroups().isEmpty();
+    });
     return m_preferences.edit([&](QSettings& file) {
         file.beginGroup(kGroup);
         // The entries that could not be read go after the new ones, key by
@@ -140,8 +146,11 @@ FileTrouble CountdownList::save(const std::vector<CountdownEntry>& entries) cons
         for (const auto& [key, value] : others)
             file.setValue(key, value);
 
+        // Written also when it is 0 where there was a list: a user who
+        // removed every countdown then has none, rather than the ones of the
+        // file for every user again.
         const qsizetype size = qsizetype(entries.size() + kept.size());
-        if (size > 0)
+        if (size > 0 || hadList)
             file.setValue(kSize, size);
         for (qsizetype i = 0; i < size; ++i) {
             file.beginGroup(QString::number(i + 1));

@@ -162,6 +162,19 @@ private slots:
         QCOMPARE(readFile(path), saved.isNull() ? file : saved);
     }
 
+    // A user who removed every countdown of the list for every user keeps none.
+    void removingEveryCountdownKeepsNone()
+    {
+        const QTemporaryDir dir;
+        const QString user = dir.filePath(u"user.ini"_s);
+        const QString system = dir.filePath(u"system.ini"_s);
+        writeFile(system, "[countdowns]\nsize=1\n1\\title=一模\n1\\target=2027-03-15T08:00\n");
+        const CountdownList list { Preferences(user, { system }) };
+        QCOMPARE(list.load().entries.size(), 1u);
+        QVERIFY(list.save({}).isNone());
+        QVERIFY(list.load().entries.empty());
+    }
+
 #ifdef Q_OS_UNIX
     // Opening a named pipe would wait for a writer, for good.
     void aPipeOrFolderInTheFilesPlace_data()
