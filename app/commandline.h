@@ -18,13 +18,16 @@ struct CommandLineOptions {
     // What a start at login repeats: --settings-dir with the folder, when
     // one was given.
     QStringList loginArguments;
+    // The screen to go full screen on, by number (1 the first) or name, as
+    // given; empty when not given.
+    QString screen;
 };
 
 // The program's command line: --fullscreen, --on-top, --settings-dir DIR,
-// --help and --version, described in Chinese. Qt's own texts of the parser
-// (usage line, headings, errors) are Chinese through Qt's translations.
-// A --settings-dir that names a plain file is refused; the look at it never
-// holds up the start for long, since the folder may be on a stalled share.
+// --screen N|NAME (full screen on that screen), --help and --version, described in Chinese. Qt's
+// own texts of the parser (usage line, headings, errors) are Chinese through Qt's translations. A
+// --settings-dir that names a plain file is refused; the look at it never holds up the start for
+// long, since the folder may be on a stalled share.
 class CommandLine {
 public:
     enum class Outcome { Run, Help, Version, Error };
@@ -62,6 +65,7 @@ private:
     QCommandLineOption m_fullScreen;
     QCommandLineOption m_onTop;
     QCommandLineOption m_settingsDir;
+    QCommandLineOption m_screen;
     QCommandLineOption m_help;
     QCommandLineOption m_version;
     FolderCheck m_folderCheck;

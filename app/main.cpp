@@ -7,6 +7,7 @@
 #include "programinfo.h"
 #include "qttranslations.h"
 #include "settingsstore.h"
+#include "singlecopy.h"
 #include "startup.h"
 #include "terminationsignals.h"
 
@@ -34,6 +35,9 @@ int main(int argc, char* argv[])
     const std::optional<CommandLineOptions> options = Startup::readOptions();
     if (!options)
         return Startup::kBadCommandLine;
+    SingleCopy singleCopy(options->settingsFolder);
+    if (singleCopy.handedToRunningCopy())
+        return 0;
     installFontSubstitutes();
     PictureFile::allowDecodingUpToTheLimit();
 
@@ -43,7 +47,8 @@ int main(int argc, char* argv[])
     auto* display = new DisplayController(&form, Preferences(),
         Autostart(ProgramInfo::appId,
             QStringList { QCoreApplication::applicationFilePath() } + options->loginArguments));
-    display->start(options->fullScreen, options->onTop);
+    display->start(options->fullScreen, options->onTop, Startup::chosenScreen(options->screen));
+    singleCopy.setWindow(&form);
     form.show();
     return app->exec();
 }

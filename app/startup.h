@@ -5,6 +5,7 @@
 #include "commandline.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <memory>
 #include <optional>
 
@@ -33,5 +34,9 @@ std::unique_ptr<QApplication> createApplication(int& argc, char* argv[]);
 // standard error, in Chinese once Qt's translations are installed, and gives
 // nothing.
 std::optional<CommandLineOptions> readOptions();
+
+// The screen that --screen names, by number (1 the first) or name; for a
+// screen that is not there, one line on standard error and nothing.
+QScreen* chosenScreen(const QString& numberOrName);
 
 } // namespace Startup

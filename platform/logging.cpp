@@ -4,3 +4,4 @@
 
 Q_LOGGING_CATEGORY(lcTick, "gaokao.tick", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcSettings, "gaokao.settings", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcCopy, "gaokao.copy", QtWarningMsg)

@@ -8,3 +8,4 @@
 // outside, e.g. QT_LOGGING_RULES="gaokao.tick.debug=true" gaokao-countdown
 Q_DECLARE_LOGGING_CATEGORY(lcTick) // each tick's texts (debug)
 Q_DECLARE_LOGGING_CATEGORY(lcSettings) // trouble with the settings file (warning)
+Q_DECLARE_LOGGING_CATEGORY(lcCopy) // one copy per settings folder (info, warning)

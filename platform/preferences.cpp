@@ -42,6 +42,16 @@ Entry entry(Preferences::Choice choice)
     Q_UNREACHABLE();
 }
 
+// One key per text; a text the file lacks reads as empty.
+QString textKey(Preferences::Text text)
+{
+    switch (text) {
+    case Preferences::Text::FullScreenScreen:
+        return u"display/screen"_s;
+    }
+    Q_UNREACHABLE();
+}
+
 // How long a save waits for another copy of the program to finish its own.
 constexpr int kLockWaitMs = 300;
 
@@ -180,12 +190,28 @@ FileTrouble Preferences::takeLock() const
     }
 }
 
-FileTrouble Preferences::setValue(Choice choice, bool on) const
+QString Preferences::value(Text text) const
 {
-    return write(choice, on).during(FileTrouble::Operation::Write, m_filePath);
+    if (!isUsable())
+        return {};
+    const QSettings file(m_filePath, iniFormat());
+    return file.value(textKey(text)).toString().trimmed();
 }
 
-FileTrouble Preferences::write(Choice choice, bool on) const
+FileTrouble Preferences::setValue(Choice choice, bool on) const
+{
+    return write(entry(choice).key, on).during(FileTrouble::Operation::Write, m_filePath);
+}
+
+FileTrouble Preferences::setValue(Text text, const QString& value) const
+{
+    // The file is read line by line: a line break would start another key.
+    QString line = value;
+    line.replace(u'\n', u' ').replace(u'\r', u' ');
+    return write(textKey(text), line).during(FileTrouble::Operation::Write, m_filePath);
+}
+
+FileTrouble Preferences::write(const QString& key, const QVariant& value) const
 {
     if (!isUsable())
         return FileTrouble(FileTrouble::Kind::NotAFile);
@@ -193,7 +219,7 @@ FileTrouble Preferences::write(Choice choice, bool on) const
         return trouble;
     t_writeTrouble = {};
     QSettings file(m_filePath, iniFormat());
-    file.setValue(entry(choice).key, on);
+    file.setValue(key, value);
     file.sync();
     if (file.status() == QSettings::NoError)
         return {};

@@ -9,12 +9,14 @@
 // The program's own display preferences, kept apart from the four-line
 // settings file "data.txt" that other tools read: an INI file in the user's
 // configuration directory. The four choices and their defaults are listed
-// once, in preferences.cpp; every choice starts off. The file is given at
+// once, in preferences.cpp; every choice starts off, every text empty. The file is given at
 // construction so tests can use temporary files. A save never waits long for
 // the file's lock, so the window that saves never stops.
 class Preferences {
 public:
     enum class Choice { FullScreen, ScaleTextWithWindow, StayOnTop, StartAtLogin };
+    // Values that are words: the name of the screen of the last full screen.
+    enum class Text { FullScreenScreen };
 
     explicit Preferences(QString filePath = defaultFilePath());
 
@@ -31,10 +33,13 @@ public:
     // Stores the choice and writes the file at once; what went wrong when it
     // could not be written.
     [[nodiscard]] FileTrouble setValue(Choice choice, bool on) const;
+    // The stored text, trimmed, or an empty one; stored as setValue() does.
+    QString value(Text text) const;
+    [[nodiscard]] FileTrouble setValue(Text text, const QString& value) const;
 
 private:
     bool isUsable() const;
-    FileTrouble write(Choice choice, bool on) const;
+    FileTrouble write(const QString& key, const QVariant& value) const;
     FileTrouble takeLock() const;
 
     QString m_filePath;

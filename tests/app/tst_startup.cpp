@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -7,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 
@@ -48,6 +50,39 @@ Run runProgram(const QStringList& arguments, const QStringList& environment = {}
     return { exited ? process.exitCode() : -1, text(process.readAllStandardOutput()),
         text(process.readAllStandardError()) };
 }
+
+constexpr int kKill = 1;
+constexpr int kStop = 2;
+
+// A copy of the program left running offscreen, on the settings folder
+// `folder` in `root`, telling its ticks and its dealings with other copies.
+struct RunningCopy {
+    RunningCopy(const QTemporaryDir& root, const QString& folder, const QStringList& more = {})
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        env.insert(u"QT_LOGGING_RULES"_s, u"gaokao.tick.debug=true;gaokao.copy.info=true"_s);
+        env.insert(u"XDG_CONFIG_HOME"_s, root.path());
+        process.setProcessEnvironment(env);
+        process.start(QStringLiteral(GAOKAO_PROGRAM),
+            QStringList { u"--settings-dir"_s, root.filePath(folder) } + more);
+    }
+    ~RunningCopy()
+    {
+#ifdef Q_OS_UNIX
+        signal(SIGCONT);
+#endif
+        process.kill();
+        process.waitForFinished();
+    }
+    QString err() { return m_err += QString::fromUtf8(process.readAllStandardError()); }
+    bool hasWindow() { return err().contains(u"gaokao.tick"_s); }
+#ifdef Q_OS_UNIX
+    void signal(int number) { ::kill(pid_t(process.processId()), number); }
+#endif
+    QProcess process;
+    QString m_err;
+};
 }
 
 // A plain file with a Chinese name, made once.
@@ -189,6 +224,77 @@ private slots:
         const QRegularExpression tick(u"gaokao.tick: .* -\\d{4,}天"_s);
 #endif
         QVERIFY2(run.err.contains(tick), qPrintable(run.err));
+    }
+
+    // A later start with the same folder hands over to the running copy, which
+    // brings its window forward as it was; another folder runs beside it; a
+    // copy that was killed or hangs does not stop a start for long.
+    void oneCopyPerSettingsFolder_data()
+    {
+        QTest::addColumn<QString>("secondFolder");
+        QTest::addColumn<QStringList>("firstArguments");
+        QTest::addColumn<int>("toFirst"); // kKill or kStop, once its window is there
+        QTest::addColumn<bool>("waitForFirst");
+        QTest::addColumn<bool>("secondEnds");
+        QTest::addColumn<QString>("firstTold");
+        const QString forward = u"brought forward at another start; full screen: "_s;
+        const QStringList plain;
+        QTest::newRow("same folder")
+            << u"a"_s << plain << 0 << true << true << forward + u"false"_s;
+        QTest::newRow("same folder, spelt otherwise")
+            << u"b/../a/"_s << plain << 0 << true << true << forward + u"false"_s;
+        QTest::newRow("full screen stays") << u"a"_s << QStringList { u"--fullscreen"_s } << 0
+                                           << true << true << forward + u"true"_s;
+        QTest::newRow("another folder") << u"b"_s << plain << 0 << true << false << QString();
+#ifdef Q_OS_UNIX
+        QTest::newRow("first killed") << u"a"_s << plain << kKill << true << false << QString();
+        QTest::newRow("first hangs") << u"a"_s << plain << kStop << true << false << QString();
+#endif
+        QTest::newRow("both at once") << u"a"_s << plain << 0 << false << true << QString();
+    }
+
+    void oneCopyPerSettingsFolder()
+    {
+        QFETCH(QString, secondFolder);
+        QFETCH(QStringList, firstArguments);
+        QFETCH(int, toFirst);
+        QFETCH(bool, waitForFirst);
+        QFETCH(bool, secondEnds);
+        QFETCH(QString, firstTold);
+        const QTemporaryDir root;
+        RunningCopy first(root, u"a"_s, firstArguments);
+        if (waitForFirst)
+            QTRY_VERIFY_WITH_TIMEOUT(first.hasWindow(), 10000);
+#ifdef Q_OS_UNIX
+        if (toFirst)
+            first.signal(toFirst == kKill ? SIGKILL : SIGSTOP);
+#endif
+        QElapsedTimer clock;
+        clock.start();
+        RunningCopy second(root, secondFolder);
+        // The running copy's answer waits a second at most, and a window takes
+        // a second to tick: a start never waits much longer than that.
+        const int bound = 4000;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            second.process.state() == QProcess::NotRunning || second.hasWindow(), bound);
+        if (!waitForFirst) {
+            // Which of the two stays is up to chance; one does, and one only.
+            QTRY_VERIFY_WITH_TIMEOUT((first.process.state() == QProcess::NotRunning)
+                    != (second.process.state() == QProcess::NotRunning),
+                bound);
+            QTest::qWait(1500);
+            QVERIFY((first.process.state() == QProcess::NotRunning)
+                != (second.process.state() == QProcess::NotRunning));
+            return;
+        }
+        QVERIFY2(clock.elapsed() < bound, qPrintable(second.err()));
+        QCOMPARE(second.process.state() == QProcess::NotRunning, secondEnds);
+        if (secondEnds)
+            QCOMPARE(second.process.exitCode(), 0);
+        if (!firstTold.isEmpty())
+            QTRY_VERIFY2(first.err().contains(firstTold), qPrintable(first.err()));
+        if (toFirst != kKill)
+            QCOMPARE(first.process.state(), QProcess::Running);
     }
 
     // Told to end by the system (SIGTERM, as at log-out; runProgram sends it),

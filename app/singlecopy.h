@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <chrono>
+
+class QLocalServer;
+class QWidget;
+
+// One copy of the program per user and settings folder. The first start with
+// a folder listens on a local socket (a named pipe on Windows) named after the
+// user and the folder; a later start with the same folder asks that copy to
+// bring its window forward, and ends. Another folder gets another name, so a
+// second class can run beside the first. A socket left by a copy that was
+// killed answers nobody and one that hangs answers nothing: neither stops a
+// start, which then takes the name over. Starts at the very same moment take
+// turns through a lock file beside the socket, so only one of them stays.
+class SingleCopy : public QObject {
+    Q_OBJECT
+public:
+    // How long a start waits for the running copy's answer, and for its turn.
+    static constexpr std::chrono::milliseconds kAnswerWait { 1000 };
+
+    explicit SingleCopy(const QString& settingsFolder, QObject* parent = nullptr);
+
+    // The socket's name: the program's, then a hash of the user and the
+    // folder (absolute and clean), short and free of odd characters.
+    static QString serverName(const QString& settingsFolder);
+
+    // True when a running copy with this folder took the request to show its
+    // window: this start ends then. Otherwise this copy now answers later
+    // starts itself.
+    bool handedToRunningCopy();
+
+    // The window brought forward when a later start asks.
+    void setWindow(QWidget* window) { m_window = window; }
+
+private:
+    enum class Answer { Shown, Nobody, Silent };
+    Answer askRunningCopy() const;
+    void listen();
+    void answer();
+    void bringWindowForward();
+
+    QString m_name;
+    QLocalServer* m_server;
+    QWidget* m_window = nullptr;
+};
