@@ -105,7 +105,9 @@ void SingleCopy::listen()
     if (m_server->listen(m_name))
         return;
     // On Unix a socket file stays after a copy that was killed, or belongs to
-    // one that hangs; on Windows the pipe goes with its copy.
+    // one that hangs; on Windows the pipe goes with its copy. (Qt 6.4 makes a
+    // user-only socket beside its name and renames it into place, over such
+    // a file; a Qt that binds to the name itself meets the file here.)
     if (m_server->serverError() == QAbstractSocket::AddressInUseError) {
         QLocalServer::removeServer(m_name);
         if (m_server->listen(m_name))

@@ -295,6 +295,13 @@ private slots:
             QTRY_VERIFY2(first.err().contains(firstTold), qPrintable(first.err()));
         if (toFirst != kKill)
             QCOMPARE(first.process.state(), QProcess::Running);
+        if (!secondEnds) {
+            // The copy that took over (or runs beside) answers the next start.
+            RunningCopy third(root, secondFolder);
+            QTRY_COMPARE_WITH_TIMEOUT(third.process.state(), QProcess::NotRunning, bound);
+            QCOMPARE(third.process.exitCode(), 0);
+            QTRY_VERIFY2(second.err().contains(u"brought forward"_s), qPrintable(second.err()));
+        }
     }
 
     // Told to end by the system (SIGTERM, as at log-out; runProgram sends it),
