@@ -48,7 +48,8 @@ int main(int argc, char* argv[])
         Autostart(ProgramInfo::appId,
             QStringList { QCoreApplication::applicationFilePath() } + options->loginArguments));
     display->start(options->fullScreen, options->onTop, Startup::chosenScreen(options->screen));
-    singleCopy.setWindow(&form);
+    QObject::connect(
+        &singleCopy, &SingleCopy::showRequested, display, &DisplayController::bringForward);
     form.show();
     return app->exec();
 }

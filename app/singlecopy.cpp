@@ -12,7 +12,6 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
-#include <QWidget>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -121,22 +120,9 @@ void SingleCopy::listen()
 void SingleCopy::answer()
 {
     while (QLocalSocket* socket = m_server->nextPendingConnection()) {
-        bringWindowForward();
+        emit showRequested();
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         socket->write(kShown.data(), kShown.size());
         socket->disconnectFromServer();
     }
-}
-
-void SingleCopy::bringWindowForward()
-{
-    if (!m_window)
-        return;
-    // Minimized or hidden, the window comes back in the state it had: full
-    // screen stays full screen.
-    m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
-    m_window->show();
-    m_window->raise();
-    m_window->activateWindow();
-    qCInfo(lcCopy) << "brought forward at another start; full screen:" << m_window->isFullScreen();
 }

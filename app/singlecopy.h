@@ -7,12 +7,11 @@
 #include <chrono>
 
 class QLocalServer;
-class QWidget;
 
 // One copy of the program per user and settings folder. The first start with
 // a folder listens on a local socket (a named pipe on Windows) named after the
 // user and the folder; a later start with the same folder asks that copy to
-// bring its window forward, and ends. Another folder gets another name, so a
+// show its window, and ends. Another folder gets another name, so a
 // second class can run beside the first. A socket left by a copy that was
 // killed answers nobody and one that hangs answers nothing: neither stops a
 // start, which then takes the name over. Starts at the very same moment take
@@ -34,17 +33,16 @@ public:
     // starts itself.
     bool handedToRunningCopy();
 
-    // The window brought forward when a later start asks.
-    void setWindow(QWidget* window) { m_window = window; }
+signals:
+    // A later start with this folder asks for the window.
+    void showRequested();
 
 private:
     enum class Answer { Shown, Nobody, Silent };
     Answer askRunningCopy() const;
     void listen();
     void answer();
-    void bringWindowForward();
 
     QString m_name;
     QLocalServer* m_server;
-    QWidget* m_window = nullptr;
 };

@@ -5,6 +5,7 @@
 #include "form1.h"
 #include "form1design.h"
 #include "fullscreen.h"
+#include "logging.h"
 #include "programinfo.h"
 #include "textscaler.h"
 #include "twips.h"
@@ -87,6 +88,12 @@ void DisplayController::choose(Choice choice, bool on)
     case Choice::StartAtLogin:
         return setStartAtLogin(on);
     }
+}
+
+void DisplayController::bringForward()
+{
+    m_fullScreen->bringForward();
+    qCInfo(lcCopy) << "brought forward at another start; full screen:" << isFullScreen();
 }
 
 bool DisplayController::isFullScreen() const { return m_fullScreen->isOn(); }

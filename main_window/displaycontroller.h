@@ -32,6 +32,10 @@ public:
     // the last full screen if it is still there, else where the window is.
     void start(bool fullScreen, bool onTop, QScreen* screen = nullptr);
 
+    // Shows the window again, minimized or hidden as it may be, in front and
+    // active, full screen if it was.
+    void bringForward();
+
     bool isFullScreen() const;
     void setFullScreen(bool on);
     void setScaleTextWithWindow(bool on);
