@@ -19,7 +19,8 @@ class QLocalServer;
 class SingleCopy : public QObject {
     Q_OBJECT
 public:
-    // How long a start waits for the running copy's answer, and for its turn.
+    // How long a start waits for its turn, and then for the running copy's
+    // answer: two seconds at the very most before its own window.
     static constexpr std::chrono::milliseconds kAnswerWait { 1000 };
 
     explicit SingleCopy(const QString& settingsFolder, QObject* parent = nullptr);
