@@ -134,22 +134,30 @@ std::optional<CommandLineOptions> Startup::readOptions()
     return line.options();
 }
 
-QScreen* Startup::chosenScreen(const QString& numberOrName)
+Startup::ScreenFound Startup::findScreen(const QString& numberOrName)
 {
     if (numberOrName.isEmpty())
-        return nullptr;
+        return {};
     const QList<QScreen*> screens = QGuiApplication::screens();
     bool isNumber = false;
     const int number = numberOrName.toInt(&isNumber);
     if (isNumber && number >= 1 && number <= screens.size())
-        return screens[number - 1];
+        return { screens[number - 1], {} };
     QStringList known;
     for (QScreen* screen : screens) {
         if (!isNumber && screen->name() == numberOrName)
-            return screen;
+            return { screen, {} };
         known.append(u"%1 %2"_s.arg(known.size() + 1).arg(screen->name()));
     }
-    printError(u"找不到屏幕“%1”，改用默认的屏幕。现有的屏幕：%2。"_s.arg(
-        numberOrName, known.join(u"，"_s)));
-    return nullptr;
+    return { nullptr,
+        u"找不到屏幕“%1”，改用默认的屏幕。现有的屏幕：%2。"_s.arg(
+            numberOrName, known.join(u"，"_s)) };
+}
+
+QScreen* Startup::chosenScreen(const QString& numberOrName)
+{
+    const ScreenFound found = findScreen(numberOrName);
+    if (!found.error.isEmpty())
+        printError(found.error);
+    return found.screen;
 }

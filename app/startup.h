@@ -36,7 +36,13 @@ std::unique_ptr<QApplication> createApplication(int& argc, char* argv[]);
 std::optional<CommandLineOptions> readOptions();
 
 // The screen that --screen names, by number (1 the first) or name; for a
-// screen that is not there, one line on standard error and nothing.
+// screen that is not there, nothing and the line that says so.
+struct ScreenFound {
+    QScreen* screen = nullptr;
+    QString error;
+};
+ScreenFound findScreen(const QString& numberOrName);
+// As findScreen, the error said on standard error.
 QScreen* chosenScreen(const QString& numberOrName);
 
 } // namespace Startup

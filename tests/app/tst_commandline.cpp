@@ -34,10 +34,6 @@ private slots:
         QTest::newRow("relative folder, = form")
             << QStringList { u"--settings-dir=shared"_s } << Outcome::Run << false << false
             << here + u"/shared"_s;
-        QTest::newRow("a screen is full screen")
-            << QStringList { u"--screen=HDMI-1"_s } << Outcome::Run << true << false << home;
-        QTest::newRow("screen empty") << QStringList { u"--screen"_s, u" "_s } << Outcome::Error
-                                      << false << false << QString();
         QTest::newRow("help wins") << QStringList { u"--bogus"_s, u"-h"_s } << Outcome::Help
                                    << false << false << QString();
         QTest::newRow("version") << QStringList { u"--version"_s } << Outcome::Version << false

@@ -1,6 +1,5 @@
 // SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -51,11 +50,7 @@ Run runProgram(const QStringList& arguments, const QStringList& environment = {}
         text(process.readAllStandardError()) };
 }
 
-constexpr int kKill = 1;
-constexpr int kStop = 2;
-
-// A copy of the program left running offscreen, on the settings folder
-// `folder` in `root`, telling its ticks and its dealings with other copies.
+// The program left running offscreen, on `root`/`folder`, telling its ticks.
 struct RunningCopy {
     RunningCopy(const QTemporaryDir& root, const QString& folder, const QStringList& more = {})
     {
@@ -70,16 +65,14 @@ struct RunningCopy {
     ~RunningCopy()
     {
 #ifdef Q_OS_UNIX
-        signal(SIGCONT);
+        ::kill(pid_t(process.processId()), SIGCONT);
 #endif
         process.kill();
         process.waitForFinished();
     }
     QString err() { return m_err += QString::fromUtf8(process.readAllStandardError()); }
     bool hasWindow() { return err().contains(u"gaokao.tick"_s); }
-#ifdef Q_OS_UNIX
-    void signal(int number) { ::kill(pid_t(process.processId()), number); }
-#endif
+    bool isRunning() const { return process.state() != QProcess::NotRunning; }
     QProcess process;
     QString m_err;
 };
@@ -226,82 +219,55 @@ private slots:
         QVERIFY2(run.err.contains(tick), qPrintable(run.err));
     }
 
-    // A later start with the same folder hands over to the running copy, which
-    // brings its window forward as it was; another folder runs beside it; a
-    // copy that was killed or hangs does not stop a start for long.
+    // A later start with the same folder shows the running copy's window and
+    // ends; a copy killed or hung is taken over; of two at once, one stays.
     void oneCopyPerSettingsFolder_data()
     {
-        QTest::addColumn<QString>("secondFolder");
-        QTest::addColumn<QStringList>("firstArguments");
-        QTest::addColumn<int>("toFirst"); // kKill or kStop, once its window is there
-        QTest::addColumn<bool>("waitForFirst");
-        QTest::addColumn<bool>("secondEnds");
-        QTest::addColumn<QString>("firstTold");
+        QTest::addColumn<QString>("folder"); // the second start's; the first's is "a"
+        QTest::addColumn<QString>("first"); // --fullscreen, kill, stop, racing or nothing
+        QTest::addColumn<QString>("told"); // to the first when the second ends
         const QString forward = u"brought forward at another start; full screen: "_s;
-        const QStringList plain;
-        QTest::newRow("same folder")
-            << u"a"_s << plain << 0 << true << true << forward + u"false"_s;
-        QTest::newRow("same folder, spelt otherwise")
-            << u"b/../a/"_s << plain << 0 << true << true << forward + u"false"_s;
-        QTest::newRow("full screen stays") << u"a"_s << QStringList { u"--fullscreen"_s } << 0
-                                           << true << true << forward + u"true"_s;
-        QTest::newRow("another folder") << u"b"_s << plain << 0 << true << false << QString();
+        QTest::newRow("same folder") << u"b/../a/"_s << QString() << forward + u"false"_s;
+        QTest::newRow("full screen stays") << u"a"_s << u"--fullscreen"_s << forward + u"true"_s;
+        QTest::newRow("another folder") << u"b"_s << QString() << QString();
 #ifdef Q_OS_UNIX
-        QTest::newRow("first killed") << u"a"_s << plain << kKill << true << false << QString();
-        QTest::newRow("first hangs") << u"a"_s << plain << kStop << true << false << QString();
+        QTest::newRow("first killed") << u"a"_s << u"kill"_s << QString();
+        QTest::newRow("first hangs") << u"a"_s << u"stop"_s << QString();
 #endif
-        QTest::newRow("both at once") << u"a"_s << plain << 0 << false << true << QString();
+        QTest::newRow("both at once") << u"a"_s << u"racing"_s << QString();
     }
 
     void oneCopyPerSettingsFolder()
     {
-        QFETCH(QString, secondFolder);
-        QFETCH(QStringList, firstArguments);
-        QFETCH(int, toFirst);
-        QFETCH(bool, waitForFirst);
-        QFETCH(bool, secondEnds);
-        QFETCH(QString, firstTold);
+        QFETCH(QString, folder);
+        QFETCH(QString, first);
+        QFETCH(QString, told);
         const QTemporaryDir root;
-        RunningCopy first(root, u"a"_s, firstArguments);
-        if (waitForFirst)
-            QTRY_VERIFY_WITH_TIMEOUT(first.hasWindow(), 10000);
+        RunningCopy one(root, u"a"_s, QStringList { first }.filter(u"--"_s));
+        if (first != u"racing"_s)
+            QTRY_VERIFY_WITH_TIMEOUT(one.hasWindow(), 10000);
 #ifdef Q_OS_UNIX
-        if (toFirst)
-            first.signal(toFirst == kKill ? SIGKILL : SIGSTOP);
+        if (first == u"kill"_s || first == u"stop"_s)
+            ::kill(pid_t(one.process.processId()), first == u"kill"_s ? SIGKILL : SIGSTOP);
 #endif
-        QElapsedTimer clock;
-        clock.start();
-        RunningCopy second(root, secondFolder);
-        // The running copy's answer waits a second at most, and a window takes
-        // a second to tick: a start never waits much longer than that.
-        const int bound = 4000;
-        QTRY_VERIFY_WITH_TIMEOUT(
-            second.process.state() == QProcess::NotRunning || second.hasWindow(), bound);
-        if (!waitForFirst) {
-            // Which of the two stays is up to chance; one does, and one only.
-            QTRY_VERIFY_WITH_TIMEOUT((first.process.state() == QProcess::NotRunning)
-                    != (second.process.state() == QProcess::NotRunning),
-                bound);
+        RunningCopy two(root, folder);
+        // At most a second for its turn, one for the answer, one to a tick.
+        QTRY_VERIFY_WITH_TIMEOUT(!two.isRunning() || two.hasWindow(), 4000);
+        if (first == u"racing"_s) { // which one stays is chance
             QTest::qWait(1500);
-            QVERIFY((first.process.state() == QProcess::NotRunning)
-                != (second.process.state() == QProcess::NotRunning));
+            QVERIFY(one.isRunning() != two.isRunning());
             return;
         }
-        QVERIFY2(clock.elapsed() < bound, qPrintable(second.err()));
-        QCOMPARE(second.process.state() == QProcess::NotRunning, secondEnds);
-        if (secondEnds)
-            QCOMPARE(second.process.exitCode(), 0);
-        if (!firstTold.isEmpty())
-            QTRY_VERIFY2(first.err().contains(firstTold), qPrintable(first.err()));
-        if (toFirst != kKill)
-            QCOMPARE(first.process.state(), QProcess::Running);
-        if (!secondEnds) {
-            // The copy that took over (or runs beside) answers the next start.
-            RunningCopy third(root, secondFolder);
-            QTRY_COMPARE_WITH_TIMEOUT(third.process.state(), QProcess::NotRunning, bound);
-            QCOMPARE(third.process.exitCode(), 0);
-            QTRY_VERIFY2(second.err().contains(u"brought forward"_s), qPrintable(second.err()));
+        QCOMPARE(one.isRunning(), first != u"kill"_s);
+        QCOMPARE(two.isRunning(), told.isEmpty());
+        if (!told.isEmpty()) {
+            QCOMPARE(two.process.exitCode(), 0);
+            QTRY_VERIFY2(one.err().contains(told), qPrintable(one.err()));
+            return;
         }
+        RunningCopy three(root, folder);
+        QTRY_VERIFY_WITH_TIMEOUT(!three.isRunning(), 4000);
+        QTRY_VERIFY(two.err().contains(u"brought forward"_s));
     }
 
     // Told to end by the system (SIGTERM, as at log-out; runProgram sends it),

@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QProcess>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -211,47 +210,6 @@ private slots:
         QCOMPARE(action(u"fullScreen"_s)->isChecked(), full);
         QCOMPARE(m_form->isFullScreen(), full);
         QCOMPARE(m_form->geometry(), full ? m_form->screen()->geometry() : normal);
-    }
-
-    // Asked for by a later start of the program: minimized or hidden, the
-    // window comes back as it was.
-    void bringingForwardKeepsFullScreen_data()
-    {
-        QTest::addColumn<bool>("full");
-        QTest::addColumn<bool>("minimized"); // else hidden
-        for (const bool full : { false, true }) {
-            QTest::addRow("%s, minimized", full ? "full" : "normal") << full << true;
-            QTest::addRow("%s, hidden", full ? "full" : "normal") << full << false;
-        }
-    }
-
-    void bringingForwardKeepsFullScreen()
-    {
-        QFETCH(bool, full);
-        QFETCH(bool, minimized);
-        QTest::qWait(300);
-        if (full) {
-            start(true); // as the classroom's screen starts
-            QTRY_COMPARE(m_form->geometry(), m_form->screen()->geometry());
-        }
-        QTest::qWait(600);
-        if (minimized && QGuiApplication::platformName() == u"xcb"_s) {
-            // As the user does it: through the window manager.
-            QCOMPARE(QProcess::execute(
-                         u"xdotool"_s, { u"windowminimize"_s, QString::number(m_form->winId()) }),
-                0);
-        } else if (minimized) {
-            m_form->showMinimized();
-        } else
-            m_form->hide();
-        QTest::qWait(600);
-        m_display->bringForward();
-        QTest::qWait(1000);
-        QVERIFY(m_form->isVisible());
-        QVERIFY(!m_form->isMinimized());
-        QCOMPARE(m_form->isFullScreen(), full);
-        // Shown again, a window may land a frame's width off its place.
-        QCOMPARE(m_form->size(), full ? m_form->screen()->size() : kDesign);
     }
 
     void theCommandLineActsForOneRun()
