@@ -147,7 +147,9 @@ Startup::ScreenFound Startup::findScreen(const QString& numberOrName)
     for (QScreen* screen : screens) {
         if (!isNumber && screen->name() == numberOrName)
             return { screen, {} };
-        known.append(u"%1 %2"_s.arg(known.size() + 1).arg(screen->name()));
+        // Some systems name no screen: the number is all there is to give.
+        const QString number = QString::number(known.size() + 1);
+        known.append(screen->name().isEmpty() ? number : number + u' ' + screen->name());
     }
     return { nullptr,
         u"找不到屏幕“%1”，改用默认的屏幕。现有的屏幕：%2。"_s.arg(
