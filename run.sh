@@ -3,11 +3,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds the program and starts it. Without a
 # display it runs on a virtual one and saves a screenshot of the window.
+# Only the program is built, not the tests and benchmarks (./test.sh builds
+# those); what it needs at run time, Qt's Chinese texts and the fonts, comes
+# from the Debian packages install-deps.sh installs.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh build run
 cmake --preset release >/dev/null
-cmake --build --preset release
+cmake --build --preset release --target gaokao-countdown
 program=build/release/app/gaokao-countdown
 
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then

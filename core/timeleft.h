@@ -10,10 +10,14 @@
 // The time left to one countdown at a moment, and the texts its widget shows.
 // Days are calendar days from today's date to the target's date (tomorrow is
 // 1 天), whatever the clock shows and across a change of daylight saving
-// time; the full form counts to the moment itself. On the target's day it is
-// 今天; after it, a countdown that repeats counts to the same day of the next
-// year (29 February to the last day of February), and one that does not
-// shows how many days have passed.
+// time. The full form counts the seconds that really pass until the moment
+// itself (a day of a daylight saving change has 23 or 25 hours), shown as
+// whole periods of 24 hours and the rest: "1 天 23:00:00" two days ahead at
+// the same time of day across a spring change. On the target's day it is
+// 今天 (in the full form from the moment on); after it, a countdown that
+// repeats counts to the same day of the next year, at the same time (29
+// February to the 28th in a year without it), and one that does not shows
+// how many days have passed.
 struct TimeLeft {
     enum class Kind { Ahead, Today, Passed };
 
@@ -32,7 +36,13 @@ struct TimeLeft {
     // The second line: "还有 14 天", "14 天 06:12:09" (full form), "今天",
     // "已过 3 天".
     QString text(CountdownEntry::Format format) const;
-    // When the text changes next, after `now`: the next second in the full
-    // form, the next local midnight for days only.
+    // When the text changes next, after `now`: the next whole second while
+    // the full form counts down, otherwise the start of the next local day
+    // (its first moment where midnight is skipped by a daylight saving change).
     static QDateTime nextChange(const CountdownEntry& entry, const QDateTime& now);
+
+    // The moment the local clock shows `time` on `date`. A time in the hour
+    // that a spring change of daylight saving time skips, for which QDateTime
+    // has no moment, is taken as the one an hour later (02:30 as 03:30).
+    static QDateTime localMoment(const QDate& date, const QTime& time);
 };

@@ -2,20 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "preferences.h"
 
-#include "atomicfile.h"
+#include "preferencesformat.h"
 #include "programinfo.h"
 
 #include <QDir>
-#include <QFileDevice>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSettings>
 #include <QStandardPaths>
-#include <QStringDecoder>
-#include <QStringTokenizer>
 
 #include <cerrno>
-#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -54,84 +49,6 @@ QString textKey(Preferences::Text text)
 
 // How long a save waits for another copy of the program to finish its own.
 constexpr int kLockWaitMs = 300;
-
-// The usual spellings of a choice in a file edited by hand. QVariant::toBool()
-// takes every text but "false" and "0" for true, so "no" would switch it on.
-std::optional<bool> readChoice(QString text)
-{
-    text = text.trimmed();
-    if (text.size() >= 2 && text.startsWith(u'"') && text.endsWith(u'"'))
-        text = text.sliced(1, text.size() - 2).trimmed();
-    const std::pair<QLatin1StringView, bool> spellings[]
-        = { { "true"_L1, true }, { "yes"_L1, true }, { "on"_L1, true }, { "1"_L1, true },
-              { "false"_L1, false }, { "no"_L1, false }, { "off"_L1, false }, { "0"_L1, false } };
-    for (const auto& [spelling, on] : spellings)
-        if (text.compare(spelling, Qt::CaseInsensitive) == 0)
-            return on;
-    return std::nullopt;
-}
-
-// What went wrong in the last write on this thread: QSettings itself only
-// says that the write failed.
-thread_local FileTrouble t_writeTrouble;
-
-// Qt's own INI format would do, but on a full disk Qt 6.4 replaces the file
-// with an empty one and reports success (see atomicfile.h), and the choices
-// are gone. So the file is read and written here, in the layout Qt's INI
-// format gives these keys ("[display]", then "stayOnTop=true"...), and a
-// write is waited for before QSettings puts the new file in place: one that
-// fails leaves the old file as it was, and QSettings reports an error.
-bool readIni(QIODevice& device, QSettings::SettingsMap& map)
-{
-    // The file holds a few short lines; anything beyond this is not ours.
-    constexpr qint64 kMaxBytes = 64 * 1024;
-    // The decoder drops a byte-order mark, as editors such as Notepad write.
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8.decode(device.read(kMaxBytes));
-    QString section;
-    for (const QStringView raw : QStringTokenizer(text, u'\n')) {
-        const QString line = raw.trimmed().toString();
-        if (line.startsWith(u'[') && line.endsWith(u']')) {
-            section = line.mid(1, line.size() - 2).trimmed();
-            if (section == u"General"_s)
-                section.clear();
-        } else if (const qsizetype equals = line.indexOf(u'=');
-                   equals > 0 && !line.startsWith(u';') && !line.startsWith(u'#')) {
-            const QString key = line.left(equals).trimmed();
-            map.insert(
-                section.isEmpty() ? key : section + u'/' + key, line.mid(equals + 1).trimmed());
-        }
-    }
-    return true;
-}
-
-bool writeIni(QIODevice& device, const QSettings::SettingsMap& map)
-{
-    QByteArray bytes;
-    std::optional<QString> section;
-    for (auto it = map.cbegin(); it != map.cend(); ++it) {
-        const qsizetype slash = it.key().lastIndexOf(u'/');
-        const QString group = slash < 0 ? u"General"_s : it.key().left(slash);
-        if (group != section) {
-            bytes += (section ? "\n[" : "[") + group.toUtf8() + "]\n";
-            section = group;
-        }
-        bytes += it.key().mid(slash + 1).toUtf8() + '=' + it.value().toString().toUtf8() + '\n';
-    }
-    if (device.write(bytes) != bytes.size()) {
-        t_writeTrouble = FileTrouble::fromSystemText(device.errorString());
-        return false;
-    }
-    if (auto* file = qobject_cast<QFileDevice*>(&device))
-        t_writeTrouble = AtomicFile::sync(*file);
-    return t_writeTrouble.isNone();
-}
-
-QSettings::Format iniFormat()
-{
-    static const QSettings::Format format = QSettings::registerFormat(u"ini"_s, readIni, writeIni);
-    return format;
-}
 }
 
 Preferences::Preferences(QString filePath)
@@ -156,10 +73,33 @@ bool Preferences::isUsable() const
 bool Preferences::value(Choice choice) const
 {
     const Entry e = entry(choice);
+    bool on = e.defaultValue;
+    read([&](QSettings& file) { on = toBool(file.value(e.key).toString()).value_or(on); });
+    return on;
+}
+
+void Preferences::read(const std::function<void(QSettings&)>& reader) const
+{
     if (!isUsable())
-        return e.defaultValue;
-    const QSettings file(m_filePath, iniFormat());
-    return readChoice(file.value(e.key).toString()).value_or(e.defaultValue);
+        return;
+    QSettings file(m_filePath, PreferencesFormat::format());
+    reader(file);
+}
+
+std::optional<bool> Preferences::toBool(QString text)
+{
+    // QVariant::toBool() takes every text but "false" and "0" for true, so
+    // "no" would switch a choice on.
+    text = text.trimmed();
+    if (text.size() >= 2 && text.startsWith(u'"') && text.endsWith(u'"'))
+        text = text.sliced(1, text.size() - 2).trimmed();
+    const std::pair<QLatin1StringView, bool> spellings[]
+        = { { "true"_L1, true }, { "yes"_L1, true }, { "on"_L1, true }, { "1"_L1, true },
+              { "false"_L1, false }, { "no"_L1, false }, { "off"_L1, false }, { "0"_L1, false } };
+    for (const auto& [spelling, on] : spellings)
+        if (text.compare(spelling, Qt::CaseInsensitive) == 0)
+            return on;
+    return std::nullopt;
 }
 
 FileTrouble Preferences::takeLock() const
@@ -190,17 +130,16 @@ FileTrouble Preferences::takeLock() const
     }
 }
 
-QString Preferences::value(Text text) const
-{
-    if (!isUsable())
-        return {};
-    const QSettings file(m_filePath, iniFormat());
-    return file.value(textKey(text)).toString().trimmed();
-}
-
 FileTrouble Preferences::setValue(Choice choice, bool on) const
 {
-    return write(entry(choice).key, on).during(FileTrouble::Operation::Write, m_filePath);
+    return edit([&](QSettings& file) { file.setValue(entry(choice).key, on); });
+}
+
+QString Preferences::value(Text text) const
+{
+    QString value;
+    read([&](QSettings& file) { value = file.value(textKey(text)).toString().trimmed(); });
+    return value;
 }
 
 FileTrouble Preferences::setValue(Text text, const QString& value) const
@@ -208,23 +147,28 @@ FileTrouble Preferences::setValue(Text text, const QString& value) const
     // The file is read line by line: a line break would start another key.
     QString line = value;
     line.replace(u'\n', u' ').replace(u'\r', u' ');
-    return write(textKey(text), line).during(FileTrouble::Operation::Write, m_filePath);
+    return edit([&](QSettings& file) { file.setValue(textKey(text), line); });
 }
 
-FileTrouble Preferences::write(const QString& key, const QVariant& value) const
+FileTrouble Preferences::edit(const std::function<void(QSettings&)>& writer) const
+{
+    return write(writer).during(FileTrouble::Operation::Write, m_filePath);
+}
+
+FileTrouble Preferences::write(const std::function<void(QSettings&)>& writer) const
 {
     if (!isUsable())
         return FileTrouble(FileTrouble::Kind::NotAFile);
     if (FileTrouble trouble = takeLock(); !trouble.isNone())
         return trouble;
-    t_writeTrouble = {};
-    QSettings file(m_filePath, iniFormat());
-    file.setValue(key, value);
+    PreferencesFormat::clearWriteTrouble();
+    QSettings file(m_filePath, PreferencesFormat::format());
+    writer(file);
     file.sync();
     if (file.status() == QSettings::NoError)
         return {};
-    if (!t_writeTrouble.isNone())
-        return t_writeTrouble;
+    if (FileTrouble trouble = PreferencesFormat::writeTrouble(); !trouble.isNone())
+        return trouble;
     // QSettings does not write a file it may not write.
     const QFileInfo info(m_filePath);
     return FileTrouble(info.exists() && !info.isWritable() ? FileTrouble::Kind::NoPermission

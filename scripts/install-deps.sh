@@ -2,7 +2,7 @@
 # SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the program needs for a purpose, only those
-# still missing. Usage: scripts/install-deps.sh build|run|test|screenshots|bench|windows
+# still missing. Usage: scripts/install-deps.sh build|run|package|test|screenshots|bench|windows
 set -euo pipefail
 
 build=(cmake ninja-build g++ pkg-config qt6-base-dev libbenchmark-dev
@@ -11,7 +11,9 @@ build=(cmake ninja-build g++ pkg-config qt6-base-dev libbenchmark-dev
 run=(xvfb xauth imagemagick x11-utils qt6-translations-l10n)
 test=(xvfb xauth x11-xserver-utils imagemagick python3 clang-14 libclang-rt-14-dev
       desktop-file-utils libglib2.0-bin appstream dpkg-dev file dbus-daemon at-spi2-core
-      qt6-translations-l10n lintian reuse openbox x11-utils)
+      qt6-translations-l10n lintian reuse openbox x11-utils man-db groff-base locales)
+# The Debian package: dpkg-shlibdeps finds the libraries it depends on.
+package=(dpkg-dev file)
 screenshots=(xvfb xauth imagemagick xdotool)
 bench=(xvfb xauth libx11-dev x11-apps x11-utils)
 # Cross-building for Windows, testing under Wine, and the installer.
@@ -24,6 +26,7 @@ for purpose in "$@"; do
     case "$purpose" in
         build) ;;
         run) wanted+=("${run[@]}") ;;
+        package) wanted+=("${package[@]}") ;;
         test) wanted+=("${test[@]}") ;;
         screenshots) wanted+=("${screenshots[@]}") ;;
         bench) wanted+=("${bench[@]}") ;;

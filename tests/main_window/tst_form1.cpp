@@ -257,6 +257,7 @@ void TestForm1::exitAnsweredNoKeepsRunning()
     m_form->Comexit->click();
     QCOMPARE(answer.title, u"提示"_s);
     QCOMPARE(answer.text, u"是否真的退出程序"_s);
+    QCOMPARE(answer.icon, QMessageBox::Question);
     QCOMPARE(answer.buttons, QMessageBox::Yes | QMessageBox::No);
     QCOMPARE(answer.defaultButton, QMessageBox::Yes);
     QVERIFY(m_form->isVisible());

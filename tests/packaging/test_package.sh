@@ -82,6 +82,15 @@ expect_file usr/share/icons/hicolor/scalable/apps/gaokao-countdown.svg
 expect_file usr/share/doc/gaokao-countdown/copyright
 expect_file usr/share/man/man1/gaokao-countdown.1.gz
 expect_file usr/share/man/zh_CN/man1/gaokao-countdown.1.gz
+# What the manual pages point to under SEE ALSO is in the package.
+for page in usr/share/man/man1/gaokao-countdown.1.gz usr/share/man/zh_CN/man1/gaokao-countdown.1.gz; do
+    [ -f "$root/$page" ] || continue
+    named=$(zcat "$root/$page" | sed -n '/^\.SH \(SEE ALSO\|参见\)/,$p' | grep -o '/usr/[^ ]*' | sed 's/\\-/-/g' || true)
+    [ -n "$named" ] || fail "$page names no file under SEE ALSO"
+    for file in $named; do
+        [ -e "$root$file" ] || fail "$page names $file under SEE ALSO, which the package lacks"
+    done
+done
 # The changelog's newest entry is the package's version.
 changelog=$root/usr/share/doc/gaokao-countdown/changelog.gz
 if [ -f "$changelog" ]; then

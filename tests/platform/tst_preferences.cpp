@@ -51,23 +51,31 @@ private slots:
     }
 
     // The file keeps the layout Qt's own INI format reads and writes; one
-    // edited by hand in Notepad reads too.
+    // edited by hand in Notepad reads too. A list keeps its section, its size
+    // first and its entries by number.
     void theFileIsQtsIniLayout_data()
     {
         QTest::addColumn<QByteArray>("old");
-        QTest::newRow("as Qt writes it") << QByteArray("[display]\nstayOnTop=true\n");
+        QTest::addColumn<QByteArray>("before");
+        QTest::newRow("as Qt writes it")
+            << QByteArray("[display]\nstayOnTop=true\n") << QByteArray();
         QTest::newRow("byte-order mark, CR LF")
-            << QByteArray("\xEF\xBB\xBF[display]\r\nstayOnTop=true\r\n");
+            << QByteArray("\xEF\xBB\xBF[display]\r\nstayOnTop=true\r\n") << QByteArray();
+        const QByteArray list = "[countdowns]\nsize=10\n1\\title=一模\n1\\target=2027-03-15\n"
+                                "2\\title=二模\n10\\title=高考\n\n";
+        QTest::newRow("a list") << list + "[display]\nstayOnTop=true\n" << list;
     }
 
     void theFileIsQtsIniLayout()
     {
         QFETCH(QByteArray, old);
+        QFETCH(QByteArray, before);
         const QTemporaryDir dir;
         const QString path = dir.filePath(u"prefs.ini"_s);
         writeFile(path, old);
         QVERIFY(Preferences(path).setValue(Choice::StartAtLogin, true).isNone());
-        QCOMPARE(readFile(path), "[display]\nstayOnTop=true\n\n[startup]\nstartAtLogin=true\n");
+        QCOMPARE(
+            readFile(path), before + "[display]\nstayOnTop=true\n\n[startup]\nstartAtLogin=true\n");
     }
 
     // What a hand-edited file may say; anything else is the default (off).
