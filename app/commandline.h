@@ -21,12 +21,16 @@ struct CommandLineOptions {
     // --autostart=all (true) or off-all (false): the login entry for every
     // user, set or removed, instead of a run.
     bool autostartForAll = false;
+    // The screen to go full screen on, by number (1 the first) or name, as
+    // given; empty when not given.
+    QString screen;
 };
 
 // The program's command line: --fullscreen, --on-top, --settings-dir DIR,
-// --autostart=all|off-all, --help and --version, described in Chinese. Qt's own texts of the parser
-// (usage line, headings, errors) are Chinese through Qt's translations.
-// A --settings-dir that names a plain file is refused; the look at it never
+// --screen N|NAME (full screen on that screen), --autostart=all|off-all,
+// --help and --version, described in Chinese. Qt's own texts of the parser
+// (usage line, headings, errors) are Chinese through Qt's translations. A
+// --settings-dir that names a plain file is refused; the look at it never
 // holds up the start for long, since the folder may be on a stalled share.
 class CommandLine {
 public:
@@ -70,6 +74,7 @@ private:
     QCommandLineOption m_onTop;
     QCommandLineOption m_settingsDir;
     QCommandLineOption m_autostart;
+    QCommandLineOption m_screen;
     QCommandLineOption m_help;
     QCommandLineOption m_version;
     FolderCheck m_folderCheck;

@@ -10,6 +10,7 @@
 #include "programinfo.h"
 #include "qttranslations.h"
 #include "settingsstore.h"
+#include "singlecopy.h"
 #include "startup.h"
 #include "terminationsignals.h"
 #include "trayicon.h"
@@ -42,6 +43,9 @@ int main(int argc, char* argv[])
         = Startup::readOptions(preferences.schoolSettingsFolder());
     if (!options)
         return Startup::kBadCommandLine;
+    SingleCopy singleCopy(options->settingsFolder);
+    if (singleCopy.handedToRunningCopy())
+        return 0;
     installFontSubstitutes();
     PictureFile::allowDecodingUpToTheLimit();
 
@@ -54,7 +58,9 @@ int main(int argc, char* argv[])
     auto* display = new DisplayController(&form, preferences,
         Autostart(ProgramInfo::appId,
             QStringList { QCoreApplication::applicationFilePath() } + options->loginArguments));
-    display->start(options->fullScreen, options->onTop);
+    display->start(options->fullScreen, options->onTop, Startup::chosenScreen(options->screen));
+    QObject::connect(
+        &singleCopy, &SingleCopy::showRequested, display, &DisplayController::bringForward);
     form.show();
     countdowns.start();
     countdowns.setLocked(preferences.isLocked());

@@ -167,3 +167,33 @@ std::optional<CommandLineOptions> Startup::readOptions(const QString& schoolFold
     }
     return line.options();
 }
+
+Startup::ScreenFound Startup::findScreen(const QString& numberOrName)
+{
+    if (numberOrName.isEmpty())
+        return {};
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    bool isNumber = false;
+    const int number = numberOrName.toInt(&isNumber);
+    if (isNumber && number >= 1 && number <= screens.size())
+        return { screens[number - 1], {} };
+    QStringList known;
+    for (QScreen* screen : screens) {
+        if (!isNumber && screen->name() == numberOrName)
+            return { screen, {} };
+        // Some systems name no screen: the number is all there is to give.
+        const QString number = QString::number(known.size() + 1);
+        known.append(screen->name().isEmpty() ? number : number + u' ' + screen->name());
+    }
+    return { nullptr,
+        u"找不到屏幕“%1”，改用默认的屏幕。现有的屏幕：%2。"_s.arg(
+            numberOrName, known.join(u"，"_s)) };
+}
+
+QScreen* Startup::chosenScreen(const QString& numberOrName)
+{
+    const ScreenFound found = findScreen(numberOrName);
+    if (!found.error.isEmpty())
+        printError(found.error);
+    return found.screen;
+}

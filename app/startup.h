@@ -5,6 +5,7 @@
 #include "commandline.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <memory>
 #include <optional>
 
@@ -38,5 +39,15 @@ std::unique_ptr<QApplication> createApplication(int& argc, char* argv[]);
 // nothing. Without --settings-dir, the settings are in `schoolFolder` when
 // one is given.
 std::optional<CommandLineOptions> readOptions(const QString& schoolFolder = {});
+
+// The screen that --screen names, by number (1 the first) or name; for a
+// screen that is not there, nothing and the line that says so.
+struct ScreenFound {
+    QScreen* screen = nullptr;
+    QString error;
+};
+ScreenFound findScreen(const QString& numberOrName);
+// As findScreen, the error said on standard error.
+QScreen* chosenScreen(const QString& numberOrName);
 
 } // namespace Startup

@@ -30,6 +30,14 @@ void ChoiceSaver::remember(Preferences::Choice choice, bool on)
     m_timer.start();
 }
 
+void ChoiceSaver::remember(Preferences::Text text, const QString& value)
+{
+    if (m_preferences.isLocked())
+        return;
+    m_unsavedTexts[text] = value;
+    m_timer.start();
+}
+
 FileTrouble ChoiceSaver::save()
 {
     // One failure stops the rest: the next save would meet the same trouble,
@@ -39,6 +47,12 @@ FileTrouble ChoiceSaver::save()
         if (FileTrouble trouble = m_preferences.setValue(choice, on); !trouble.isNone())
             return trouble;
         m_unsaved.erase(m_unsaved.begin());
+    }
+    while (!m_unsavedTexts.empty()) {
+        const auto& [text, value] = *m_unsavedTexts.begin();
+        if (FileTrouble trouble = m_preferences.setValue(text, value); !trouble.isNone())
+            return trouble;
+        m_unsavedTexts.erase(m_unsavedTexts.begin());
     }
     return {};
 }

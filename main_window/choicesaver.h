@@ -26,6 +26,7 @@ public:
     ChoiceSaver& operator=(const ChoiceSaver&) = delete;
 
     void remember(Preferences::Choice choice, bool on);
+    void remember(Preferences::Text text, const QString& value);
 
 private:
     [[nodiscard]] FileTrouble save();
@@ -34,6 +35,7 @@ private:
     Preferences m_preferences;
     QWidget* m_window;
     std::map<Preferences::Choice, bool> m_unsaved;
+    std::map<Preferences::Text, QString> m_unsavedTexts;
     QTimer m_timer;
     bool m_told = false;
 };

@@ -5,16 +5,20 @@
 #include "form1.h"
 #include "form1design.h"
 #include "fullscreen.h"
+#include "logging.h"
 #include "programinfo.h"
 #include "settingslock.h"
 #include "textscaler.h"
 #include "twips.h"
 #include "windowmenu.h"
 
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QScreen>
 
 using namespace Qt::StringLiterals;
 using Choice = Preferences::Choice;
+using Text = Preferences::Text;
 
 namespace {
 QList<QWidget*> controlWidgets(const Form1* window)
@@ -25,6 +29,14 @@ QList<QWidget*> controlWidgets(const Form1* window)
             widgets.append(widget);
     }
     return widgets;
+}
+
+QScreen* screenNamed(const QString& name)
+{
+    for (QScreen* screen : QGuiApplication::screens())
+        if (screen->name() == name)
+            return screen;
+    return nullptr;
 }
 }
 
@@ -45,7 +57,7 @@ DisplayController::DisplayController(Form1* window, Preferences preferences, Aut
     connect(m_fullScreen, &FullScreen::switched, this, &DisplayController::fullScreenSwitched);
 }
 
-void DisplayController::start(bool fullScreen, bool onTop)
+void DisplayController::start(bool fullScreen, bool onTop, QScreen* screen)
 {
     m_scaleText = m_preferences.value(Choice::ScaleTextWithWindow);
     m_menu->setChecked(Choice::ScaleTextWithWindow, m_scaleText);
@@ -63,8 +75,10 @@ void DisplayController::start(bool fullScreen, bool onTop)
         m_window->setWindowFlag(Qt::WindowStaysOnTopHint);
     // The window keeps its centred design size as its normal geometry, to
     // which leaving full screen returns.
-    if (fullScreen || m_preferences.value(Choice::FullScreen))
+    if (fullScreen || m_preferences.value(Choice::FullScreen)) {
+        placeOn(screen ? screen : screenNamed(m_preferences.value(Text::FullScreenScreen)));
         m_fullScreen->setOn(true);
+    }
     updateText();
     m_started = true;
 }
@@ -81,6 +95,12 @@ void DisplayController::choose(Choice choice, bool on)
     case Choice::StartAtLogin:
         return setStartAtLogin(on);
     }
+}
+
+void DisplayController::bringForward()
+{
+    m_fullScreen->bringForward();
+    qCInfo(lcCopy) << "brought forward at another start; full screen:" << isFullScreen();
 }
 
 bool DisplayController::isFullScreen() const { return m_fullScreen->isOn(); }
@@ -131,8 +151,20 @@ void DisplayController::fullScreenSwitched(bool on)
     // The command line's full screen holds for this run only.
     if (m_started)
         m_saver.remember(Choice::FullScreen, on);
+    if (m_started && on && m_window->screen())
+        m_saver.remember(Text::FullScreenScreen, m_window->screen()->name());
     m_menu->setChecked(Choice::FullScreen, on);
     updateText();
+}
+
+void DisplayController::placeOn(QScreen* screen)
+{
+    // Full screen fills the screen the window is on, and leaving it brings
+    // the window back to its place: centred on that screen, as it is on the
+    // primary one when started plainly.
+    if (!screen || screen == m_window->screen())
+        return;
+    m_window->move(screen->availableGeometry().center() - m_window->rect().center());
 }
 
 void DisplayController::updateText() { m_text->setGrowing(isFullScreen() || m_scaleText); }

@@ -10,13 +10,15 @@
 
 class Form1;
 class FullScreen;
+class QScreen;
 class TextScaler;
 class WindowMenu;
 
 // The main window's four display choices, offered in its menu (`WindowMenu`):
 // full screen (`FullScreen`), text that grows with the ordinary window too
 // (`TextScaler`; full screen always grows it), staying on top and starting at
-// login. It applies the remembered choices at start, does what each asks when
+// login. It applies the remembered choices (and the screen of the last full
+// screen) at start, does what each asks when
 // chosen, and keeps them in the program's preferences (`ChoiceSaver`), never
 // in the settings file. When an administrator has locked the preferences,
 // only full screen is offered, for the run, and the window's settings say
@@ -28,7 +30,13 @@ public:
     DisplayController(Form1* window, Preferences preferences, Autostart autostart);
 
     // Applies the remembered choices, and for this run the command line's.
-    void start(bool fullScreen, bool onTop);
+    // Full screen at start is on `screen` if given, else on the screen of
+    // the last full screen if it is still there, else where the window is.
+    void start(bool fullScreen, bool onTop, QScreen* screen = nullptr);
+
+    // Shows the window again, minimized or hidden as it may be, in front and
+    // active, full screen if it was.
+    void bringForward();
 
     bool isFullScreen() const;
     void setFullScreen(bool on);
@@ -42,6 +50,7 @@ public:
 private:
     void choose(Preferences::Choice choice, bool on);
     void fullScreenSwitched(bool on);
+    void placeOn(QScreen* screen);
     void updateText();
 
     Form1* m_window;

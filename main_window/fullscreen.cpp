@@ -69,6 +69,19 @@ void FullScreen::replaceNativeWindow(const std::function<void()>& change)
         m_window->activateWindow();
 }
 
+void FullScreen::bringForward()
+{
+    m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
+    m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
+    // Qt takes the full-screen state off and on again as the window leaves
+    // the minimized one, and a window manager may end with it off (openbox
+    // does): that is checked as any answer is, and asked again.
+    m_retried = false;
+    m_answerTimer.start();
+}
+
 void FullScreen::rememberNormalGeometry()
 {
     // While a request is unanswered the window may still have the screen's

@@ -36,6 +36,10 @@ public:
     // it was.
     void replaceNativeWindow(const std::function<void()>& change);
 
+    // Shows the window again if minimized or hidden, in front and active;
+    // full screen holds if on.
+    void bringForward();
+
 signals:
     // Full screen went on or off: asked for, or done by the window manager.
     void switched(bool on);

@@ -5,4 +5,5 @@
 Q_LOGGING_CATEGORY(lcTick, "gaokao.tick", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcSettings, "gaokao.settings", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcPreferences, "gaokao.preferences", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcCopy, "gaokao.copy", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcCountdowns, "gaokao.countdowns", QtWarningMsg)

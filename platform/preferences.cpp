@@ -40,6 +40,16 @@ Entry entry(Preferences::Choice choice)
     Q_UNREACHABLE();
 }
 
+// One key per text; a text the file lacks reads as empty.
+QString textKey(Preferences::Text text)
+{
+    switch (text) {
+    case Preferences::Text::FullScreenScreen:
+        return u"display/screen"_s;
+    }
+    Q_UNREACHABLE();
+}
+
 // How long a save waits for another copy of the program to finish its own.
 constexpr int kLockWaitMs = 300;
 
@@ -187,6 +197,24 @@ FileTrouble Preferences::takeLock() const
 FileTrouble Preferences::setValue(Choice choice, bool on) const
 {
     return edit([&](QSettings& file) { file.setValue(entry(choice).key, on); });
+}
+
+QString Preferences::value(Text text) const
+{
+    QString value;
+    if (!m_locked)
+        value = storedText(m_filePath, textKey(text)).trimmed();
+    if (value.isEmpty())
+        value = storedText(m_systemFilePath, textKey(text)).trimmed();
+    return value;
+}
+
+FileTrouble Preferences::setValue(Text text, const QString& value) const
+{
+    // The file is read line by line: a line break would start another key.
+    QString line = value;
+    line.replace(u'\n', u' ').replace(u'\r', u' ');
+    return edit([&](QSettings& file) { file.setValue(textKey(text), line); });
 }
 
 FileTrouble Preferences::edit(const std::function<void(QSettings&)>& writer) const

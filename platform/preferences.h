@@ -20,7 +20,8 @@
 // defaults) hold whatever the user's file says, and the user's file is then
 // never written. The system's file is never written at all. It may also name
 // the settings folder, "[school] settingsDir=". The four choices and their
-// defaults are listed once, in preferences.cpp; every choice starts off.
+// defaults are listed once, in preferences.cpp; every choice starts off,
+// every text empty.
 // Other parts of the program keep their own groups in the same files (the
 // desktop countdowns), through read() and edit(). The files are given at
 // construction so tests can use temporary ones; which system file counts,
@@ -29,6 +30,8 @@
 class Preferences {
 public:
     enum class Choice { FullScreen, ScaleTextWithWindow, StayOnTop, StartAtLogin };
+    // Values that are words: the name of the screen of the last full screen.
+    enum class Text { FullScreenScreen };
 
     // The first of `systemFilePaths` that is a file is the system's.
     explicit Preferences(QString filePath = defaultFilePath(),
@@ -53,6 +56,9 @@ public:
     // Stores the choice and writes the user's file at once; what went wrong
     // when it could not be written. Refused while locked.
     [[nodiscard]] FileTrouble setValue(Choice choice, bool on) const;
+    // The stored text, trimmed, or an empty one; stored as setValue() does.
+    QString value(Text text) const;
+    [[nodiscard]] FileTrouble setValue(Text text, const QString& value) const;
 
     // Whether an administrator has locked the settings in the system's file.
     bool isLocked() const { return m_locked; }

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 
@@ -48,6 +49,33 @@ Run runProgram(const QStringList& arguments, const QStringList& environment = {}
     return { exited ? process.exitCode() : -1, text(process.readAllStandardOutput()),
         text(process.readAllStandardError()) };
 }
+
+// The program left running offscreen, on `root`/`folder`, telling its ticks.
+struct RunningCopy {
+    RunningCopy(const QTemporaryDir& root, const QString& folder, const QStringList& more = {})
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        env.insert(u"QT_LOGGING_RULES"_s, u"gaokao.tick.debug=true;gaokao.copy.info=true"_s);
+        env.insert(u"XDG_CONFIG_HOME"_s, root.path());
+        process.setProcessEnvironment(env);
+        process.start(QStringLiteral(GAOKAO_PROGRAM),
+            QStringList { u"--settings-dir"_s, root.filePath(folder) } + more);
+    }
+    ~RunningCopy()
+    {
+#ifdef Q_OS_UNIX
+        ::kill(pid_t(process.processId()), SIGCONT);
+#endif
+        process.kill();
+        process.waitForFinished();
+    }
+    QString err() { return m_err += QString::fromUtf8(process.readAllStandardError()); }
+    bool hasWindow() { return err().contains(u"gaokao.tick"_s); }
+    bool isRunning() const { return process.state() != QProcess::NotRunning; }
+    QProcess process;
+    QString m_err;
+};
 }
 
 // A plain file with a Chinese name, made once.
@@ -271,6 +299,56 @@ private slots:
         validate.start(u"desktop-file-validate"_s, { entry });
         QVERIFY(validate.waitForFinished());
         QVERIFY2(validate.exitCode() == 0 && validate.readAll().isEmpty(), "desktop-file-validate");
+    }
+
+    // A later start with the same folder shows the running copy's window and
+    // ends; a copy killed or hung is taken over; of two at once, one stays.
+    void oneCopyPerSettingsFolder_data()
+    {
+        QTest::addColumn<QString>("folder"); // the second start's; the first's is "a"
+        QTest::addColumn<QString>("first"); // --fullscreen, kill, stop, racing or nothing
+        QTest::addColumn<QString>("told"); // to the first when the second ends
+        const QString forward = u"brought forward at another start; full screen: "_s;
+        QTest::newRow("same folder") << u"b/../a/"_s << QString() << forward + u"false"_s;
+        QTest::newRow("full screen stays") << u"a"_s << u"--fullscreen"_s << forward + u"true"_s;
+        QTest::newRow("another folder") << u"b"_s << QString() << QString();
+#ifdef Q_OS_UNIX
+        QTest::newRow("first killed") << u"a"_s << u"kill"_s << QString();
+        QTest::newRow("first hangs") << u"a"_s << u"stop"_s << QString();
+#endif
+        QTest::newRow("both at once") << u"a"_s << u"racing"_s << QString();
+    }
+
+    void oneCopyPerSettingsFolder()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, first);
+        QFETCH(QString, told);
+        const QTemporaryDir root;
+        RunningCopy one(root, u"a"_s, QStringList { first }.filter(u"--"_s));
+        if (first != u"racing"_s)
+            QTRY_VERIFY_WITH_TIMEOUT(one.hasWindow(), 10000);
+#ifdef Q_OS_UNIX
+        if (first == u"kill"_s || first == u"stop"_s)
+            ::kill(pid_t(one.process.processId()), first == u"kill"_s ? SIGKILL : SIGSTOP);
+#endif
+        RunningCopy two(root, folder);
+        // At most a second for its turn, one for the answer, one to a tick.
+        QTRY_VERIFY_WITH_TIMEOUT(!two.isRunning() || two.hasWindow(), 4000);
+        if (first == u"racing"_s) { // which one stays is chance
+            QTest::qWait(1500);
+            QVERIFY(one.isRunning() != two.isRunning());
+            return;
+        }
+        QCOMPARE(one.isRunning(), first != u"kill"_s);
+        QCOMPARE(two.isRunning(), told.isEmpty());
+        if (!told.isEmpty()) {
+            QCOMPARE(two.process.exitCode(), 0);
+            QTRY_VERIFY2(one.err().contains(told), qPrintable(one.err()));
+            return;
+        }
+        RunningCopy three(root, folder);
+        QTRY_VERIFY_WITH_TIMEOUT(!three.isRunning(), 4000);
     }
 
     // Told to end by the system (SIGTERM, as at log-out; runProgram sends it),
