@@ -73,7 +73,11 @@ std::optional<QPoint> readPosition(const QString& text)
     bool xOk = false;
     bool yOk = false;
     const QPoint point(parts.value(0).trimmed().toInt(&xOk), parts.value(1).trimmed().toInt(&yOk));
-    if (parts.size() != 2 || !xOk || !yOk)
+    // Far beyond any desktop: the window's own arithmetic (place plus size)
+    // must stay within an int.
+    constexpr int kFarthest = 1'000'000;
+    const auto inReach = [](int v) { return v >= -kFarthest && v <= kFarthest; };
+    if (parts.size() != 2 || !xOk || !yOk || !inReach(point.x()) || !inReach(point.y()))
         return std::nullopt;
     return point;
 }

@@ -103,6 +103,13 @@ private slots:
                    u"第 1 个倒计时“一模”的 clickThrough“x”无法识别，按默认值显示。"_s }
             << QByteArray("[countdowns]\nsize=1\n" + kFirst);
 
+        QTest::newRow("a position beyond any desktop")
+            << QByteArray(
+                   "[countdowns]\nsize=1\n" + kFirst + "1\\position=2147483647,-2147483648\n")
+            << Entries { first } << QStringList()
+            << QStringList { u"第 1 个倒计时“一模”的 position“2147483647,-2147483648”无法识别，按默认值显示。"_s }
+            << QByteArray("[countdowns]\nsize=1\n" + kFirst);
+
         skippedRow(
             "no title", "2\\target=2027-07-01T08:00\n", u"第 2 个倒计时没有名称，已跳过。"_s);
         skippedRow("a blank title", "2\\title=\n2\\target=2027-07-01T08:00\n",
