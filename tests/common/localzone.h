@@ -3,21 +3,36 @@
 #pragma once
 
 #include <QByteArray>
+#include <QtGlobal>
 #include <ctime>
 
 // The local time zone of this process, e.g. "Europe/Berlin", for as long as
 // the object lives: TZ is set, and the one before comes back afterwards.
+// Windows takes its local zone from the system and reads TZ in a format of
+// its own: isSet() says whether the zone asked for is the one in force.
 class LocalZone {
 public:
     explicit LocalZone(const QByteArray& zone)
         : m_before(qgetenv("TZ"))
         , m_wasSet(qEnvironmentVariableIsSet("TZ"))
     {
+#ifndef Q_OS_WIN
         qputenv("TZ", zone);
         tzset();
+#else
+        (void)zone;
+#endif
     }
+#ifdef Q_OS_WIN
+    static bool isSet() { return false; }
+#else
+    static bool isSet() { return true; }
+#endif
     ~LocalZone()
     {
+#ifdef Q_OS_WIN
+        return;
+#endif
         if (m_wasSet)
             qputenv("TZ", m_before);
         else

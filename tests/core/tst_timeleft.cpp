@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "localzone.h"
+
 #include "timeleft.h"
+#include <QTimeZone>
 
 #include <QTest>
 
@@ -83,6 +85,11 @@ private slots:
         QFETCH(bool, repeat);
         QFETCH(QString, now);
         const LocalZone local(zone);
+        // Where the zone cannot be chosen (Windows), the rows with no change
+        // of the clock run in a system zone without one.
+        if (!LocalZone::isSet()
+            && (zone != "Asia/Shanghai" || QTimeZone::systemTimeZone().hasDaylightTime()))
+            QSKIP("the local zone here is the system's, which TZ does not choose");
         CountdownEntry entry;
         entry.title = u"一模"_s;
         entry.target = QDateTime::fromString(target, Qt::ISODate);
