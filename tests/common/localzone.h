@@ -16,33 +16,30 @@ public:
         : m_before(qgetenv("TZ"))
         , m_wasSet(qEnvironmentVariableIsSet("TZ"))
     {
-#ifndef Q_OS_WIN
-        qputenv("TZ", zone);
-        tzset();
-#else
-        (void)zone;
-#endif
+        if (isSet())
+            setZone(zone, true);
     }
+    ~LocalZone()
+    {
+        if (isSet())
+            setZone(m_before, m_wasSet);
+    }
+    LocalZone(const LocalZone&) = delete;
+    LocalZone& operator=(const LocalZone&) = delete;
+
 #ifdef Q_OS_WIN
     static bool isSet() { return false; }
 #else
     static bool isSet() { return true; }
 #endif
-    ~LocalZone()
-    {
-#ifdef Q_OS_WIN
-        return;
-#endif
-        if (m_wasSet)
-            qputenv("TZ", m_before);
-        else
-            qunsetenv("TZ");
-        tzset();
-    }
-    LocalZone(const LocalZone&) = delete;
-    LocalZone& operator=(const LocalZone&) = delete;
 
 private:
+    static void setZone(const QByteArray& zone, bool set)
+    {
+        set ? qputenv("TZ", zone) : qunsetenv("TZ");
+        tzset();
+    }
+
     QByteArray m_before;
     bool m_wasSet;
 };

@@ -173,12 +173,10 @@ private slots:
     void removingEveryCountdownKeepsNone()
     {
         const QTemporaryDir dir;
-        const QString user = dir.filePath(u"user.ini"_s);
-        const QString system = dir.filePath(u"system.ini"_s);
-        writeFile(system, "[countdowns]\nsize=1\n1\\title=一模\n1\\target=2027-03-15T08:00\n");
-        const CountdownList list { Preferences(user, { system }) };
-        QCOMPARE(list.load().entries.size(), 1u);
-        QVERIFY(list.save({}).isNone());
+        writeFile(dir.filePath(u"all.ini"_s), "[countdowns]\nsize=1\n" + kFirst);
+        const CountdownList list { Preferences(
+            dir.filePath(u"my.ini"_s), { dir.filePath(u"all.ini"_s) }) };
+        QVERIFY(list.load().entries.size() == 1 && list.save({}).isNone());
         QVERIFY(list.load().entries.empty());
     }
 
