@@ -15,7 +15,8 @@ QStringList list()
         qEnvironmentVariable("ProgramData", u"C:\\ProgramData"_s)) };
 #else
     QStringList folders;
-    // The base directory specification has a relative folder ignored.
+    // A relative folder in the list would depend on where the program was
+    // started from: such a folder is passed over, as desktops do.
     for (const QString& folder :
         qEnvironmentVariable("XDG_CONFIG_DIRS").split(u':', Qt::SkipEmptyParts)) {
         if (QDir::isAbsolutePath(folder))
