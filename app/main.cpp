@@ -67,5 +67,8 @@ int main(int argc, char* argv[])
     QObject::connect(form.Timer1, &QTimer::timeout, &countdowns, &CountdownWidgets::tick);
     new CountdownMenuItems(display->menu(), &countdowns, &form);
     new TrayIcon(&form, display->menu()->menu(), &countdowns);
+    // The program ends when its main window closes (Form1::closeEvent), never
+    // because the last other window closed while that one hid in the tray.
+    QApplication::setQuitOnLastWindowClosed(false);
     return app->exec();
 }

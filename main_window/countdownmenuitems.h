@@ -12,7 +12,7 @@ class CountdownWidgets;
 class WindowMenu;
 
 // The desktop countdowns in the window's menu (and so in the tray's, which
-// is the same menu): 添加倒计时…, and while there are countdowns one submenu
+// holds its items): 添加倒计时…, and while there are countdowns one submenu
 // each with the commands of its right-click menu, so that a keyboard reaches
 // all of them and a click-through widget can be switched back. The submenus
 // follow the countdowns as they change.

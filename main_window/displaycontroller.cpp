@@ -87,6 +87,12 @@ void DisplayController::choose(Choice choice, bool on)
 {
     switch (choice) {
     case Choice::FullScreen:
+        // Chosen from the tray while the window is hidden or minimized, it
+        // is a way to see the window: full screen, in front.
+        if (!m_window->isVisible() || m_window->isMinimized()) {
+            setFullScreen(true);
+            return m_fullScreen->bringForward();
+        }
         return setFullScreen(on);
     case Choice::ScaleTextWithWindow:
         return setScaleTextWithWindow(on);

@@ -20,9 +20,10 @@ class WindowMenu;
 // login. It applies the remembered choices (and the screen of the last full
 // screen) at start, does what each asks when
 // chosen, and keeps them in the program's preferences (`ChoiceSaver`), never
-// in the settings file. When an administrator has locked the preferences,
-// only full screen is offered, for the run, and the window's settings say
-// that they are locked.
+// in the settings file. 全屏显示 chosen while the window is out of sight (from
+// the tray) shows it full screen. When an administrator has locked the
+// preferences, only full screen is offered, for the run, and the window's
+// settings say that they are locked.
 class DisplayController : public QObject {
     Q_OBJECT
 public:

@@ -243,6 +243,9 @@ void Form1::closeEvent(QCloseEvent* event)
 {
     Form_Unload();
     event->accept();
+    // The program ends with this window, also while desktop countdowns show:
+    // Qt would end it only once no window is left, and they refuse to close.
+    QCoreApplication::exit(0);
 }
 
 // The window's definition runs Form_Unload on closing, and it has nothing to do: the settings

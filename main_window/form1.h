@@ -22,7 +22,7 @@ struct ControlDesign;
 // proportions when it is resized, and its timer refreshes everything from the
 // clock and the settings file once a second. It owns the settings dialog,
 // made when the settings button opens it and gone when it closes, and acts on
-// what the user chooses there.
+// what the user chooses there. Closing it ends the program.
 //
 // Control and handler names (TextTIAN, Comgjsz_Click, Form_Load, ...) are
 // those of the window's definition, so that each can be held against it.

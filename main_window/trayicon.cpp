@@ -5,22 +5,22 @@
 #include "countdownwidgets.h"
 #include "plaintooltip.h"
 #include "programinfo.h"
+#include "traymenu.h"
 
-#include <QApplication>
-#include <QMenu>
-#include <QSystemTrayIcon>
 #include <QWidget>
 
 using namespace Qt::StringLiterals;
 
-TrayIcon::TrayIcon(QWidget* window, QMenu* menu, CountdownWidgets* countdowns)
+TrayIcon::TrayIcon(
+    QWidget* window, QMenu* windowMenu, CountdownWidgets* countdowns, Availability trayAvailable)
     : QObject(window)
     , m_window(window)
-    , m_menu(menu)
+    , m_menu(new TrayMenu(windowMenu, window))
     , m_countdowns(countdowns)
+    , m_trayAvailable(std::move(trayAvailable))
 {
-    m_lookAgain.setInterval(kLookAgainMs);
     connect(&m_lookAgain, &QTimer::timeout, this, &TrayIcon::update);
+    connect(m_menu, &TrayMenu::showWindowChosen, this, &TrayIcon::showWindow);
     connect(countdowns, &CountdownWidgets::changed, this, &TrayIcon::update);
     update();
 }
@@ -28,11 +28,7 @@ TrayIcon::TrayIcon(QWidget* window, QMenu* menu, CountdownWidgets* countdowns)
 void TrayIcon::update()
 {
     const bool hasCountdowns = !m_countdowns->widgets().isEmpty();
-    const bool wanted = hasCountdowns && QSystemTrayIcon::isSystemTrayAvailable();
-    if (hasCountdowns && !wanted)
-        m_lookAgain.start();
-    else
-        m_lookAgain.stop();
+    const bool wanted = hasCountdowns && m_trayAvailable();
     if (wanted && !m_icon) {
         m_icon = new QSystemTrayIcon(m_window->windowIcon(), this);
         m_icon->setObjectName(u"trayIcon"_s);
@@ -50,15 +46,19 @@ void TrayIcon::update()
         if (!m_window->isVisible())
             showWindow();
     }
+    if (hasCountdowns && !m_icon)
+        m_lookAgain.start(kLookAgainMs);
+    else if (m_icon && !m_window->isVisible())
+        m_lookAgain.start(kWatchWhileHiddenMs);
+    else
+        m_lookAgain.stop();
 }
 
 void TrayIcon::toggleWindow()
 {
     if (m_window->isVisible() && !m_window->isMinimized()) {
-        // Hidden, the window no longer keeps the program going: a dialog or
-        // a message box closing would otherwise end it.
-        QApplication::setQuitOnLastWindowClosed(false);
         m_window->hide();
+        update();
     } else {
         showWindow();
     }
@@ -72,5 +72,4 @@ void TrayIcon::showWindow()
     }
     m_window->raise();
     m_window->activateWindow();
-    QApplication::setQuitOnLastWindowClosed(true);
 }

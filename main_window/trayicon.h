@@ -3,29 +3,38 @@
 #pragma once
 
 #include <QObject>
+#include <QSystemTrayIcon>
 #include <QTimer>
+#include <functional>
 
 class QMenu;
-class QSystemTrayIcon;
 class QWidget;
 class CountdownWidgets;
+class TrayMenu;
 
 // The program's icon in the desktop's tray, there while at least one desktop
-// countdown is and the desktop has a tray at all: the window's menu on it,
-// and a click that shows or hides the main window, for someone who wants only
+// countdown is and the desktop has a tray at all: its menu (`TrayMenu`), and
+// a click that shows or hides the main window, for someone who wants only
 // the widgets on the screen. Its tooltip names the program and the
-// countdowns that could not be read. While the main window is hidden, closing
-// any other window does not end the program; when the icon goes, the window
-// shows again, as there would be no way left to bring it back. A program
-// started at login may come before the desktop's panel: the tray is looked
-// for again every few seconds until it is there.
+// countdowns that could not be read. When the icon goes while the window is
+// hidden, the window shows again, as there would be no way left to bring it
+// back. Qt tells nothing when a tray comes or goes: a program started at
+// login may come before the desktop's panel, so the tray is looked for every
+// few seconds until it is there, and while the window is hidden the tray is
+// looked at every second, so that the window is back as soon as a panel that
+// went away (restarted, removed) has taken the icon with it.
 class TrayIcon : public QObject {
     Q_OBJECT
 public:
     static constexpr int kLookAgainMs = 10'000;
+    static constexpr int kWatchWhileHiddenMs = 1'000;
 
-    // Becomes a child of `window`.
-    TrayIcon(QWidget* window, QMenu* menu, CountdownWidgets* countdowns);
+    // Tells whether the desktop has a tray now.
+    using Availability = std::function<bool()>;
+
+    // Becomes a child of `window`; the tray's menu holds `windowMenu`'s items.
+    TrayIcon(QWidget* window, QMenu* windowMenu, CountdownWidgets* countdowns,
+        Availability trayAvailable = &QSystemTrayIcon::isSystemTrayAvailable);
 
     // Null while there is no icon.
     QSystemTrayIcon* icon() const { return m_icon; }
@@ -36,8 +45,9 @@ private:
     void showWindow();
 
     QWidget* m_window;
-    QMenu* m_menu;
+    TrayMenu* m_menu;
     CountdownWidgets* m_countdowns;
+    Availability m_trayAvailable;
     QSystemTrayIcon* m_icon = nullptr;
     QTimer m_lookAgain;
 };

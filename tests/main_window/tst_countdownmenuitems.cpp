@@ -20,10 +20,13 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+const QByteArray kOneCountdown = "[countdowns]\nsize=1\n1\\title=x\n1\\target=2027-03-15T08:00\n";
+
 // The main window as the program wires it, with the countdowns of a
-// preferences file of its own.
+// preferences file of its own, and a tray if `trayThere` (else Qt asks).
 struct Wired : MainWindowFixture {
-    explicit Wired(const QByteArray& preferences)
+    explicit Wired(const QByteArray& preferences, std::optional<bool> fakeTray = {})
+        : trayThere(fakeTray)
     {
         QDir().mkpath(QFileInfo(store.filePath()).path());
         writeSettings(u"2026-12-8 9:00:00"_s, u"2027-6-7 9:00:00"_s, u"高考"_s, u"距高考"_s);
@@ -34,7 +37,8 @@ struct Wired : MainWindowFixture {
             Autostart(u"org.example.Test"_s, { QCoreApplication::applicationFilePath() }));
         menu = display->menu()->menu();
         new CountdownMenuItems(display->menu(), &countdowns, &form);
-        tray = new TrayIcon(&form, menu, &countdowns);
+        tray = new TrayIcon(&form, menu, &countdowns,
+            [this] { return trayThere.value_or(QSystemTrayIcon::isSystemTrayAvailable()); });
         form.show();
     }
     ~Wired() { QCOMPARE(readFile(store.filePath()), data); }
@@ -48,6 +52,7 @@ struct Wired : MainWindowFixture {
         return menu->findChild<QAction*>(name, Qt::FindDirectChildrenOnly);
     }
 
+    std::optional<bool> trayThere;
     QString preferencesPath = root.filePath(u"gaokao-countdown.ini"_s);
     QByteArray data;
     CountdownWidgets countdowns { CountdownList(Preferences(preferencesPath)),
@@ -112,6 +117,59 @@ private slots:
         QVERIFY(!wired.submenus().first()->findChild<QAction*>(u"remove"_s)->isEnabled());
         // Where the desktop has a tray, the icon comes with the first countdown.
         QCOMPARE(wired.tray->icon() != nullptr, QSystemTrayIcon::isSystemTrayAvailable());
+    }
+
+    // A countdown refuses the close that Qt's own ending asks of every window.
+    void closingTheWindowEndsTheProgram()
+    {
+        Wired wired(kOneCountdown);
+        QTimer::singleShot(0, &wired.form, &QWidget::close);
+        QTimer::singleShot(3000, &wired.form, [] { QCoreApplication::exit(99); });
+        QCOMPARE(QApplication::exec(), 0);
+    }
+
+    void aLostTrayBringsTheHiddenWindowBack()
+    {
+        Wired wired(kOneCountdown, true);
+        wired.tray->toggleWindow();
+        QVERIFY(!wired.form.isVisible());
+        wired.trayThere = false;
+        QTRY_VERIFY_WITH_TIMEOUT(wired.form.isVisible(), TrayIcon::kLookAgainMs / 3);
+    }
+
+    void trayItemsBringTheWindowBack_data()
+    {
+        QTest::addColumn<bool>("minimized");
+        QTest::addColumn<bool>("fullScreen");
+        QTest::addColumn<int>("row");
+        QTest::newRow("hidden, 显示主窗口") << false << false << 0;
+        QTest::newRow("minimized full screen, 显示主窗口") << true << true << 0;
+        QTest::newRow("hidden full screen, 全屏显示") << false << true << 2;
+        QTest::newRow("minimized, 全屏显示") << true << false << 2;
+    }
+    // 显示主窗口 keeps full screen as it was; 全屏显示 gives it.
+    void trayItemsBringTheWindowBack()
+    {
+        QFETCH(bool, minimized);
+        QFETCH(bool, fullScreen);
+        QFETCH(int, row);
+        Wired wired(kOneCountdown, true);
+        if (fullScreen)
+            wired.item(u"fullScreen"_s)->trigger();
+        minimized ? wired.form.showMinimized() : wired.tray->toggleWindow();
+        wired.tray->icon()->contextMenu()->actions().at(row)->trigger();
+        QTRY_VERIFY(
+            wired.form.isVisible() && wired.form.isActiveWindow() && !wired.form.isMinimized());
+        QCOMPARE(wired.form.isFullScreen(), fullScreen || row == 2);
+    }
+
+    // 显示主窗口 first, then the window's menu as it is at each moment.
+    void theTrayMenuHasTheWindowMenuBelowShowWindow()
+    {
+        Wired wired(kOneCountdown, true);
+        wired.menu->insertAction(wired.item(u"settings"_s), new QAction(u"新"_s, wired.menu));
+        wired.menu->removeAction(wired.item(u"about"_s));
+        QCOMPARE(wired.tray->icon()->contextMenu()->actions().mid(2), wired.menu->actions());
     }
 };
 
