@@ -45,7 +45,8 @@ bool PreferenceNames::isKnown(const QString& key)
 {
     const QReadLocker locked(&g_lock);
     const QStringList parts = key.split(u'/');
-    return std::all_of(parts.cbegin(), parts.cend(), [](const QString& part) {
+    // Every key the program reads has its section.
+    return parts.size() > 1 && std::all_of(parts.cbegin(), parts.cend(), [](const QString& part) {
         return isNumber(part) || spellings().value(part.toLower()) == part;
     });
 }

@@ -20,7 +20,8 @@ void add(const QStringList& keys);
 // `name` in the spelling that was added in any case, else as it stands.
 QString spelled(const QString& name);
 
-// Whether each part of `key` is a number (an entry of a list) or an added name.
+// Whether `key` has a section and each of its parts is a number (an entry of
+// a list) or an added name.
 bool isKnown(const QString& key);
 
 } // namespace PreferenceNames

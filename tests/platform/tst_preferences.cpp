@@ -306,9 +306,10 @@ private slots:
         row("a comment after the value", "[school]\nlocked=true ; 学生机\n", false,
             u"locked=true ; 学生机 不是 true 或 false"_s);
         row("a comment line", "[display]\nfullScreen=true\n[school]\n;locked=true\n", false);
-        row("the first of two", "[school]\nlocked=false\nLocked=true\n", false);
+        row("the first of two", "[school]\nLocked=false\nlocked=true\n", false);
         row("nothing the program knows", "[shcool]\nlocked=true\n", false,
             u"其中没有本程序认得的节或键"_s);
+        row("a key without its section", "locked=true\n", false, u"其中没有本程序认得的节或键"_s);
         row("bytes that are no text", "[school]\nlocked=true\n1=\xFF\n", true,
             u"无法识别为文字的字节"_s);
     }
