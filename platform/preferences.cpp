@@ -160,7 +160,7 @@ void Preferences::readSystemFile()
     const std::optional<bool> locked = toBool(text);
     if (!locked)
         tell(
-            u"“%1”中的 locked=%2 不是 true 或 false（也不是 yes/no、on/off、1/0），设置没有锁定。"_s
+            u"“%1”中 [school] 的 locked= 的值“%2”不是 true 或 false（也不是 yes/no、on/off、1/0），设置没有锁定。"_s
                 .arg(QDir::toNativeSeparators(m_systemFilePath), text));
     m_locked = locked.value_or(false);
 }

@@ -85,7 +85,9 @@ Text readText(QIODevice& device)
     if (utf16 && !read.whole)
         decoded.text.truncate(decoded.text.lastIndexOf(u'\n') + 1);
     read.text = decoded.text;
-    read.replaced = decoded.replaced;
+    // No editor puts a NUL in text: the file is UTF-16 without its mark, or
+    // no text at all.
+    read.replaced = decoded.replaced || read.text.contains(QChar::Null);
     return read;
 }
 

@@ -227,6 +227,8 @@ private slots:
         QTest::newRow("GBK, Greek") << gb18030(text.arg(u"Ω"_s)) << u"Ω"_s << true;
         QTest::newRow("bytes that are no text")
             << text.arg(u"A"_s).toUtf8().replace("=A", "=A\xFF") << u"A\uFFFD"_s << false;
+        QTest::newRow("UTF-16 without its mark")
+            << QByteArray(utf16(QStringConverter::Utf16LE)).sliced(2) << QString() << false;
     }
 
     void filesInEveryEncodingRead()
@@ -304,7 +306,7 @@ private slots:
                 .encode(u"[school]\r\nlocked=true\r\n"_s),
             true);
         row("a comment after the value", "[school]\nlocked=true ; 学生机\n", false,
-            u"locked=true ; 学生机 不是 true 或 false"_s);
+            u"locked= 的值“true ; 学生机”不是 true 或 false"_s);
         row("a comment line", "[display]\nfullScreen=true\n[school]\n;locked=true\n", false);
         row("the first of two", "[school]\nLocked=false\nlocked=true\n", false);
         row("nothing the program knows", "[shcool]\nlocked=true\n", false,
