@@ -122,8 +122,7 @@ bool hasGroup(const QString& path, const QString& group)
 Preferences::Preferences(QString filePath, const QStringList& systemFilePaths)
     : m_filePath(std::move(filePath))
 {
-    static const bool namesAdded = (addNames(), true);
-    Q_UNUSED(namesAdded);
+    [[maybe_unused]] static const bool namesAdded = (addNames(), true);
     const auto found = std::find_if(systemFilePaths.cbegin(), systemFilePaths.cend(),
         [](const QString& path) { return QFileInfo(path).isFile(); });
     if (found != systemFilePaths.cend()) {
