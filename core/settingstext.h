@@ -23,9 +23,8 @@ struct Line {
 void dropEndOfFileMark(QByteArray& bytes);
 
 // Decodes the first lines of the file, without their line ends. The lines
-// together decide the encoding: UTF-8 when the first starts with its
-// byte-order mark, or when all of them are valid UTF-8 and hold more than
-// ASCII; otherwise GB18030, line by line.
+// together decide the encoding, as FileText::detect() does (UTF-8 with or
+// without its byte-order mark); anything but UTF-8 is GB18030, line by line.
 QList<Line> decode(const QList<QByteArray>& lines);
 
 } // namespace SettingsText

@@ -122,5 +122,9 @@ void WindowMenu::showAbout()
 {
     QMessageBox box(
         QMessageBox::Information, u"关于"_s, ProgramInfo::aboutText(), QMessageBox::Ok, m_window);
+    // Where an administrator looks to see why the file for every user did not
+    // count (no lock, say).
+    if (const QStringList problems = Preferences().problems(); !problems.isEmpty())
+        box.setDetailedText(problems.join(u'\n'));
     box.exec();
 }

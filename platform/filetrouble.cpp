@@ -116,10 +116,24 @@ QString FileTrouble::text() const
         return u"本程序所用的 Qt 缺少 GB18030 编码转换，无法按设置文件的格式写入"_s;
     case Kind::LockedBySchool:
         return u"设置已由学校管理员锁定"_s;
+    case Kind::TooLongToRead:
+        return u"文件超过 %1，本程序只读了前面的部分"_s.arg(m_systemText) + leftAsItIs();
+    case Kind::NotAllText:
+        return u"文件中有本程序无法识别为文字的字节（既不是 UTF-8、UTF-16，也不是 GBK/GB18030）"_s
+            + leftAsItIs();
+    case Kind::NothingKnown:
+        return u"其中没有本程序认得的节或键"_s;
     case Kind::Other:
         break;
     }
     return m_systemText.isEmpty() ? u"未知错误"_s : u"系统提示：%1"_s.arg(m_systemText);
+}
+
+QString FileTrouble::leftAsItIs() const
+{
+    // Writing back what was read would lose the rest of the file, or put
+    // U+FFFD where the user's characters were.
+    return m_operation == Operation::Write ? u"；为免丢失内容，文件未改动"_s : QString();
 }
 
 QString FileTrouble::message() const
@@ -142,6 +156,8 @@ QString FileTrouble::message() const
             return u"无法创建文件夹“%1”："_s;
         case Operation::WriteRegistry:
             return u"无法写入注册表项“%1”："_s;
+        case Operation::ReadSystemFile:
+            return u"全体用户的设置文件“%1”有问题："_s;
         }
         return {};
     }();

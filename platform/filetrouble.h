@@ -32,6 +32,9 @@ public:
         PercentInProgramPath, // a program path desktops do not start at login
         NoConverter, // Qt has no converter for the file's encoding
         LockedBySchool, // an administrator has locked the settings for every user
+        TooLongToRead, // longer than the program reads; the detail says how long that is
+        NotAllText, // bytes that are no character in the file's encoding
+        NothingKnown, // no section or key the program reads
         Other, // only the system's text says why
     };
 
@@ -44,11 +47,13 @@ public:
         Remove,
         CreateFolder,
         WriteRegistry,
+        ReadSystemFile, // the preferences file for every user of the computer
     };
 
     FileTrouble() = default;
     // `systemText` is the system's own text for Other, or a detail that
-    // follows the reason in brackets for TooLarge and BadPictureData.
+    // follows the reason in brackets for TooLarge and BadPictureData, the
+    // limit for TooLongToRead.
     explicit FileTrouble(Kind kind, QString systemText = {});
     // The trouble behind a system error number.
     static FileTrouble fromErrno(int error);
@@ -74,6 +79,8 @@ public:
     QString message() const;
 
 private:
+    QString leftAsItIs() const;
+
     Kind m_kind = Kind::None;
     QString m_systemText;
     qint64 m_byteBudget = 0;

@@ -3,6 +3,7 @@
 #include "preferences.h"
 
 #include "logging.h"
+#include "preferencenames.h"
 #include "preferencesformat.h"
 #include "programinfo.h"
 #include "systemconfigfolders.h"
@@ -10,6 +11,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QMutex>
+#include <QSet>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -56,6 +59,30 @@ constexpr int kLockWaitMs = 300;
 const QString kLockedKey = u"school/locked"_s;
 const QString kSettingsFolderKey = u"school/settingsDir"_s;
 
+// The names of every key above, in the spelling the program writes.
+void addNames()
+{
+    using C = Preferences::Choice;
+    QStringList keys { kLockedKey, kSettingsFolderKey,
+        textKey(Preferences::Text::FullScreenScreen) };
+    for (const C choice : { C::FullScreen, C::ScaleTextWithWindow, C::StayOnTop, C::StartAtLogin })
+        keys.append(entry(choice).key);
+    PreferenceNames::add(keys);
+}
+
+// A line for the log, once a run however often the files are read (the
+// about box reads them again).
+void logOnce(const QString& line)
+{
+    static QMutex mutex;
+    static QSet<QString> logged;
+    const QMutexLocker locked(&mutex);
+    if (!logged.contains(line)) {
+        logged.insert(line);
+        qCWarning(lcPreferences).noquote() << line;
+    }
+}
+
 // Opening a named pipe waits for a writer, for good: only a regular file, or
 // none yet, is handed to QSettings.
 bool isUsable(const QString& path)
@@ -95,12 +122,46 @@ bool hasGroup(const QString& path, const QString& group)
 Preferences::Preferences(QString filePath, const QStringList& systemFilePaths)
     : m_filePath(std::move(filePath))
 {
+    [[maybe_unused]] static const bool namesAdded = (addNames(), true);
     const auto found = std::find_if(systemFilePaths.cbegin(), systemFilePaths.cend(),
         [](const QString& path) { return QFileInfo(path).isFile(); });
     if (found != systemFilePaths.cend()) {
         m_systemFilePath = *found;
-        m_locked = toBool(storedText(m_systemFilePath, kLockedKey)).value_or(false);
+        readSystemFile();
     }
+}
+
+void Preferences::readSystemFile()
+{
+    using Kind = FileTrouble::Kind;
+    const auto tell = [this](const QString& line) {
+        m_problems.append(line);
+        logOnce(line);
+    };
+    const auto tellTrouble = [&](const FileTrouble& trouble) {
+        tell(trouble.during(FileTrouble::Operation::ReadSystemFile, m_systemFilePath).message());
+    };
+    // A file too long or with bytes that are no text is still read as far as
+    // it goes; one that cannot be opened (mode 0600 for root) not at all.
+    const FileTrouble trouble = PreferencesFormat::check(m_systemFilePath);
+    if (!trouble.isNone())
+        tellTrouble(trouble);
+    if (trouble.kind() != Kind::None && trouble.kind() != Kind::TooLongToRead
+        && trouble.kind() != Kind::NotAllText)
+        return;
+    const QSettings file(m_systemFilePath, PreferencesFormat::format());
+    const QStringList keys = file.allKeys();
+    if (std::none_of(keys.cbegin(), keys.cend(), PreferenceNames::isKnown))
+        tellTrouble(FileTrouble(Kind::NothingKnown));
+    if (!file.contains(kLockedKey))
+        return;
+    const QString text = file.value(kLockedKey).toString();
+    const std::optional<bool> locked = toBool(text);
+    if (!locked)
+        tell(
+            u"“%1”中 [school] 的 locked= 的值“%2”不是 true 或 false（也不是 yes/no、on/off、1/0），设置没有锁定。"_s
+                .arg(QDir::toNativeSeparators(m_systemFilePath), text));
+    m_locked = locked.value_or(false);
 }
 
 QString Preferences::defaultFilePath()
@@ -228,6 +289,10 @@ FileTrouble Preferences::write(const std::function<void(QSettings&)>& writer) co
         return FileTrouble(FileTrouble::Kind::LockedBySchool);
     if (!isUsable(m_filePath))
         return FileTrouble(FileTrouble::Kind::NotAFile);
+    // Refused before QSettings holds the change, which would keep it for the
+    // next file of this name it reads, as if saved.
+    if (FileTrouble trouble = PreferencesFormat::check(m_filePath); !trouble.isNone())
+        return trouble;
     if (FileTrouble trouble = takeLock(); !trouble.isNone())
         return trouble;
     PreferencesFormat::clearWriteTrouble();

@@ -62,6 +62,12 @@ public:
 
     // Whether an administrator has locked the settings in the system's file.
     bool isLocked() const { return m_locked; }
+    // What keeps the system's file from counting as its administrator meant,
+    // one line each, as written to the log (gaokao.preferences): it cannot be
+    // read, holds bytes that are no text or more than the program reads,
+    // nothing the program knows, or a lock that is neither true nor false.
+    // Empty when all is well.
+    QStringList problems() const { return m_problems; }
     // The settings folder the system's file names, or empty. Only an
     // absolute one counts: a relative one would depend on where the program
     // was started from, and is ignored with a warning in the log.
@@ -81,10 +87,12 @@ public:
     static std::optional<bool> toBool(QString text);
 
 private:
+    void readSystemFile();
     FileTrouble write(const std::function<void(QSettings&)>& writer) const;
     FileTrouble takeLock() const;
 
     QString m_filePath;
     QString m_systemFilePath;
     bool m_locked = false;
+    QStringList m_problems;
 };

@@ -3,9 +3,12 @@
 #include "preferencesformat.h"
 
 #include "atomicfile.h"
+#include "filetext.h"
+#include "preferencenames.h"
+#include "regularfile.h"
 
-#include <QFileDevice>
-#include <QStringDecoder>
+#include <QFile>
+#include <QFileInfo>
 #include <QStringTokenizer>
 
 #include <algorithm>
@@ -18,8 +21,10 @@ using namespace Qt::StringLiterals;
 namespace {
 thread_local FileTrouble t_writeTrouble;
 
-// The file holds a few short lines; anything beyond this is not ours.
-constexpr qint64 kMaxBytes = 64 * 1024;
+// Fifty countdowns take some 13 kB; a file a school's tool wrote with 300 of
+// them, 80 kB. A file beyond this is read no further, and never written.
+constexpr qint64 kMaxBytes = 1024 * 1024;
+const QString kMaxSize = u"1 MiB"_s;
 
 // Names that come first among the keys of an entry, in this order: what a
 // countdown is and when, then how its widget shows. Other names follow in
@@ -57,29 +62,65 @@ bool readsBefore(const QString& a, const QString& b)
     return false;
 }
 
+struct Text {
+    QString text;
+    bool whole = true; // the file was read to its end
+    bool replaced = false; // some bytes were no character
+};
+
+Text readText(QIODevice& device)
+{
+    using FileText::Encoding;
+    const QByteArray bytes = device.read(kMaxBytes);
+    Text read;
+    read.whole = device.atEnd();
+    // A file cut at the limit ends in half a line, which would read as a
+    // shorter value, or in half a character: only whole lines count. A line
+    // end is a byte of its own in UTF-8 and GB18030 alike.
+    const QByteArrayView lines
+        = QByteArrayView(bytes).first(read.whole ? bytes.size() : bytes.lastIndexOf('\n') + 1);
+    const Encoding encoding = FileText::detect(lines);
+    const bool utf16 = encoding == Encoding::Utf16LE || encoding == Encoding::Utf16BE;
+    FileText::Decoded decoded = FileText::decode(utf16 ? bytes : lines, encoding);
+    if (utf16 && !read.whole)
+        decoded.text.truncate(decoded.text.lastIndexOf(u'\n') + 1);
+    read.text = decoded.text;
+    // No editor puts a NUL in text: the file is UTF-16 without its mark, or
+    // no text at all.
+    read.replaced = decoded.replaced || read.text.contains(QChar::Null);
+    return read;
+}
+
+// A section or key in the program's spelling, whatever case the file has.
+QString spelledKey(QStringView key)
+{
+    QStringList parts = key.toString().split(u'/');
+    for (QString& part : parts)
+        part = PreferenceNames::spelled(part.trimmed());
+    return parts.join(u'/');
+}
+
+// As Windows' own INI reader reads a file: names in any case, ";" a comment
+// only at the start of a line ("locked=true ; no" is the value "true ; no"),
+// and of a key given twice the first.
 bool readIni(QIODevice& device, QSettings::SettingsMap& map)
 {
-    QByteArray bytes = device.read(kMaxBytes);
-    // A file cut at the limit ends in half a line, which would read as a
-    // shorter value: only whole lines count.
-    if (bytes.size() == kMaxBytes && !device.atEnd())
-        bytes.truncate(bytes.lastIndexOf('\n') + 1);
-    // The decoder drops a byte-order mark, as editors such as Notepad write.
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8.decode(bytes);
+    const QString text = readText(device).text;
     QString section;
     for (const QStringView raw : QStringTokenizer(text, u'\n')) {
-        const QString line = raw.trimmed().toString();
+        const QStringView line = raw.trimmed();
         if (line.startsWith(u'[') && line.endsWith(u']')) {
-            section = line.mid(1, line.size() - 2).trimmed();
-            if (section == u"General"_s)
+            section = spelledKey(line.sliced(1, line.size() - 2).trimmed());
+            if (section.compare(u"General"_s, Qt::CaseInsensitive) == 0)
                 section.clear();
         } else if (const qsizetype equals = line.indexOf(u'=');
                    equals > 0 && !line.startsWith(u';') && !line.startsWith(u'#')) {
             // "1\title" in "[countdowns]" is QSettings' "countdowns/1/title".
-            const QString key = line.left(equals).trimmed().replace(u'\\', u'/');
-            map.insert(
-                section.isEmpty() ? key : section + u'/' + key, line.mid(equals + 1).trimmed());
+            const QString key
+                = spelledKey(line.first(equals).trimmed().toString().replace(u'\\', u'/'));
+            const QString path = section.isEmpty() ? key : section + u'/' + key;
+            if (!map.contains(path))
+                map.insert(path, line.sliced(equals + 1).trimmed().toString());
         }
     }
     return true;
@@ -106,11 +147,23 @@ bool writeIni(QIODevice& device, const QSettings::SettingsMap& map)
         for (const auto& [key, value] : keys)
             bytes += QString(key).replace(u'/', u'\\').toUtf8() + '=' + value.toUtf8() + '\n';
     }
+    // UTF-8 whose characters beyond ASCII all take two bytes would read back
+    // as GBK, as such a file from an editor does: a comment of Chinese
+    // characters at the top says which it is.
+    if (FileText::detect(bytes) != FileText::Encoding::Utf8)
+        bytes.prepend(u"; 编码：UTF-8\n"_s.toUtf8());
+    // Checked again under QSettings' lock: what stands in the file now.
+    auto* file = qobject_cast<QFileDevice*>(&device);
+    t_writeTrouble = file ? PreferencesFormat::check(file->fileName()) : FileTrouble();
+    if (t_writeTrouble.isNone() && bytes.size() > kMaxBytes)
+        t_writeTrouble = FileTrouble(FileTrouble::Kind::TooLongToRead, kMaxSize);
+    if (!t_writeTrouble.isNone())
+        return false;
     if (device.write(bytes) != bytes.size()) {
         t_writeTrouble = FileTrouble::fromSystemText(device.errorString());
         return false;
     }
-    if (auto* file = qobject_cast<QFileDevice*>(&device))
+    if (file)
         t_writeTrouble = AtomicFile::sync(*file);
     return t_writeTrouble.isNone();
 }
@@ -120,6 +173,21 @@ QSettings::Format PreferencesFormat::format()
 {
     static const QSettings::Format format = QSettings::registerFormat(u"ini"_s, readIni, writeIni);
     return format;
+}
+
+FileTrouble PreferencesFormat::check(const QString& path)
+{
+    if (!QFileInfo::exists(path))
+        return {};
+    QFile file;
+    if (FileTrouble trouble = RegularFile::open(file, path); !trouble.isNone())
+        return trouble;
+    const Text text = readText(file);
+    if (!text.whole)
+        return FileTrouble(FileTrouble::Kind::TooLongToRead, kMaxSize);
+    if (text.replaced)
+        return FileTrouble(FileTrouble::Kind::NotAllText);
+    return {};
 }
 
 FileTrouble PreferencesFormat::writeTrouble() { return t_writeTrouble; }

@@ -15,10 +15,20 @@
 // "1\title=一模"), values as UTF-8 text. Keys come in an order a person reads
 // easily: a group's own keys before its subgroups', entries by number, and in
 // each entry its name and date first.
+// A file is read as Windows' own INI reader reads one (names in any case, see
+// PreferenceNames; ";" starts a comment only at the start of a line), in any
+// encoding FileText knows, up to 1 MiB. A file that was not read whole, or
+// held bytes that are no text, is never written: that would lose its end, or
+// put U+FFFD where the user's characters were.
 namespace PreferencesFormat {
 
 // The format to open the file with.
 QSettings::Format format();
+
+// What keeps the file at `path` from being written back: read no further
+// than the limit (TooLongToRead), bytes that are no text (NotAllText), or why
+// it cannot be opened. None for a file that reads whole, or none at all.
+FileTrouble check(const QString& path);
 
 // What went wrong in the last write on this thread, as QSettings itself only
 // says that the write failed. None after clearWriteTrouble().

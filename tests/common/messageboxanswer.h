@@ -22,6 +22,7 @@ public:
             m_poll.stop();
             title = box->windowTitle();
             text = box->text();
+            detailedText = box->detailedText();
             textFormat = box->textFormat();
             icon = box->icon();
             buttons = box->standardButtons();
@@ -39,7 +40,7 @@ public:
             && buttons == QMessageBox::Ok;
     }
 
-    QString title, text;
+    QString title, text, detailedText;
     Qt::TextFormat textFormat = Qt::AutoText;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;

@@ -239,6 +239,8 @@ void TestSettingsStore::encodings_data()
     row("byte-order mark, invalid byte", bom + start + "t\xff\r\nh\r\n", u"t\uFFFD"_s, u"h"_s,
         true);
     row("GBK", gbk + "\r\n", u"我的标题"_s, u"距高考"_s);
+    row("GBK that is valid UTF-8 too", start + gb18030(u"一模\r\n一模\r\n"_s), u"一模"_s,
+        u"一模"_s);
     row("GBK, DOS end of file", gbk + "\x1a", u"我的标题"_s, u"距高考"_s);
     row("GBK, DOS end of file after the line end", gbk + "\r\n\x1a\r\n", u"我的标题"_s,
         u"距高考"_s);

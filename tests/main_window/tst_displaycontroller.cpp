@@ -11,9 +11,12 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -282,6 +285,31 @@ private slots:
         const MessageBoxAnswer ok;
         action(u"about"_s)->trigger();
         QVERIFY(ok.text.contains(u"GPL-3.0-or-later"_s));
+        QVERIFY(ok.detailedText.isEmpty());
+    }
+
+    // Why the file for every user did not count shows in the about box's
+    // details, its text as always.
+    void theAboutBoxTellsTheSchoolFilesProblems()
+    {
+#ifdef Q_OS_WIN
+        const char* variable = "ProgramData";
+#else
+        const char* variable = "XDG_CONFIG_DIRS";
+#endif
+        const QByteArray old = qgetenv(variable);
+        const auto restore = qScopeGuard([&] { qputenv(variable, old); });
+        qputenv(variable, QFile::encodeName(m_root->path()));
+        const QString path = m_root->filePath(u"gaokao-countdown/gaokao-countdown.ini"_s);
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("[shcool]\nlocked=true\n") > 0);
+        file.close();
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"没有本程序认得的节或键"_s));
+        const MessageBoxAnswer ok;
+        action(u"about"_s)->trigger();
+        QVERIFY(ok.text.contains(u"GPL-3.0-or-later"_s));
+        QVERIFY(ok.detailedText.contains(QDir::toNativeSeparators(path)));
     }
 
 private:

@@ -6,8 +6,10 @@
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSettings>
+#include <QStringEncoder>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -66,6 +68,8 @@ private slots:
         const QByteArray list = "[countdowns]\nsize=10\n1\\title=一模\n1\\target=2027-03-15\n"
                                 "2\\title=二模\n10\\title=高考\n\n";
         QTest::newRow("a list") << list + "[display]\nstayOnTop=true\n" << list;
+        QTest::newRow("another case, written as the program spells it")
+            << QByteArray("[DISPLAY]\r\nStayOnTop=true\r\n") << QByteArray();
     }
 
     void theFileIsQtsIniLayout()
@@ -145,7 +149,7 @@ private slots:
                                             << true << true << QString() << u"3"_s;
 #endif
         QTest::newRow("huge") << QByteArray(
-            "[display]\nfullScreen=true\n" + QByteArray(70000, '#') + "\nstayOnTop=true\n")
+            "[display]\nfullScreen=true\n" + QByteArray(1100000, '#') + "\nstayOnTop=true\n")
                               << none << none << true << false << false << QString() << QString();
     }
 
@@ -200,6 +204,154 @@ private slots:
         QCOMPARE(preferences.setValue(Choice::StayOnTop, true).isNone(), !locked);
         QCOMPARE(readFile(userPath) == before, locked);
     }
+
+    // Files as editors save them read as written, and a save writes UTF-8
+    // that reads back the same; a file with bytes that are no text is never
+    // written.
+    void filesInEveryEncodingRead_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<bool>("saved");
+        const QString text = u"[countdowns]\r\nsize=1\r\n1\\title=%1\r\n"_s;
+        const QString title = u"一模"_s;
+        const auto utf16 = [&](QStringConverter::Encoding encoding) -> QByteArray {
+            return QStringEncoder(encoding, QStringEncoder::Flag::WriteBom).encode(text.arg(title));
+        };
+        QTest::newRow("UTF-8") << text.arg(title).toUtf8() << title << true;
+        QTest::newRow("UTF-8, byte-order mark")
+            << "\xEF\xBB\xBF" + text.arg(title).toUtf8() << title << true;
+        QTest::newRow("UTF-16LE") << utf16(QStringConverter::Utf16LE) << title << true;
+        QTest::newRow("UTF-16BE") << utf16(QStringConverter::Utf16BE) << title << true;
+        QTest::newRow("GBK that is valid UTF-8 too") << gb18030(text.arg(title)) << title << true;
+        QTest::newRow("GBK, Greek") << gb18030(text.arg(u"Ω"_s)) << u"Ω"_s << true;
+        QTest::newRow("bytes that are no text")
+            << text.arg(u"A"_s).toUtf8().replace("=A", "=A\xFF") << u"A\uFFFD"_s << false;
+        QTest::newRow("UTF-16 without its mark")
+            << QByteArray(utf16(QStringConverter::Utf16LE)).sliced(2) << QString() << false;
+    }
+
+    void filesInEveryEncodingRead()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, title);
+        const QTemporaryDir dir;
+        const QString path = dir.filePath(u"prefs.ini"_s);
+        writeFile(path, bytes);
+        QCOMPARE(firstTitle(path), title);
+        const FileTrouble trouble = Preferences(path, {}).setValue(Choice::StayOnTop, true);
+        if (QFETCH(bool, saved); saved) {
+            QVERIFY(trouble.isNone());
+            QVERIFY(QString::fromUtf8(readFile(path)).contains(u"1\\title="_s + title));
+            QCOMPARE(firstTitle(path), title);
+        } else {
+            QVERIFY(trouble.message().contains(u"无法识别为文字的字节"_s));
+            QVERIFY(trouble.message().contains(u"未改动"_s));
+            QCOMPARE(readFile(path), bytes);
+        }
+    }
+
+    // A school's tool may write hundreds of countdowns; a file beyond what
+    // the program reads is never written, so its end is never lost.
+    void aFileLongerThanTheReaderReadsIsNeverWritten_data()
+    {
+        QTest::addColumn<int>("countdowns");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("400 countdowns, 75 kB") << 400 << true;
+        QTest::newRow("6000 countdowns, over 1 MiB") << 6000 << false;
+    }
+
+    void aFileLongerThanTheReaderReadsIsNeverWritten()
+    {
+        QFETCH(int, countdowns);
+        QFETCH(bool, saved);
+        QByteArray bytes = "[countdowns]\nsize=" + QByteArray::number(countdowns) + '\n';
+        for (int i = 1; i <= countdowns; ++i)
+            bytes += u"%1\\title=第%1次模拟考试\n%1\\target=2027-03-15T08:00\n%1\\repeat=false\n"
+                     "%1\\format=full\n%1\\position=1500,40\n%1\\opacity=opaque\n"
+                     "%1\\layer=normal\n%1\\locked=false\n%1\\clickThrough=false\n"_s.arg(i)
+                         .toUtf8();
+        const QTemporaryDir dir;
+        const QString path = dir.filePath(u"prefs.ini"_s);
+        writeFile(path, bytes);
+        QString last;
+        Preferences(path, {}).read(u"countdowns"_s, [&](QSettings& file) {
+            last = file.value(u"countdowns/%1/title"_s.arg(countdowns)).toString();
+        });
+        QCOMPARE(last.isEmpty(), !saved);
+        const FileTrouble trouble = Preferences(path, {}).setValue(Choice::StayOnTop, true);
+        QCOMPARE(trouble.isNone(), saved);
+        QCOMPARE(readFile(path).contains(bytes.sliced(bytes.size() - 300)), true);
+        if (!saved) {
+            QVERIFY(trouble.message().contains(u"未改动"_s));
+            QCOMPARE(readFile(path), bytes);
+        }
+    }
+
+    // The school's file reads as Windows' own INI reader reads it; what keeps
+    // it from counting goes to the log and to problems() for the about box.
+    void theSchoolsFileReadsAsWindowsDoes_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("locked");
+        QTest::addColumn<QString>("problem"); // a part of the line told, if any
+        const auto row = [](const char* name, const QByteArray& bytes, bool locked,
+                             const QString& problem = {}) {
+            QTest::newRow(name) << bytes << locked << problem;
+        };
+        row("another case", "[School]\nLocked=True\n", true);
+        row("capitals, CR LF", "[SCHOOL]\r\nLOCKED = YES\r\n", true);
+        row("UTF-16LE",
+            QStringEncoder(QStringConverter::Utf16LE, QStringEncoder::Flag::WriteBom)
+                .encode(u"[school]\r\nlocked=true\r\n"_s),
+            true);
+        row("a comment after the value", "[school]\nlocked=true ; 学生机\n", false,
+            u"locked= 的值“true ; 学生机”不是 true 或 false"_s);
+        row("a comment line", "[display]\nfullScreen=true\n[school]\n;locked=true\n", false);
+        row("the first of two", "[school]\nLocked=false\nlocked=true\n", false);
+        row("nothing the program knows", "[shcool]\nlocked=true\n", false,
+            u"其中没有本程序认得的节或键"_s);
+        row("a key without its section", "locked=true\n", false, u"其中没有本程序认得的节或键"_s);
+        row("bytes that are no text", "[school]\nlocked=true\n1=\xFF\n", true,
+            u"无法识别为文字的字节"_s);
+    }
+
+    void theSchoolsFileReadsAsWindowsDoes()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, problem);
+        const QTemporaryDir dir;
+        const QString path = dir.filePath(u"system.ini"_s);
+        writeFile(path, bytes);
+        if (!problem.isEmpty())
+            QTest::ignoreMessage(QtWarningMsg,
+                QRegularExpression(QRegularExpression::escape(QDir::toNativeSeparators(path))
+                    + u".*"_s + QRegularExpression::escape(problem)));
+        const Preferences preferences(dir.filePath(u"user.ini"_s), { path });
+        QTEST(preferences.isLocked(), "locked");
+        QCOMPARE(preferences.problems().size(), problem.isEmpty() ? 0 : 1);
+        QVERIFY(preferences.problems().join(u'\n').contains(problem));
+    }
+
+#ifdef Q_OS_UNIX
+    // Root's file of mode 0600, read by a student: told, and no lock.
+    void anUnreadableSchoolFileIsTold()
+    {
+        const QTemporaryDir dir;
+        QVERIFY(QFile::setPermissions(dir.path(),
+            QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
+                | QFile::ExeOther));
+        const QString path = dir.filePath(u"system.ini"_s);
+        writeFile(path, "[school]\nlocked=true\n");
+        QVERIFY(QFile::setPermissions(path, QFile::WriteOwner));
+        QVERIFY(runInChild(dropRootInChild, [&] {
+            const Preferences preferences(dir.filePath(u"user.ini"_s), { path });
+            return !preferences.isLocked() && preferences.problems().size() == 1
+                && preferences.problems()[0].contains(path)
+                && preferences.problems()[0].contains(u"没有访问权限"_s);
+        }));
+    }
+#endif
 
 #ifdef Q_OS_UNIX
     // A save that cannot happen says why, soon (a child that waits is ended
@@ -259,6 +411,15 @@ private slots:
         QCOMPARE(preferences.value(Choice::StayOnTop), trouble == FileTrouble::Kind::None);
     }
 #endif
+
+private:
+    static QString firstTitle(const QString& path)
+    {
+        QString title;
+        Preferences(path, {}).read(u"countdowns"_s,
+            [&](QSettings& file) { title = file.value(u"countdowns/1/title"_s).toString(); });
+        return title;
+    }
 };
 
 QTEST_GUILESS_MAIN(TestPreferences)
