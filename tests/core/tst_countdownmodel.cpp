@@ -459,7 +459,7 @@ private slots:
         writeFile(path(), file);
         CountdownModel model { Preferences(path()) };
         model.load();
-        QVERIFY(model.change(model.ids().first(), entry(u"二模"_s)).isEmpty());
+        QVERIFY(model.add(entry(u"二模"_s)).isEmpty());
         QCOMPARE(model.save().kind(), FileTrouble::Kind::NotReadWhole);
         QCOMPARE(readFile(path()), file);
     }
