@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "countdownmenuitems.h"
+#include "countdownschema.h"
 #include "countdownwidgets.h"
 #include "displaycontroller.h"
 #include "fontsubstitutes.h"
@@ -28,6 +29,9 @@ int main(int argc, char* argv[])
     // cost nothing one would notice.
     qputenv("QT_ENABLE_REGEXP_JIT", "0");
 #endif
+    // Before the preferences file is first read: its reader then knows every
+    // name the program keeps there.
+    CountdownSchema::registerNames();
     if (const std::optional<int> status = Startup::answerBeforeDisplay(argc, argv))
         return *status;
     const std::unique_ptr<QApplication> app = Startup::createApplication(argc, argv);

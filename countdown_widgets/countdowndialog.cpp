@@ -22,7 +22,8 @@ constexpr int kDefaultHour = 9;
 CountdownEntry newEntry(QDate today)
 {
     CountdownEntry entry;
-    entry.target = QDateTime(today.addDays(1), QTime(kDefaultHour, 0));
+    entry.date = today.addDays(1);
+    entry.time = QTime(kDefaultHour, 0);
     return entry;
 }
 
@@ -39,8 +40,8 @@ CountdownDialog::CountdownDialog(
     : QDialog(parent)
     , m_entry(editing.value_or(newEntry(today)))
     , m_title(new QLineEdit(m_entry.title, this))
-    , m_date(new QDateEdit(m_entry.target.date(), this))
-    , m_time(new QTimeEdit(m_entry.target.time(), this))
+    , m_date(new QDateEdit(m_entry.date, this))
+    , m_time(new QTimeEdit(m_entry.time, this))
     , m_repeat(new QCheckBox(u"每年重复"_s, this))
     , m_format(new QComboBox(this))
     , m_error(new QLabel(this))
@@ -105,7 +106,11 @@ CountdownEntry CountdownDialog::entry() const
 {
     CountdownEntry entry = m_entry;
     entry.title = m_title->text().trimmed();
-    entry.target = QDateTime(m_date->date(), QTime(m_time->time().hour(), m_time->time().minute()));
+    entry.date = m_date->date();
+    // The seconds are not shown: an unchanged time keeps them.
+    const QTime shown = m_time->time();
+    if (shown.hour() != m_entry.time.hour() || shown.minute() != m_entry.time.minute())
+        entry.time = QTime(shown.hour(), shown.minute());
     entry.repeat = m_repeat->isChecked();
     entry.format = CountdownEntry::Format(m_format->currentData().toInt());
     return entry;

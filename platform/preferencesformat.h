@@ -5,6 +5,7 @@
 #include "filetrouble.h"
 
 #include <QSettings>
+#include <QStringList>
 
 // The layout of the program's preferences file, read and written for
 // QSettings by the program itself: Qt's own INI format would do, but on a full
@@ -20,6 +21,8 @@
 // encoding FileText knows, up to 1 MiB. A file that was not read whole, or
 // held bytes that are no text, is never written: that would lose its end, or
 // put U+FFFD where the user's characters were.
+// each entry the names given to setKeyOrder() first (a countdown's name and
+// date), then the others alphabetically.
 namespace PreferencesFormat {
 
 // The format to open the file with.
@@ -29,6 +32,9 @@ QSettings::Format format();
 // than the limit (TooLongToRead), bytes that are no text (NotAllText), or why
 // it cannot be opened. None for a file that reads whole, or none at all.
 FileTrouble check(const QString& path);
+// The names that lead among the keys of a group, in this order; set by the
+// part of the program that knows them.
+void setKeyOrder(const QStringList& names);
 
 // What went wrong in the last write on this thread, as QSettings itself only
 // says that the write failed. None after clearWriteTrouble().

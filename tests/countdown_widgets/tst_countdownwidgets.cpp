@@ -147,7 +147,8 @@ private slots:
         QVERIFY(widget->isVisible());
         QVERIFY(readFile(m_preferences).contains("title=\xe4\xb8\x80\xe6\xa8\xa1"));
         const CountdownEntry added = widget->entry();
-        QCOMPARE(added.target, QDateTime(typed.date, typed.time));
+        QCOMPARE(added.date, typed.date);
+        QCOMPARE(added.time, typed.time);
         set.reset();
         set = makeSet();
         QCOMPARE(set->widgets().size(), 1);
@@ -168,7 +169,7 @@ private slots:
             return e;
         };
         QTest::newRow("置顶") << u"onTop"_s << int(Qt::WindowStaysOnTopHint)
-                              << with([](auto& e) { e.layer = Layer::OnTop; });
+                              << with([](auto& e) { e.layer = Layer::Top; });
         QTest::newRow("置于桌面") << u"onDesktop"_s << int(Qt::WindowStaysOnBottomHint)
                                   << with([](auto& e) { e.layer = Layer::Desktop; });
         QTest::newRow("锁定位置") << u"lockPosition"_s << 0
@@ -188,7 +189,8 @@ private slots:
         auto set = setWithOne({ u"一模"_s, QDate(2027, 3, 15) });
         CountdownWidget* widget = set->widgets().first();
         expected.title = widget->entry().title;
-        expected.target = widget->entry().target;
+        expected.date = widget->entry().date;
+        expected.time = widget->entry().time;
         trigger(set.get(), widget, action);
         QCOMPARE(widget->entry(), expected);
         if (flag)
@@ -281,7 +283,8 @@ private slots:
             set->edit(widget);
         }
         QCOMPARE(widget->caption(), u"距二模"_s);
-        QCOMPARE(widget->entry().target, QDateTime(QDate(2027, 3, 15), QTime(9, 0)));
+        QCOMPARE(widget->entry().date, QDate(2027, 3, 15));
+        QCOMPARE(widget->entry().time, QTime(9, 0));
         // Alt+F4 or the window manager's close: only 删除 removes it.
         QVERIFY(!widget->close());
         QVERIFY(widget->isVisible());
