@@ -2,21 +2,56 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "workpool.h"
 
-#include <QThread>
+#include <QCoreApplication>
 #include <QThreadPool>
 
-#include <algorithm>
+#include <mutex>
 
 namespace WorkPool {
 
+namespace {
+    QThreadPool* pool()
+    {
+        // A thread is made only when none waits idle, and goes after 30 s idle:
+        // the bound matters only while work hangs.
+        static QThreadPool* const threads = [] {
+            auto* made = new QThreadPool;
+            made->setMaxThreadCount(64);
+            return made;
+        }();
+        return threads;
+    }
+
+    // The application whose end waits a moment for the pool, if there is one.
+    QCoreApplication* g_waitingApplication = nullptr;
+    std::mutex g_waitingMutex;
+
+    // Work that is quick when the disk answers (the font list, the background
+    // picture, a save just begun) ends before the application's fonts, plugins
+    // and resources go: a thread still in them then would crash the end of the
+    // program. Work that hangs is left to the system, which ends its thread
+    // with the process.
+    void waitAtTheApplicationsEnd()
+    {
+        const std::lock_guard lock(g_waitingMutex);
+        QCoreApplication* application = QCoreApplication::instance();
+        if (!application || application == g_waitingApplication)
+            return;
+        g_waitingApplication = application;
+        qAddPostRoutine([] {
+            {
+                const std::lock_guard lock(g_waitingMutex);
+                g_waitingApplication = nullptr;
+            }
+            pool()->waitForDone(int(kEndWait.count()));
+        });
+    }
+}
+
 QThreadPool* instance()
 {
-    static QThreadPool* const pool = [] {
-        auto* threads = new QThreadPool;
-        threads->setMaxThreadCount(std::max(4, QThread::idealThreadCount()));
-        return threads;
-    }();
-    return pool;
+    waitAtTheApplicationsEnd();
+    return pool();
 }
 
 } // namespace WorkPool

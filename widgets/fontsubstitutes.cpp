@@ -2,11 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fontsubstitutes.h"
 
+#include "workpool.h"
+
 #include <QFont>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QStringList>
-#include <QtConcurrent/QtConcurrentRun>
 
 using namespace Qt::StringLiterals;
 
@@ -42,9 +43,9 @@ void installFontSubstitutes()
     // Qt reads the system's font list at the first use of a font, which
     // takes fontconfig a good part of the start-up. Read here on another
     // thread instead, the list is ready by the time the windows are built.
-    // The font database is thread-safe, and QCoreApplication waits for the
-    // global pool before it goes. Without an application object there is no
-    // font database to read yet.
+    // The font database is thread-safe, and the application waits for the
+    // pool before it goes. Without an application object there is no font
+    // database to read yet.
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        (void)QtConcurrent::run([] { QFontDatabase::families(); });
+        (void)WorkPool::start([] { QFontDatabase::families(); });
 }
