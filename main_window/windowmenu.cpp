@@ -4,11 +4,11 @@
 
 #include "form1.h"
 #include "programinfo.h"
+#include "usermessage.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QMenu>
-#include <QMessageBox>
 
 using namespace Qt::StringLiterals;
 using Choice = Preferences::Choice;
@@ -118,9 +118,4 @@ bool WindowMenu::eventFilter(QObject* watched, QEvent* event)
 
 void WindowMenu::popUp(QPoint globalPos) { m_menu->popup(globalPos); }
 
-void WindowMenu::showAbout()
-{
-    QMessageBox box(
-        QMessageBox::Information, u"关于"_s, ProgramInfo::aboutText(), QMessageBox::Ok, m_window);
-    box.exec();
-}
+void WindowMenu::showAbout() { UserMessage::about(m_window, ProgramInfo::aboutText()); }

@@ -9,8 +9,8 @@
 #include "form2design.h"
 #include "picturebutton.h"
 #include "picturefile.h"
-#include "programinfo.h"
 #include "settingsstore.h"
+#include "usermessage.h"
 #include "workpool.h"
 
 #include <QApplication>
@@ -20,7 +20,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 
 #include <limits>
@@ -218,9 +217,7 @@ QString Form2::runCommonDialog1()
 
 void Form2::showError(const QString& text)
 {
-    QMessageBox box(QMessageBox::Critical, ProgramInfo::caption, text, QMessageBox::Ok, this);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    UserMessage::tell(this, UserMessage::Kind::Error, text);
 }
 
 void Form2::keyPressEvent(QKeyEvent* event)
