@@ -167,3 +167,25 @@ FileTrouble SettingsStore::writeLines(const QStringList& lines) const
     }
     return trouble.during(FileTrouble::Operation::Write, filePath());
 }
+
+FileTrouble SettingsStore::troubleOf(const LoadResult& load) const
+{
+    using Kind = FileTrouble::Kind;
+    using Operation = FileTrouble::Operation;
+    switch (load.status) {
+    case LoadStatus::Ok:
+        if (load.texts != TextsStatus::Replaced)
+            return {};
+        return FileTrouble(Kind::UnreadableTexts).during(Operation::ReadSettings, filePath());
+    case LoadStatus::Missing:
+        // The file cannot be there when its folder could not be made.
+        if (!load.folderTrouble.isNone())
+            return load.folderTrouble.as(Operation::CreateSettingsFolder, m_folder);
+        return load.openTrouble.as(Operation::ReadSettings, filePath());
+    case LoadStatus::TooFewLines:
+        return FileTrouble::tooFewLines(kMaxReadBytes).during(Operation::ReadSettings, filePath());
+    case LoadStatus::BadTarget:
+        return FileTrouble(Kind::BadTargetLine).during(Operation::ReadSettings, filePath());
+    }
+    return {};
+}

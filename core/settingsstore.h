@@ -50,6 +50,10 @@ public:
     // Line 2 as a save writes it: "year-month-day 9:00:00 ".
     static QString targetLine(const QString& year, const QString& month, const QString& day);
 
+    // What is wrong with the file as `load` found it, naming the settings file
+    // (or the folder that could not be made for it); none when it read whole.
+    FileTrouble troubleOf(const LoadResult& load) const;
+
     static constexpr qint64 kMaxReadBytes = 64 * 1024;
 
     // How many GB18030 bytes the title and heading may take together when the

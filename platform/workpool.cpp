@@ -7,51 +7,53 @@
 
 #include <mutex>
 
-namespace WorkPool {
-
 namespace {
-    QThreadPool* pool()
-    {
-        // A thread is made only when none waits idle, and goes after 30 s idle:
-        // the bound matters only while work hangs.
-        static QThreadPool* const threads = [] {
-            auto* made = new QThreadPool;
-            made->setMaxThreadCount(64);
-            return made;
-        }();
-        return threads;
+QThreadPool* pool()
+{
+    static std::mutex mutex;
+    static QThreadPool* threads = nullptr;
+    static qint64 process = 0;
+    const std::lock_guard lock(mutex);
+    // A process forked from this one has none of its threads (the tests make
+    // such children to give up root): it takes a pool of its own.
+    if (!threads || process != QCoreApplication::applicationPid()) {
+        // A thread is made only when none waits idle, and goes after 30 s
+        // idle: the bound matters only while work hangs.
+        threads = new QThreadPool;
+        threads->setMaxThreadCount(64);
+        process = QCoreApplication::applicationPid();
     }
-
-    // The application whose end waits a moment for the pool, if there is one.
-    QCoreApplication* g_waitingApplication = nullptr;
-    std::mutex g_waitingMutex;
-
-    // Work that is quick when the disk answers (the font list, the background
-    // picture, a save just begun) ends before the application's fonts, plugins
-    // and resources go: a thread still in them then would crash the end of the
-    // program. Work that hangs is left to the system, which ends its thread
-    // with the process.
-    void waitAtTheApplicationsEnd()
-    {
-        const std::lock_guard lock(g_waitingMutex);
-        QCoreApplication* application = QCoreApplication::instance();
-        if (!application || application == g_waitingApplication)
-            return;
-        g_waitingApplication = application;
-        qAddPostRoutine([] {
-            {
-                const std::lock_guard lock(g_waitingMutex);
-                g_waitingApplication = nullptr;
-            }
-            pool()->waitForDone(int(kEndWait.count()));
-        });
-    }
+    return threads;
 }
 
-QThreadPool* instance()
+// The application whose end waits a moment for the pool, if there is one.
+QCoreApplication* g_waitingApplication = nullptr;
+std::mutex g_waitingMutex;
+
+// Work that is quick when the disk answers (the font list, the background
+// picture, a save just begun) ends before the application's fonts, plugins
+// and resources go: a thread still in them then would crash the end of the
+// program. Work that hangs is left to the system, which ends its thread
+// with the process.
+void waitAtTheApplicationsEnd()
+{
+    const std::lock_guard lock(g_waitingMutex);
+    QCoreApplication* application = QCoreApplication::instance();
+    if (!application || application == g_waitingApplication)
+        return;
+    g_waitingApplication = application;
+    qAddPostRoutine([] {
+        {
+            const std::lock_guard lock(g_waitingMutex);
+            g_waitingApplication = nullptr;
+        }
+        pool()->waitForDone(int(WorkPool::kEndWait.count()));
+    });
+}
+}
+
+QThreadPool* WorkPool::instance()
 {
     waitAtTheApplicationsEnd();
     return pool();
 }
-
-} // namespace WorkPool
