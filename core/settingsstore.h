@@ -4,6 +4,7 @@
 
 #include "clock.h"
 #include "settingsrecord.h"
+#include "settingstext.h"
 
 #include <QString>
 #include <QStringList>
@@ -16,8 +17,8 @@ class SettingsStore {
 public:
     // `encoding` is the file's, named for Qt's converters; tests name one
     // that is not there.
-    explicit SettingsStore(
-        QString folder = defaultFolder(), Clock clock = systemNow, QByteArray encoding = "GB18030");
+    explicit SettingsStore(QString folder = defaultFolder(), Clock clock = systemNow,
+        QByteArray encoding = SettingsText::kEncoding);
 
     // "C:\Program Files\VEKTemp" on Windows, VEKTemp in the user's
     // configuration directory elsewhere.

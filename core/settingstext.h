@@ -14,6 +14,11 @@
 // reason to drop what else the line says.
 namespace SettingsText {
 
+// The encoding the program writes the file in, named for Qt's converters.
+// GB18030 is byte-identical to GBK for every GBK character and can still hold
+// every other character, so nothing typed turns into "?".
+inline constexpr char kEncoding[] = "GB18030";
+
 struct Line {
     QString text;
     bool replaced = false; // some bytes or characters became U+FFFD

@@ -141,8 +141,6 @@ void DisplayController::setStartAtLogin(bool on)
     m_menu->setChecked(Choice::StartAtLogin, on);
 }
 
-qreal DisplayController::textFactor() const { return m_text->factor(); }
-
 void DisplayController::fullScreenSwitched(bool on)
 {
     // The command line's full screen holds for this run only.
