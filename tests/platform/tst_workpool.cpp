@@ -6,36 +6,13 @@
 
 #include <QSemaphore>
 #include <QTest>
-#include <QThread>
 
 class TestWorkPool : public QObject {
     Q_OBJECT
 private slots:
-    void answersOnTheContextsThread();
     void noAnswerOnceTheContextIsGone_data();
     void noAnswerOnceTheContextIsGone();
 };
-
-void TestWorkPool::answersOnTheContextsThread()
-{
-    QObject context;
-    QThread* workedOn = nullptr;
-    QThread* answeredOn = nullptr;
-    int answer = 0;
-    WorkPool::run(
-        &context,
-        [&] {
-            workedOn = QThread::currentThread();
-            return 42;
-        },
-        [&](int result) {
-            answeredOn = QThread::currentThread();
-            answer = result;
-        });
-    QTRY_COMPARE(answer, 42);
-    QVERIFY(workedOn != QThread::currentThread());
-    QCOMPARE(answeredOn, QThread::currentThread());
-}
 
 void TestWorkPool::noAnswerOnceTheContextIsGone_data()
 {
@@ -50,24 +27,19 @@ void TestWorkPool::noAnswerOnceTheContextIsGone()
     auto* context = new QObject;
     QSemaphore go;
     bool answered = false;
-    WorkPool::run(
-        context,
-        [&go] {
-            go.acquire();
-            return true;
-        },
-        [&](bool) { answered = true; });
-    if (workDone) {
-        go.release();
-        QVERIFY(WorkPool::instance()->waitForDone(10'000));
+    const auto work = [&go] {
+        go.acquire();
+        return true;
+    };
+    WorkPool::run(context, work, [&](bool) { answered = true; });
+    // Either the work ends first, or the context goes first.
+    if (!workDone)
         delete context;
-    } else {
+    go.release();
+    QVERIFY(WorkPool::instance()->waitForDone(10'000));
+    if (workDone)
         delete context;
-        go.release();
-        QVERIFY(WorkPool::instance()->waitForDone(10'000));
-    }
     QCoreApplication::sendPostedEvents();
-    QTest::qWait(20);
     QVERIFY(!answered);
 }
 

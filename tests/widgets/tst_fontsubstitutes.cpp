@@ -36,13 +36,9 @@ void TestFontSubstitutes::noBoxes()
     layout.beginLayout();
     layout.createLine();
     layout.endLayout();
-    qsizetype glyphs = 0;
-    for (const QGlyphRun& run : layout.glyphRuns()) {
-        glyphs += run.glyphIndexes().size();
-        // Glyph 0 is the box a font draws for a character it lacks.
+    // Glyph 0 is the box a font draws for a character it lacks.
+    for (const QGlyphRun& run : layout.glyphRuns())
         QVERIFY2(!run.glyphIndexes().contains(0), qPrintable(run.rawFont().familyName()));
-    }
-    QCOMPARE(glyphs, text.size());
 }
 
 QTEST_MAIN(TestFontSubstitutes)
