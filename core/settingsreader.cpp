@@ -9,6 +9,8 @@
 #include <utility>
 
 struct SettingsReader::State {
+    // One function for every read: it may keep state from one to the next.
+    ReadFunction read;
     std::mutex mutex;
     std::condition_variable answered;
     bool busy = false; // a read is under way
@@ -16,14 +18,14 @@ struct SettingsReader::State {
 };
 
 SettingsReader::SettingsReader(ReadFunction read, std::chrono::milliseconds patience)
-    : m_read(std::move(read))
-    , m_patience(patience)
+    : m_patience(patience)
     , m_state(std::make_shared<State>())
 {
+    m_state->read = std::move(read);
 }
 
-// A read that hangs keeps the state and its own copy of the read function
-// alive; it is not waited for.
+// A read that hangs keeps the state, with the read function, alive; it is not
+// waited for.
 SettingsReader::~SettingsReader() = default;
 
 std::optional<LoadResult> SettingsReader::read()
@@ -35,8 +37,8 @@ std::optional<LoadResult> SettingsReader::read()
     // result there is while the file system stays slow.
     std::optional<LoadResult> late = std::exchange(m_state->result, std::nullopt);
     m_state->busy = true;
-    (void)WorkPool::start([state = m_state, read = m_read] {
-        LoadResult result = read();
+    (void)WorkPool::start([state = m_state] {
+        LoadResult result = state->read();
         const std::lock_guard lock(state->mutex);
         state->result = std::move(result);
         state->busy = false;

@@ -34,7 +34,6 @@ public:
 
 private:
     struct State;
-    ReadFunction m_read;
     std::chrono::milliseconds m_patience;
     // Shared with the read, which may outlive this object while it hangs.
     std::shared_ptr<State> m_state;

@@ -31,15 +31,18 @@ QCoreApplication* g_waitingApplication = nullptr;
 std::mutex g_waitingMutex;
 
 // Work that is quick when the disk answers (the font list, the background
-// picture, a save just begun) ends before the application's fonts, plugins
-// and resources go: a thread still in them then would crash the end of the
-// program. Work that hangs is left to the system, which ends its thread
-// with the process.
+// picture, a save just begun) ends before the windows' application takes its
+// fonts and image plugins with it: a thread still in them then would crash
+// the end of the program. Work that hangs is left to the system, which ends
+// its thread with the process. The short application that answers the
+// command line before any window does not wait: a look at a stalled folder
+// must not hold up the start.
 void waitAtTheApplicationsEnd()
 {
     const std::lock_guard lock(g_waitingMutex);
     QCoreApplication* application = QCoreApplication::instance();
-    if (!application || application == g_waitingApplication)
+    if (!application || application == g_waitingApplication
+        || !application->inherits("QGuiApplication"))
         return;
     g_waitingApplication = application;
     qAddPostRoutine([] {

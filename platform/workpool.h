@@ -15,11 +15,11 @@ class QThreadPool;
 // The one way work leaves the window's thread: a save, a chosen picture, the
 // background picture, the font list, a look at the settings folder, the
 // settings file's read at every tick. Any of it may hang on a stalled network
-// share, so the pool is never destroyed, and the end of the application waits
-// for it kEndWait at most, where Qt's global pool would be waited for without
-// end. It has room for many such hangs at once, whatever the processor count,
-// so that one stuck picture does not hold a save, or the next tick's read, in
-// the queue.
+// share, so the pool is never destroyed, and the end of the windows'
+// application waits for it kEndWait at most, where Qt's global pool would be
+// waited for without end. It has room for many such hangs at once, whatever
+// the processor count, so that one stuck picture does not hold a save, or
+// the next tick's read, in the queue.
 namespace WorkPool {
 
 inline constexpr std::chrono::milliseconds kEndWait { 2000 };
