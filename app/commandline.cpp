@@ -7,11 +7,10 @@
 #include "workpool.h"
 
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
-#include <QSemaphore>
 #include <QStringDecoder>
-#include <QtConcurrent>
-#include <memory>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -43,6 +42,26 @@ bool CommandLine::isThereButNoFolder(const QString& path)
 {
     const QFileInfo info(path);
     return info.exists() && !info.isDir();
+}
+
+// Whether `check` says yes about `folder` within kFolderCheckWait. No window
+// exists yet, so a short event loop of its own can wait for the answer; a
+// folder that does not answer in time is left to the settings reader, which
+// tells it in the window.
+bool CommandLine::saysYesInTime(const FolderCheck& check, const QString& folder)
+{
+    bool yes = false;
+    QEventLoop waiting;
+    // The answer goes with the loop when it comes too late.
+    WorkPool::run(
+        &waiting, [check, folder] { return check(folder); },
+        [&](bool answer) {
+            yes = answer;
+            waiting.quit();
+        });
+    QTimer::singleShot(kFolderCheckWait, &waiting, &QEventLoop::quit);
+    waiting.exec();
+    return yes;
 }
 
 QString CommandLine::versionText()
@@ -99,20 +118,9 @@ CommandLine::Outcome CommandLine::parse(const QStringList& arguments)
             m_error = u"--settings-dir 需要一个文件夹。"_s;
             return Outcome::Error;
         }
-        if (m_folderCheck) {
-            // A folder that does not answer in time is left to the settings
-            // reader, which tells it in the window.
-            const auto answered = std::make_shared<QSemaphore>();
-            const QFuture<bool> notAFolder = QtConcurrent::run(
-                WorkPool::instance(), [check = m_folderCheck, folder, answered] {
-                    const bool result = check(folder);
-                    answered->release();
-                    return result;
-                });
-            if (answered->tryAcquire(1, int(kFolderCheckWait.count())) && notAFolder.result()) {
-                m_error = u"“%1”不是文件夹。"_s.arg(QDir::toNativeSeparators(folder));
-                return Outcome::Error;
-            }
+        if (m_folderCheck && saysYesInTime(m_folderCheck, folder)) {
+            m_error = u"“%1”不是文件夹。"_s.arg(QDir::toNativeSeparators(folder));
+            return Outcome::Error;
         }
         m_options.settingsFolder = QFileInfo(folder).absoluteFilePath();
         m_options.loginArguments = QStringList { u"--settings-dir"_s, m_options.settingsFolder };

@@ -69,6 +69,8 @@ public:
     static QString versionText();
 
 private:
+    static bool saysYesInTime(const FolderCheck& check, const QString& folder);
+
     QCommandLineParser m_parser;
     QCommandLineOption m_fullScreen;
     QCommandLineOption m_onTop;

@@ -5,8 +5,6 @@
 #include "datevalue.h"
 #include "logging.h"
 
-#include <QDir>
-
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -56,28 +54,9 @@ CountdownTick::Result CountdownTick::run()
 
 QString CountdownTick::troubleText(const LoadResult& load) const
 {
-    QString why;
-    switch (load.status) {
-    case LoadStatus::Ok:
-        if (load.texts != TextsStatus::Replaced)
-            return {};
-        return u"设置文件“%1”的第 3、4 行（标题和曜刻内容）中有无法识别的字符，已显示为“\uFFFD”。"_s
-            .arg(QDir::toNativeSeparators(m_store.filePath()));
-    case LoadStatus::Missing:
-        why = load.openTrouble.text();
-        break;
-    case LoadStatus::TooFewLines:
-        why = u"前 64 KiB 内不足四行"_s;
-        break;
-    case LoadStatus::BadTarget:
-        why = u"第 2 行不是有效的日期"_s;
-        break;
-    }
-    const QString goesOn
-        = m_lastTarget ? u"倒计时按上次读到的日期继续。"_s : u"读到有效的日期前不显示倒计时。"_s;
-    if (!load.folderTrouble.isNone())
-        return u"无法创建设置文件夹“%1”：%2。%3"_s.arg(
-            QDir::toNativeSeparators(m_store.folder()), load.folderTrouble.text(), goesOn);
-    return u"无法读取设置文件“%1”：%2。%3"_s.arg(
-        QDir::toNativeSeparators(m_store.filePath()), why, goesOn);
+    const FileTrouble trouble = m_store.troubleOf(load);
+    if (trouble.isNone() || trouble.kind() == FileTrouble::Kind::UnreadableTexts)
+        return trouble.message();
+    return trouble.message()
+        + (m_lastTarget ? u"倒计时按上次读到的日期继续。"_s : u"读到有效的日期前不显示倒计时。"_s);
 }

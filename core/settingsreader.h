@@ -9,15 +9,17 @@
 #include <memory>
 #include <optional>
 
-// Reads the settings file on a worker thread, so that a file system that does
+// Reads the settings file on the WorkPool, so that a file system that does
 // not answer (a stalled network folder, a disk spinning up) cannot stop the
 // caller's clock. Opening non-blocking keeps pipes and devices from waiting
 // (see RegularFile), but no flag helps when the file system itself hangs in
 // open() or read(); only another thread does. read() waits a short while for
-// the answer, which a healthy disk gives in microseconds; otherwise the read
-// goes on in the background and read() returns at once, with what an earlier
-// read that answered late found, or empty. No second read starts until the
-// first has returned, however many calls come meanwhile.
+// the answer, which a healthy disk gives in microseconds, so that a tick
+// shows the file as it is at that tick; otherwise the read goes on in the
+// background and read() returns at once, with what an earlier read that
+// answered late found, or empty. No second read starts until the first has
+// returned, however many calls come meanwhile. This is the one wait for the
+// pool's work on the window's thread, and it never outlasts the patience.
 class SettingsReader {
 public:
     using ReadFunction = std::function<LoadResult()>;
@@ -32,8 +34,7 @@ public:
 
 private:
     struct State;
-    ReadFunction m_read;
     std::chrono::milliseconds m_patience;
-    // Shared with the worker, which may outlive this object while it hangs.
+    // Shared with the read, which may outlive this object while it hangs.
     std::shared_ptr<State> m_state;
 };

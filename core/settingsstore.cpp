@@ -17,10 +17,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-// GB18030 is byte-identical to GBK for every GBK character and can still hold
-// every other character, so nothing typed turns into "?".
-constexpr const char* kEncoding = "GB18030";
-
 const QString kDefaultTitle = u"沐芷中学高考曜刻软件"_s;
 const QString kDefaultHeading = u"距2014年高考 还 有 ："_s;
 
@@ -56,7 +52,7 @@ QList<QByteArray> firstLines(const QByteArray& bytes, int count, bool complete)
     return lines;
 }
 
-QByteArray encode(const QString& line, const char* encoding = kEncoding)
+QByteArray encode(const QString& line, const char* encoding = SettingsText::kEncoding)
 {
     return TextCodec(encoding).encode(oneLine(line)) + "\r\n";
 }
@@ -166,4 +162,26 @@ FileTrouble SettingsStore::writeLines(const QStringList& lines) const
         AtomicFile::removeAbandonedCopies(filePath(), kAbandonedAfterSeconds);
     }
     return trouble.during(FileTrouble::Operation::Write, filePath());
+}
+
+FileTrouble SettingsStore::troubleOf(const LoadResult& load) const
+{
+    using Kind = FileTrouble::Kind;
+    using Operation = FileTrouble::Operation;
+    switch (load.status) {
+    case LoadStatus::Ok:
+        if (load.texts != TextsStatus::Replaced)
+            return {};
+        return FileTrouble(Kind::UnreadableTexts).during(Operation::ReadSettings, filePath());
+    case LoadStatus::Missing:
+        // The file cannot be there when its folder could not be made.
+        if (!load.folderTrouble.isNone())
+            return load.folderTrouble.as(Operation::CreateSettingsFolder, m_folder);
+        return load.openTrouble.as(Operation::ReadSettings, filePath());
+    case LoadStatus::TooFewLines:
+        return FileTrouble::tooFewLines(kMaxReadBytes).during(Operation::ReadSettings, filePath());
+    case LoadStatus::BadTarget:
+        return FileTrouble(Kind::BadTargetLine).during(Operation::ReadSettings, filePath());
+    }
+    return {};
 }

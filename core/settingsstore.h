@@ -4,6 +4,7 @@
 
 #include "clock.h"
 #include "settingsrecord.h"
+#include "settingstext.h"
 
 #include <QString>
 #include <QStringList>
@@ -16,8 +17,8 @@ class SettingsStore {
 public:
     // `encoding` is the file's, named for Qt's converters; tests name one
     // that is not there.
-    explicit SettingsStore(
-        QString folder = defaultFolder(), Clock clock = systemNow, QByteArray encoding = "GB18030");
+    explicit SettingsStore(QString folder = defaultFolder(), Clock clock = systemNow,
+        QByteArray encoding = SettingsText::kEncoding);
 
     // "C:\Program Files\VEKTemp" on Windows, VEKTemp in the user's
     // configuration directory elsewhere.
@@ -49,6 +50,10 @@ public:
 
     // Line 2 as a save writes it: "year-month-day 9:00:00 ".
     static QString targetLine(const QString& year, const QString& month, const QString& day);
+
+    // What is wrong with the file as `load` found it, naming the settings file
+    // (or the folder that could not be made for it); none when it read whole.
+    FileTrouble troubleOf(const LoadResult& load) const;
 
     static constexpr qint64 kMaxReadBytes = 64 * 1024;
 

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "filetext.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -13,6 +15,9 @@
 // Every line comes out as text: bytes that are no text become U+FFFD, never a
 // reason to drop what else the line says.
 namespace SettingsText {
+
+// The encoding the program writes the file in.
+inline constexpr const char* kEncoding = FileText::kGb18030Name;
 
 struct Line {
     QString text;

@@ -2,10 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "choicesaver.h"
 
-#include "programinfo.h"
-
 #include <QDir>
-#include <QMessageBox>
 
 using namespace Qt::StringLiterals;
 
@@ -60,14 +57,10 @@ FileTrouble ChoiceSaver::save()
 void ChoiceSaver::saveAndTell()
 {
     const FileTrouble trouble = save();
-    if (trouble.isNone() || m_told)
+    if (trouble.isNone())
         return;
     // Told once: the choices still hold until the program ends.
-    m_told = true;
-    QMessageBox box(QMessageBox::Warning, ProgramInfo::caption,
+    m_saveTrouble.warn(m_window,
         u"无法保存显示选项：%1\n%2。\n这些选项在本次运行中仍然有效。"_s.arg(
-            QDir::toNativeSeparators(m_preferences.filePath()), trouble.text()),
-        QMessageBox::Ok, m_window);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+            QDir::toNativeSeparators(m_preferences.filePath()), trouble.text()));
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "preferences.h"
+#include "usermessage.h"
 
 #include <QTimer>
 #include <map>
@@ -37,5 +38,5 @@ private:
     std::map<Preferences::Choice, bool> m_unsaved;
     std::map<Preferences::Text, QString> m_unsavedTexts;
     QTimer m_timer;
-    bool m_told = false;
+    UserMessage::Once m_saveTrouble;
 };

@@ -6,14 +6,13 @@
 #include "form1design.h"
 #include "fullscreen.h"
 #include "logging.h"
-#include "programinfo.h"
 #include "settingslock.h"
 #include "textscaler.h"
 #include "twips.h"
+#include "usermessage.h"
 #include "windowmenu.h"
 
 #include <QGuiApplication>
-#include <QMessageBox>
 #include <QScreen>
 
 using namespace Qt::StringLiterals;
@@ -141,16 +140,12 @@ void DisplayController::setStartAtLogin(bool on)
     const FileTrouble trouble = m_autostart.setEnabled(on);
     if (!trouble.isNone()) {
         on = m_autostart.isEnabled();
-        QMessageBox box(QMessageBox::Warning, ProgramInfo::caption,
-            u"无法设置开机自动启动。\n%1"_s.arg(trouble.message()), QMessageBox::Ok, m_window);
-        box.setTextFormat(Qt::PlainText);
-        box.exec();
+        UserMessage::tell(m_window, UserMessage::Kind::Warning,
+            u"无法设置开机自动启动。\n%1"_s.arg(trouble.message()));
     }
     m_saver.remember(Choice::StartAtLogin, on);
     m_menu->setChecked(Choice::StartAtLogin, on);
 }
-
-qreal DisplayController::textFactor() const { return m_text->factor(); }
 
 void DisplayController::fullScreenSwitched(bool on)
 {

@@ -45,7 +45,6 @@ public:
     void setStayOnTop(bool on);
     void setStartAtLogin(bool on);
 
-    qreal textFactor() const;
     WindowMenu* menu() const { return m_menu; }
 
 private:

@@ -20,7 +20,6 @@ public:
     ~PointerHider() override;
 
     void setEnabled(bool on);
-    bool isHidden() const { return m_hidden; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -2,9 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settingslock.h"
 
-#include "programinfo.h"
-
-#include <QMessageBox>
+#include "usermessage.h"
 
 using namespace Qt::StringLiterals;
 
@@ -12,11 +10,6 @@ namespace SettingsLock {
 
 QString reason() { return u"设置已由学校管理员锁定"_s; }
 
-void tell(QWidget* parent)
-{
-    QMessageBox box(
-        QMessageBox::Information, ProgramInfo::caption, reason(), QMessageBox::Ok, parent);
-    box.exec();
-}
+void tell(QWidget* parent) { UserMessage::tell(parent, UserMessage::Kind::Information, reason()); }
 
 } // namespace SettingsLock

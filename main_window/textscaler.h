@@ -37,7 +37,6 @@ public:
 
     // Whether the text grows with the window; off, it has its design size.
     void setGrowing(bool on);
-    qreal factor() const { return m_factor; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -3,12 +3,13 @@
 #include "windowmenu.h"
 
 #include "form1.h"
+#include "preferences.h"
 #include "programinfo.h"
+#include "usermessage.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QMenu>
-#include <QMessageBox>
 
 using namespace Qt::StringLiterals;
 using Choice = Preferences::Choice;
@@ -120,11 +121,7 @@ void WindowMenu::popUp(QPoint globalPos) { m_menu->popup(globalPos); }
 
 void WindowMenu::showAbout()
 {
-    QMessageBox box(
-        QMessageBox::Information, u"关于"_s, ProgramInfo::aboutText(), QMessageBox::Ok, m_window);
-    // Where an administrator looks to see why the file for every user did not
-    // count (no lock, say).
-    if (const QStringList problems = Preferences().problems(); !problems.isEmpty())
-        box.setDetailedText(problems.join(u'\n'));
-    box.exec();
+    // The details are where an administrator looks to see why the file for
+    // every user did not count (no lock, say).
+    UserMessage::about(m_window, ProgramInfo::aboutText(), Preferences().problems().join(u'\n'));
 }

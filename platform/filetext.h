@@ -15,6 +15,11 @@ namespace FileText {
 
 enum class Encoding { Utf8, Utf16LE, Utf16BE, Gb18030 };
 
+// GB18030 named for Qt's converters (and ICU's on Windows). It is
+// byte-identical to GBK for every GBK character and can still hold every
+// other character, so nothing typed turns into "?".
+inline constexpr char kGb18030Name[] = "GB18030";
+
 // The encoding of a file that starts with `bytes`: the byte-order mark's, if
 // any; else UTF-8 when the bytes are valid UTF-8 and either plain ASCII or
 // hold a character of three or four bytes, as every Chinese character in

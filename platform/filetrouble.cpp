@@ -62,6 +62,13 @@ FileTrouble FileTrouble::textTooLong(qint64 byteBudget)
     return trouble;
 }
 
+FileTrouble FileTrouble::tooFewLines(qint64 readBytes)
+{
+    FileTrouble trouble(Kind::TooFewLines);
+    trouble.m_byteBudget = readBytes;
+    return trouble;
+}
+
 FileTrouble FileTrouble::during(Operation operation, const QString& path) const
 {
     FileTrouble trouble = *this;
@@ -70,6 +77,13 @@ FileTrouble FileTrouble::during(Operation operation, const QString& path) const
         trouble.m_path = path;
     }
     return trouble;
+}
+
+FileTrouble FileTrouble::as(Operation operation, const QString& path) const
+{
+    FileTrouble trouble = *this;
+    trouble.m_operation = Operation::Unnamed;
+    return trouble.during(operation, path);
 }
 
 QString FileTrouble::text() const
@@ -108,6 +122,12 @@ QString FileTrouble::text() const
         return u"软件上方标题和曜刻1内容太长，保存后程序将无法读回。两项合计最多 %1 个汉字或 %2 个英文字母，请删减后再保存"_s
             .arg(m_byteBudget / 2)
             .arg(m_byteBudget);
+    case Kind::TooFewLines:
+        return u"前 %1 KiB 内不足四行"_s.arg(m_byteBudget / 1024);
+    case Kind::BadTargetLine:
+        return u"第 2 行不是有效的日期"_s;
+    case Kind::UnreadableTexts:
+        return u"第 3、4 行（标题和曜刻内容）中有无法识别的字符，已显示为“\uFFFD”"_s;
     case Kind::ControlCharacters:
         return u"程序或设置文件夹的路径中有控制字符，登录项无法记录这样的路径"_s;
     case Kind::PercentInProgramPath:
@@ -140,6 +160,9 @@ QString FileTrouble::message() const
 {
     if (isNone())
         return {};
+    // Not a failure: the file read, and shows what it could.
+    if (m_kind == Kind::UnreadableTexts)
+        return u"设置文件“%1”的%2。"_s.arg(QDir::toNativeSeparators(m_path), text());
     const QString what = [this]() -> QString {
         switch (m_operation) {
         case Operation::Unnamed:
@@ -158,6 +181,10 @@ QString FileTrouble::message() const
             return u"无法写入注册表项“%1”："_s;
         case Operation::ReadSystemFile:
             return u"全体用户的设置文件“%1”有问题："_s;
+        case Operation::ReadSettings:
+            return u"无法读取设置文件“%1”："_s;
+        case Operation::CreateSettingsFolder:
+            return u"无法创建设置文件夹“%1”："_s;
         }
         return {};
     }();

@@ -28,6 +28,9 @@ public:
         TooLarge, // too many pixels to show; the detail says how many
         BadPictureData, // the decoder's own words say what is wrong
         TextTooLong, // the settings file would hold more than it reads back
+        TooFewLines, // the settings file has fewer than four lines where it is read
+        BadTargetLine, // the settings file's second line is no date
+        UnreadableTexts, // bytes of the title or heading that are no text
         ControlCharacters, // a path the login entry cannot record
         PercentInProgramPath, // a program path desktops do not start at login
         NoConverter, // Qt has no converter for the file's encoding
@@ -48,6 +51,8 @@ public:
         CreateFolder,
         WriteRegistry,
         ReadSystemFile, // the preferences file for every user of the computer
+        ReadSettings, // the settings file, named as such
+        CreateSettingsFolder,
     };
 
     FileTrouble() = default;
@@ -62,11 +67,16 @@ public:
     static FileTrouble fromSystemText(const QString& systemText);
     // Title and heading over `byteBudget` GB18030 bytes together.
     static FileTrouble textTooLong(qint64 byteBudget);
+    // Fewer than four lines in the first `readBytes` of the settings file.
+    static FileTrouble tooFewLines(qint64 readBytes);
 
     // This trouble, met doing `operation` to `path` (a file, a folder or a
     // registry key). No trouble stays none, and one that names its operation
     // already keeps it: the folder that could not be made for a file.
     FileTrouble during(Operation operation, const QString& path) const;
+    // The same reason, met doing `operation` to `path`, whatever this one
+    // names: a file read, told as the settings file's.
+    FileTrouble as(Operation operation, const QString& path) const;
 
     Kind kind() const { return m_kind; }
     bool isNone() const { return m_kind == Kind::None; }

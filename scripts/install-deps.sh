@@ -6,7 +6,8 @@
 set -euo pipefail
 
 build=(cmake ninja-build g++ pkg-config qt6-base-dev libbenchmark-dev
-       fonts-noto-cjk fonts-wqy-zenhei fonts-arphic-ukai fonts-arphic-uming fonts-lxgw-wenkai)
+       fonts-noto-cjk fonts-wqy-zenhei fonts-arphic-ukai fonts-arphic-uming fonts-lxgw-wenkai
+       fonts-hosny-amiri)
 # Qt's own texts (buttons, the file chooser) in Chinese.
 run=(xvfb xauth imagemagick x11-utils qt6-translations-l10n)
 test=(xvfb xauth x11-xserver-utils imagemagick python3 clang-14 libclang-rt-14-dev
@@ -19,7 +20,7 @@ bench=(xvfb xauth libx11-dev x11-apps x11-utils)
 # Cross-building for Windows, testing under Wine, and the installer.
 windows=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev icu-devtools wine wine64
          nsis zip unzip xvfb xauth x11-utils imagemagick openbox fonts-noto-cjk fonts-wine
-         qt6-translations-l10n)
+         fonts-hosny-amiri qt6-translations-l10n)
 
 wanted=("${build[@]}")
 for purpose in "$@"; do

@@ -9,24 +9,20 @@
 #include "form2design.h"
 #include "picturebutton.h"
 #include "picturefile.h"
-#include "programinfo.h"
 #include "settingsstore.h"
+#include "usermessage.h"
 #include "workpool.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
-#include <QFutureWatcher>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
-#include <QtConcurrent/QtConcurrentRun>
 
 #include <limits>
-#include <type_traits>
 
 using namespace Qt::StringLiterals;
 
@@ -151,18 +147,13 @@ void Form2::Form_Load()
 
 template <class Work, class Done> void Form2::runOffThread(Work work, Done done)
 {
-    using Result = std::invoke_result_t<Work>;
-    auto* watcher = new QFutureWatcher<Result>(this);
-    m_work = watcher;
+    m_working = true;
     QGuiApplication::setOverrideCursor(QCursor(Qt::BusyCursor));
-    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, done] {
-        const Result result = watcher->result();
-        watcher->deleteLater();
-        m_work.clear();
+    WorkPool::run(this, std::move(work), [this, done](const auto& result) {
+        m_working = false;
         QGuiApplication::restoreOverrideCursor();
         done(result);
     });
-    watcher->setFuture(QtConcurrent::run(WorkPool::instance(), std::move(work)));
 }
 
 void Form2::Comok_Click()
@@ -226,9 +217,7 @@ QString Form2::runCommonDialog1()
 
 void Form2::showError(const QString& text)
 {
-    QMessageBox box(QMessageBox::Critical, ProgramInfo::caption, text, QMessageBox::Ok, this);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    UserMessage::tell(this, UserMessage::Kind::Error, text);
 }
 
 void Form2::keyPressEvent(QKeyEvent* event)

@@ -3,11 +3,9 @@
 #pragma once
 
 #include <QDialog>
-#include <QPointer>
 #include <functional>
 #include <optional>
 
-class QFutureWatcherBase;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -51,7 +49,7 @@ public:
     void setFileChooser(FileChooser chooser) { m_fileChooser = std::move(chooser); }
 
     // Whether a save or a picture read is running.
-    bool isWorking() const { return !m_work.isNull(); }
+    bool isWorking() const { return m_working; }
 
     void Form_Load();
     void Comok_Click();
@@ -106,7 +104,7 @@ private:
     const std::optional<Captions> m_captions;
     const std::optional<double> m_target;
     FileChooser m_fileChooser;
-    QPointer<QFutureWatcherBase> m_work;
+    bool m_working = false;
     // Full path of the picture chosen last.
     QString wjm;
 };

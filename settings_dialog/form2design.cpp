@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form2design.h"
 
+#include "fontsubstitutes.h"
+
 using namespace Qt::StringLiterals;
 
 namespace Form2Design {
@@ -11,7 +13,7 @@ namespace {
     const QColor kRed(255, 0, 0);
     constexpr Qt::Alignment kCentre = Qt::AlignHCenter;
     constexpr Qt::Alignment kLeft = Qt::AlignLeft;
-    const QString kSong = u"宋体"_s;
+    const QString& kSong = LayoutFonts::kSongti;
 }
 
 QString caption() { return u"自定义设置"_s; }

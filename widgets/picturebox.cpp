@@ -2,9 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "picturebox.h"
 
+#include "workpool.h"
+
 #include <QPaintEvent>
 #include <QPainter>
-#include <QtConcurrent/QtConcurrentRun>
 
 PictureBox::PictureBox(QWidget* parent)
     : QWidget(parent)
@@ -12,13 +13,12 @@ PictureBox::PictureBox(QWidget* parent)
     m_settle.setSingleShot(true);
     m_settle.setInterval(kSettleMs);
     connect(&m_settle, &QTimer::timeout, this, &PictureBox::settle);
-    connect(&m_decoding, &QFutureWatcherBase::finished, this, &PictureBox::takeDecodedPicture);
 }
 
 void PictureBox::setPicture(const QImage& picture)
 {
     // A picture still being decoded is dropped.
-    m_decoding.setFuture({});
+    ++m_given;
     m_picture = picture;
     m_scaled = QPixmap();
     m_settle.stop();
@@ -31,24 +31,12 @@ void PictureBox::setPictureFile(const QString& path)
     setPicture(QImage());
     // QImage is reentrant and the resource system thread-safe: the decoding
     // needs nothing of this thread, which meanwhile goes on building.
-    m_decoding.setFuture(QtConcurrent::run([path] { return QImage(path); }));
-}
-
-const QImage& PictureBox::picture() const
-{
-    // Waits for the decoding when the picture is needed before it is done.
-    if (QFuture<QImage> decoding = m_decoding.future(); decoding.isValid())
-        m_picture = decoding.takeResult();
-    return m_picture;
-}
-
-void PictureBox::takeDecodedPicture()
-{
-    if (!m_decoding.future().isValid())
-        return;
-    picture();
-    updateOpaque();
-    update();
+    WorkPool::run(
+        this, [path] { return QImage(path); },
+        [this, given = m_given](const QImage& decoded) {
+            if (given == m_given)
+                setPicture(decoded);
+        });
 }
 
 void PictureBox::updateOpaque()
@@ -84,9 +72,6 @@ void PictureBox::makeSmoothCopy()
 
 void PictureBox::paintEvent(QPaintEvent* event)
 {
-    // A decoded file is known opaque only now: its first paint also paints
-    // what lies behind.
-    updateOpaque();
     if (picture().isNull() || deviceSize().isEmpty())
         return;
     QPainter painter(this);

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QFutureWatcher>
 #include <QImage>
 #include <QPixmap>
 #include <QTimer>
@@ -19,17 +18,18 @@
 // the new size follows once the size has settled, so resizing stays fluid. A
 // null image shows nothing; a picture without transparency covers whatever
 // is behind it, which then is not painted at all. A picture given as a file
-// is decoded on another thread while the window around it is being built.
+// is decoded on another thread while the window around it is being built,
+// and shows once it is decoded; nothing on the window's thread waits for it.
 class PictureBox : public QWidget {
     Q_OBJECT
 public:
     explicit PictureBox(QWidget* parent = nullptr);
 
     void setPicture(const QImage& picture);
-    // Starts decoding the picture in `path`; it is taken when done, or waited
-    // for where it is needed first: to paint, or by picture().
+    // Starts decoding the picture in `path`, shown when done unless another
+    // picture is given meanwhile; until then the box shows nothing.
     void setPictureFile(const QString& path);
-    const QImage& picture() const;
+    const QImage& picture() const { return m_picture; }
 
     // How long the size must stay the same before the smooth copy is made.
     static constexpr int kSettleMs = 150;
@@ -47,11 +47,10 @@ private:
     QSize deviceSize() const;
     bool isShrunk() const;
     void makeSmoothCopy();
-    void takeDecodedPicture();
 
-    // The picture of setPictureFile() while it is being decoded.
-    QFutureWatcher<QImage> m_decoding;
-    mutable QImage m_picture;
+    QImage m_picture;
+    // Counts the pictures given: a decoded file shows only if it is the last.
+    quint64 m_given = 0;
     QPixmap m_scaled;
     QTimer m_settle;
 };

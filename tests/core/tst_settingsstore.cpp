@@ -38,6 +38,8 @@ private slots:
     void noConverterNeverWritesAnEmptyFile();
     void badFiles_data();
     void badFiles();
+    void troubleSentences_data();
+    void troubleSentences();
     void encodings_data();
     void encodings();
     void savedBytesAreTheSameOnEveryPlatform_data();
@@ -215,6 +217,41 @@ void TestSettingsStore::badFiles()
     QCOMPARE(int(load.status), status);
     QCOMPARE(load.hasTexts(), hasTexts);
     QCOMPARE(readFile(f.store.filePath()), bytes);
+}
+
+// The sentences the window shows for each trouble with the file.
+void TestSettingsStore::troubleSentences_data()
+{
+    QTest::addColumn<QByteArray>("bytes"); // empty: no file
+    // <file> and <folder> named; the folder could not be made where it names it
+    QTest::addColumn<QString>("sentence");
+    QTest::newRow("read") << QByteArray("a\r\n2014-6-7\r\nt\r\nh\r\n") << QString();
+    QTest::newRow("missing") << QByteArray() << u"无法读取设置文件“<file>”：文件不存在。"_s;
+    QTest::newRow("folder not made")
+        << QByteArray() << u"无法创建设置文件夹“<folder>”：没有访问权限。"_s;
+    QTest::newRow("two lines") << QByteArray("a\r\nb\r\n")
+                               << u"无法读取设置文件“<file>”：前 64 KiB 内不足四行。"_s;
+    QTest::newRow("no date") << QByteArray("a\r\nsoon\r\nt\r\nh\r\n")
+                             << u"无法读取设置文件“<file>”：第 2 行不是有效的日期。"_s;
+    QTest::newRow("bytes that are no text")
+        << QByteArray("a\r\n2014-6-7\r\nt\xff\r\nh\r\n")
+        << u"设置文件“<file>”的第 3、4 行（标题和曜刻内容）中有无法识别的字符，已显示为“\uFFFD”。"_s;
+}
+
+void TestSettingsStore::troubleSentences()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, sentence);
+    const SettingsStoreFixture f;
+    if (!bytes.isEmpty())
+        writeFile(f.store.filePath(), bytes);
+    LoadResult load = f.store.LoadSettings();
+    if (sentence.contains(u"<folder>"_s))
+        load.folderTrouble = FileTrouble(FileTrouble::Kind::NoPermission)
+                                 .during(FileTrouble::Operation::CreateFolder, u"/srv"_s);
+    sentence.replace(u"<file>"_s, QDir::toNativeSeparators(f.store.filePath()));
+    sentence.replace(u"<folder>"_s, QDir::toNativeSeparators(f.store.folder()));
+    QCOMPARE(f.store.troubleOf(load).message(), sentence);
 }
 
 // Files as editors leave them: each is read as the user wrote it, and an OK

@@ -90,7 +90,7 @@ void TestForm1::window()
     QCOMPARE(m_form->size(), QSize(859, 533));
     QCOMPARE(m_form->palette().color(QPalette::Window), QColor(Qt::white));
     QCOMPARE(m_form->font(), designFont(u"隶书"_s, 24));
-    QCOMPARE(m_form->Image1->picture().size(), QSize(1024, 768));
+    QTRY_COMPARE(m_form->Image1->picture().size(), QSize(1024, 768));
     QVERIFY(!m_form->windowIcon().isNull());
     QVERIFY(m_form->windowIcon().availableSizes().contains(QSize(16, 16)));
     QVERIFY(m_form->windowFlags() & Qt::WindowMinMaxButtonsHint);

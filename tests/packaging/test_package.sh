@@ -48,7 +48,7 @@ echo "built $(basename "$deb")"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 for wanted in libqt6widgets6 libqt6gui6 libqt6core6 libc6 qt6-translations-l10n \
-    "fonts-noto-cjk | fonts-wqy-zenhei" "fonts-lxgw-wenkai | fonts-arphic-ukai"; do
+    "fonts-noto-cjk | fonts-wqy-zenhei" "fonts-lxgw-wenkai | fonts-arphic-ukai" fonts-hosny-amiri; do
     case ", $depends," in
         *", $wanted"[\ ,]*) ;;
         *) fail "Depends lacks $wanted" ;;

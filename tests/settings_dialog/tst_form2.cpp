@@ -455,6 +455,7 @@ void TestForm2::pictures()
     QFETCH(QSize, size);
     const QString path = m_pictures.filePath(file);
     const QByteArray settings = settingsBytes();
+    QTRY_VERIFY(!m_form->Image1->picture().isNull());
     const QImage before = m_form->Image1->picture();
     runDialog([&](Form2& d) {
         d.setFileChooser([&] { return path; });

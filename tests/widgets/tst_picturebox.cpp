@@ -1,9 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "picturebox.h"
+#include "settingsfile.h"
+#include "workpool.h"
 
+#include <QBuffer>
 #include <QTemporaryDir>
 #include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 using namespace Qt::StringLiterals;
 
@@ -14,6 +21,7 @@ private slots:
     void stretchesWithoutKeepingTheAspectRatio();
     void nullPictureShowsWhatIsBehind();
     void pictureFromAFile();
+    void aFileThatDoesNotAnswerIsNotWaitedFor();
 };
 
 namespace {
@@ -95,7 +103,7 @@ void TestPictureBox::pictureFromAFile()
     PictureBox box;
     box.resize(400, 40);
     box.setPictureFile(path);
-    QCOMPARE(box.picture(), quarters());
+    QTRY_COMPARE(box.picture(), quarters());
     const QImage shown = box.grab().toImage();
     QVERIFY(near(shown.pixelColor(50, 35), Qt::red));
     QVERIFY(near(shown.pixelColor(350, 35), Qt::blue));
@@ -103,9 +111,33 @@ void TestPictureBox::pictureFromAFile()
 
     box.setPictureFile(path);
     box.setPicture(QImage());
-    QVERIFY(box.picture().isNull());
     box.setPictureFile(folder.filePath(u"missing.png"_s));
+    QVERIFY(WorkPool::instance()->waitForDone(10'000));
+    QCoreApplication::sendPostedEvents();
     QVERIFY(box.picture().isNull());
+}
+
+// A file that does not answer (a named pipe no one writes to yet) leaves the
+// box empty meanwhile: the window's thread never waits for a decoding.
+void TestPictureBox::aFileThatDoesNotAnswerIsNotWaitedFor()
+{
+#ifdef Q_OS_UNIX
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"stalled.png"_s);
+    QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    PictureBox box;
+    box.resize(40, 40);
+    box.setPictureFile(path);
+    QVERIFY(box.picture().isNull());
+    box.grab();
+
+    QBuffer png;
+    QVERIFY(quarters().save(&png, "PNG"));
+    writeFile(path, png.data());
+    QTRY_COMPARE(box.picture(), quarters());
+#else
+    QSKIP("Named pipes are a Unix thing");
+#endif
 }
 
 QTEST_MAIN(TestPictureBox)

@@ -1,0 +1,70 @@
+// SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "usermessage.h"
+
+#include "programinfo.h"
+
+#include <QMessageBox>
+#include <QPointer>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+QMessageBox::StandardButton answer(QMessageBox::Icon icon, const QString& caption,
+    const QString& text, QMessageBox::StandardButtons buttons,
+    QMessageBox::StandardButton defaultButton, QWidget* parent, const QString& details = {})
+{
+    // Made on the heap: a parent that goes while the box is open takes the
+    // box with it.
+    const QPointer<QMessageBox> box = new QMessageBox(icon, caption, text, buttons, parent);
+    box->setTextFormat(Qt::PlainText);
+    box->setAttribute(Qt::WA_QuitOnClose, false);
+    box->setDefaultButton(defaultButton);
+    if (!details.isEmpty())
+        box->setDetailedText(details);
+    const auto button = QMessageBox::StandardButton(box->exec());
+    if (!box)
+        return QMessageBox::NoButton;
+    delete box;
+    return button;
+}
+
+QMessageBox::Icon iconOf(UserMessage::Kind kind)
+{
+    switch (kind) {
+    case UserMessage::Kind::Information:
+        break;
+    case UserMessage::Kind::Warning:
+        return QMessageBox::Warning;
+    case UserMessage::Kind::Error:
+        return QMessageBox::Critical;
+    }
+    return QMessageBox::Information;
+}
+}
+
+void UserMessage::tell(QWidget* parent, Kind kind, const QString& text)
+{
+    answer(iconOf(kind), ProgramInfo::caption, text, QMessageBox::Ok, QMessageBox::Ok, parent);
+}
+
+bool UserMessage::ask(QWidget* parent, const QString& question)
+{
+    return answer(QMessageBox::Question, ProgramInfo::caption, question,
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::No, parent)
+        == QMessageBox::Yes;
+}
+
+void UserMessage::about(QWidget* parent, const QString& text, const QString& details)
+{
+    answer(QMessageBox::Information, u"关于"_s, text, QMessageBox::Ok, QMessageBox::Ok, parent,
+        details);
+}
+
+void UserMessage::Once::warn(QWidget* parent, const QString& text)
+{
+    if (m_told)
+        return;
+    m_told = true;
+    tell(parent, Kind::Warning, text);
+}
