@@ -61,7 +61,7 @@ QDateTime examWeekEnd(const QDateTime& target, const std::vector<Subject>& subje
     return last.isValid() ? last : target.date().addDays(kDaysAfterTarget + 1).startOfDay();
 }
 
-QDateTime countedTarget(const QDateTime& target, const std::vector<Subject>& subjects,
+QDateTime targetAfterRollOver(const QDateTime& target, const std::vector<Subject>& subjects,
     bool rollOver, const QDateTime& now)
 {
     if (!rollOver || now < examWeekEnd(target, subjects))
@@ -136,11 +136,12 @@ BoardContent BoardContent::at(const Source& source, const std::vector<Subject>& 
     if (!source.target.isValid())
         return content;
 
-    const QDateTime target = countedTarget(source.target, subjects, options.rollOver, now);
+    const QDateTime target = targetAfterRollOver(source.target, subjects, options.rollOver, now);
     if (const int from = source.target.date().year(), to = target.date().year(); from != to) {
         content.title = withYear(content.title, from, to);
         content.heading = withYear(content.heading, from, to);
     }
+    content.countedTarget = target;
     content.target = dateText(target.date()) + u' ' + clockText(target.time());
     if (showExam(content, subjects, now))
         return content;

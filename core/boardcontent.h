@@ -60,9 +60,13 @@ struct BoardContent {
     QString target;
     // 2026年12月8日 星期二 14:03:27
     QString now;
+    // The target counted to, after any roll-over; invalid without one.
+    QDateTime countedTarget;
 
     static BoardContent at(const Source& source, const std::vector<ExamSchedule::Subject>& subjects,
         const BoardOptions& options, const QDateTime& now);
+
+    bool operator==(const BoardContent&) const = default;
 
     // The huge part's words in one line, as a screen reader says it.
     QString bigText() const;

@@ -55,19 +55,44 @@ struct Scan {
     std::vector<int> unread;
 };
 
+QString nameProblem(const QString& name, int number)
+{
+    if (name.isEmpty())
+        return u"第 %1 科没有名称"_s.arg(number);
+    if (std::any_of(name.cbegin(), name.cend(),
+            [](QChar c) { return c.category() == QChar::Other_Control; }))
+        return u"第 %1 科的名称“%2”含有控制字符"_s.arg(number).arg(CountdownKeys::shown(name));
+    if (name.toUcs4().size() > kMaxNameLength)
+        return u"第 %1 科的名称“%2”超过 %3 个字"_s.arg(number)
+            .arg(CountdownKeys::shown(name))
+            .arg(kMaxNameLength);
+    return {};
+}
+
+// Why `subject` cannot follow the subjects `before` (numbered `numbers`).
+QString timeProblem(const Subject& subject, int number, const std::vector<Subject>& before,
+    const std::vector<int>& numbers)
+{
+    const QString name = CountdownKeys::shown(subject.name);
+    if (subject.end <= subject.start)
+        return u"第 %1 科“%2”的结束时间不晚于开始时间"_s.arg(number).arg(name);
+    for (std::size_t i = 0; i < before.size(); ++i)
+        if (subject.start < before[i].end && before[i].start < subject.end)
+            return u"第 %1 科“%2”与第 %3 科“%4”的时间重叠"_s.arg(number)
+                .arg(name)
+                .arg(numbers[i])
+                .arg(CountdownKeys::shown(before[i].name));
+    return {};
+}
+
 // The entry in the current group, or why it is skipped.
 QString readEntry(const QSettings& file, int number, const std::vector<Subject>& read,
     const std::vector<int>& readNumbers, Subject& subject)
 {
     subject.name = file.value(kName).toString().trimmed();
-    if (subject.name.isEmpty())
-        return u"第 %1 科没有名称"_s.arg(number);
+    if (QString why = nameProblem(subject.name, number); !why.isEmpty())
+        return why;
     const QString shownName = CountdownKeys::shown(subject.name);
-    if (std::any_of(subject.name.cbegin(), subject.name.cend(),
-            [](QChar c) { return c.category() == QChar::Other_Control; }))
-        return u"第 %1 科的名称“%2”含有控制字符"_s.arg(number).arg(shownName);
-    if (subject.name.toUcs4().size() > kMaxNameLength)
-        return u"第 %1 科的名称“%2”超过 %3 个字"_s.arg(number).arg(shownName).arg(kMaxNameLength);
     const auto time = [&](const QString& key, const QString& what, QDateTime& into) {
         const QString text = file.value(key).toString();
         const std::optional<QDateTime> moment = readTime(text);
@@ -84,15 +109,7 @@ QString readEntry(const QSettings& file, int number, const std::vector<Subject>&
         return why;
     if (QString why = time(kEnd, u"结束"_s, subject.end); !why.isEmpty())
         return why;
-    if (subject.end <= subject.start)
-        return u"第 %1 科“%2”的结束时间不晚于开始时间"_s.arg(number).arg(shownName);
-    for (std::size_t i = 0; i < read.size(); ++i)
-        if (subject.start < read[i].end && read[i].start < subject.end)
-            return u"第 %1 科“%2”与第 %3 科“%4”的时间重叠"_s.arg(number)
-                .arg(shownName)
-                .arg(readNumbers[i])
-                .arg(CountdownKeys::shown(read[i].name));
-    return {};
+    return timeProblem(subject, number, read, readNumbers);
 }
 
 std::vector<int> entryNumbers(const QSettings& file)
@@ -241,6 +258,23 @@ std::vector<Subject> ExamSchedule::common(int year)
             TimeLeft::localMoment(date, QTime(row.endHour, row.endMinute)) });
     }
     return subjects;
+}
+
+QString ExamSchedule::problem(const std::vector<Subject>& subjects)
+{
+    std::vector<int> numbers;
+    for (std::size_t i = 0; i < subjects.size(); ++i) {
+        const int number = int(i) + 1;
+        QString why = nameProblem(subjects[i].name, number);
+        if (why.isEmpty())
+            why = timeProblem(subjects[i], number,
+                std::vector<Subject>(subjects.begin(), subjects.begin() + std::ptrdiff_t(i)),
+                numbers);
+        if (!why.isEmpty())
+            return why + u"。"_s;
+        numbers.push_back(number);
+    }
+    return {};
 }
 
 QString ExamSchedule::timeText(const QDateTime& time)

@@ -41,6 +41,9 @@ public:
     // Whether the school's lock keeps the schedule as the school wrote it.
     bool isLocked() const { return m_preferences.isLocked(); }
 
+    // Why `subjects`, numbered in their order, could not all be read back
+    // from the file, as the first one that could not says; empty when they can.
+    static QString problem(const std::vector<Subject>& subjects);
     // The common schedule of the 3+1+2 model in `year`, 7 to 9 June.
     static std::vector<Subject> common(int year);
     // "2027-06-07T09:00", as the file holds a time.
