@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "boardmenuitems.h"
 #include "countdownmenuitems.h"
 #include "countdownwidgets.h"
 #include "displaycontroller.h"
@@ -66,6 +67,7 @@ int main(int argc, char* argv[])
     countdowns.setLocked(preferences.isLocked());
     QObject::connect(form.Timer1, &QTimer::timeout, &countdowns, &CountdownWidgets::tick);
     new CountdownMenuItems(display->menu(), &countdowns, &form);
+    new BoardMenuItems(display->menu(), &form, preferences);
     new TrayIcon(&form, display->menu()->menu(), &countdowns);
     return app->exec();
 }

@@ -65,6 +65,7 @@ void BoardScreens::reload()
 {
     m_options = BoardOptions::read(m_preferences);
     m_subjects = m_schedule.load().subjects;
+    tick();
 }
 
 QDateTime BoardScreens::now() const
