@@ -59,7 +59,9 @@ int main(int argc, char* argv[])
     auto* display = new DisplayController(&form, preferences,
         Autostart(ProgramInfo::appId,
             QStringList { QCoreApplication::applicationFilePath() } + options->loginArguments));
-    display->start(options->fullScreen, options->onTop, Startup::chosenScreen(options->screen));
+    // With --board, --screen is the board's.
+    display->start(options->fullScreen, options->onTop,
+        Startup::chosenScreen(options->board ? QString() : options->screen));
     QObject::connect(
         &singleCopy, &SingleCopy::showRequested, display, &DisplayController::bringForward);
     form.show();
@@ -67,7 +69,9 @@ int main(int argc, char* argv[])
     countdowns.setLocked(preferences.isLocked());
     QObject::connect(form.Timer1, &QTimer::timeout, &countdowns, &CountdownWidgets::tick);
     new CountdownMenuItems(display->menu(), &countdowns, &form);
-    new BoardMenuItems(display->menu(), &form, preferences);
+    auto* board = new BoardMenuItems(display->menu(), &form, preferences);
+    if (options->board)
+        board->open(Startup::chosenScreens(options->screen));
     new TrayIcon(&form, display->menu()->menu(), &countdowns);
     return app->exec();
 }
