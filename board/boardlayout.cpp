@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "boardlayout.h"
 
+#include <QCache>
 #include <QFontMetricsF>
 
 #include <cmath>
@@ -183,6 +184,12 @@ struct Stacked {
     qreal height = 0;
 };
 
+QCache<QString, Stacked>& stackedParts()
+{
+    static QCache<QString, Stacked> parts(64);
+    return parts;
+}
+
 // The lines one under the other, each baseline set, and the height they take.
 Stacked stack(QList<BoardLine> lines, qreal padding)
 {
@@ -224,14 +231,31 @@ BoardLayout::Placement BoardLayout::place(
         std::array<Stacked, kParts> parts;
         for (int i = 0; i < kParts; ++i) {
             const Part part = Part(i);
+            const QColor colour
+                = part == Part::Detail && content.urgent ? theme.urgent : theme.text;
+            const QString words = part == Part::Days
+                ? QStringList { content.bigBefore, content.big, content.bigAfter }.join(u'\n')
+                : texts[i];
+            // Most parts stay as they were from one second to the next: only
+            // the time now and the time left change.
+            const QString key = u"%1 %2 %3 %4 %5 %6 %7"_s.arg(i)
+                                    .arg(scale)
+                                    .arg(h)
+                                    .arg(width)
+                                    .arg(colour.rgba())
+                                    .arg(theme.big.rgba())
+                                    .arg(words);
+            if (const Stacked* known = stackedParts().object(key)) {
+                parts[i] = *known;
+                continue;
+            }
             QList<BoardLine> lines;
             if (part == Part::Days && !content.big.isEmpty())
                 lines = daysLines(content, theme, h, scale, width);
             else if (part != Part::Days && !texts[i].isEmpty())
-                lines = textLines(texts[i], part,
-                    part == Part::Detail && content.urgent ? theme.urgent : theme.text, h, scale,
-                    width);
+                lines = textLines(texts[i], part, colour, h, scale, width);
             parts[i] = stack(lines, padding);
+            stackedParts().insert(key, new Stacked(parts[i]));
         }
         return parts;
     };
