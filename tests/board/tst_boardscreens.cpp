@@ -59,6 +59,15 @@ private slots:
         clock.advance(1);
         screens.tick();
         QCOMPARE(boards[1]->part(Part::Now)->accessibleName(), u"2026年12月8日 星期二 14:03:28"_s);
+        // Only the seconds are drawn again: the screen comes to show the
+        // board as drawn afresh.
+        const auto onScreen = [](Board* board) {
+            return board->screen()
+                ->grabWindow(board->winId())
+                .toImage()
+                .convertToFormat(QImage::Format_RGB32);
+        };
+        QTRY_COMPARE(onScreen(boards[1]), boards[1]->grab().toImage());
 
         Board* board = boards[1];
         if (way == 0)
