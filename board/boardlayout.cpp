@@ -16,17 +16,15 @@ struct PartDesign {
     qreal preferred;
     qreal minimum;
     bool bold;
-    // Goes on two lines rather than under its smallest size.
-    bool mayWrap;
 };
 constexpr std::array<PartDesign, BoardLayout::kParts> kDesign = { {
-    { 0.075, 0.06, true, true }, // title
-    { 0.07, 0.06, false, true }, // heading
-    { 0.34, BoardLayout::kDigitsShare, true, false }, // days: the number or word in the middle
-    { 0.07, 0.045, false, false }, // detail
-    { 0.05, 0.045, false, false }, // target
-    { 0.05, 0.045, false, false }, // now
-    { 0.055, 0.045, false, true }, // motto
+    { 0.075, 0.06, true }, // title
+    { 0.07, 0.06, false }, // heading
+    { 0.34, BoardLayout::kDigitsShare, true }, // days: the number or word in the middle
+    { 0.07, 0.045, false }, // detail
+    { 0.05, 0.045, false }, // target
+    { 0.05, 0.045, false }, // now
+    { 0.055, 0.045, false }, // motto
 } };
 // The words beside the days' number (已过, 天).
 constexpr qreal kBesideDays = 0.10;
@@ -38,6 +36,14 @@ constexpr qreal kLeastGap = 0.012;
 constexpr qsizetype kLongestText = 300;
 
 const PartDesign& design(Part part) { return kDesign[std::size_t(part)]; }
+
+// A part's share of the board's height at a level of size: 1 at its
+// preferred size, 0 at its smallest, below 0 smaller still, on a board too low
+// for every part.
+qreal shareAt(qreal preferred, qreal minimum, qreal level)
+{
+    return level >= 0 ? minimum + (preferred - minimum) * level : minimum * (1 + level);
+}
 
 // The height of the font's digits for each pixel of its size.
 qreal digitShare()
@@ -109,17 +115,18 @@ QStringList twoLines(const QString& text, const QFont& font, qreal width)
 
 // A part of one font, at the size that fits, on as many lines as it needs.
 QList<BoardLine> textLines(
-    QString text, Part part, const QColor& colour, qreal h, qreal scale, qreal width)
+    QString text, Part part, bool mayWrap, const QColor& colour, qreal h, qreal level, qreal width)
 {
     const PartDesign& d = design(part);
     if (text.size() > kLongestText)
         text.truncate(kLongestText);
-    const int minimum = sizeFor(d.minimum * scale, h);
-    const int size = fittingSize(text, d.bold, sizeFor(d.preferred * scale, h), minimum, width);
+    const int minimum = sizeFor(shareAt(d.minimum, d.minimum, level), h);
+    const int size = fittingSize(
+        text, d.bold, sizeFor(shareAt(d.preferred, d.minimum, level), h), minimum, width);
     const QFont font = BoardLayout::font(size, d.bold);
     QStringList lines { text };
     if (advance(text, font) > width) {
-        lines = d.mayWrap
+        lines = mayWrap
             ? twoLines(text, font, width)
             : QStringList { QFontMetricsF(font).elidedText(text, Qt::ElideRight, width) };
     }
@@ -132,15 +139,24 @@ QList<BoardLine> textLines(
 // The days' line: the number or word large, the words beside it small,
 // together as wide as the board allows.
 QList<BoardLine> daysLines(
-    const BoardContent& content, const BoardTheme& theme, qreal h, qreal scale, qreal width)
+    const BoardContent& content, const BoardTheme& theme, qreal h, qreal level, qreal width)
 {
     const PartDesign& d = design(Part::Days);
-    int size = sizeFor(d.preferred * scale, h);
-    const int beside = sizeFor(kBesideDays * scale, h);
+    // A word (今天, a subject) as tall as the digits would be: its ink, not
+    // its digits' height, sets its size.
+    constexpr int kReference = 200;
+    const qreal ink = QFontMetricsF(BoardLayout::font(kReference, d.bold))
+                          .tightBoundingRect(content.big.left(kLongestText))
+                          .height()
+        / kReference;
+    const int size = std::max(1,
+        int(std::ceil(shareAt(d.preferred, d.minimum, level) * h / std::max(ink, digitShare()))));
+    const int beside = sizeFor(shareAt(kBesideDays, kBesideDaysMinimum, level), h);
     const QColor colour = theme.big;
     const auto line = [&](qreal shrink) {
         const QFont small = BoardLayout::font(
-            std::max(sizeFor(kBesideDaysMinimum * scale, h), int(beside * shrink)));
+            std::max(sizeFor(shareAt(kBesideDaysMinimum, kBesideDaysMinimum, level), h),
+                int(beside * shrink)));
         BoardLine result { {}, 0.3 * small.pixelSize(), 0 };
         if (!content.bigBefore.isEmpty())
             result.runs.append({ content.bigBefore, small, theme.text });
@@ -227,7 +243,11 @@ BoardLayout::Placement BoardLayout::place(
     const std::array<QString, kParts> texts = { content.title, content.heading, {}, content.detail,
         content.target, content.now, motto };
 
-    const auto stackAll = [&](qreal scale) {
+    // The parts that go on two lines rather than under their smallest size;
+    // on a board too low for every part, the motto, then the heading, then
+    // the title keep to one line.
+    constexpr std::array kWrapping = { Part::Title, Part::Heading, Part::Motto };
+    const auto stackAll = [&](qreal level, std::size_t wrapping) {
         std::array<Stacked, kParts> parts;
         for (int i = 0; i < kParts; ++i) {
             const Part part = Part(i);
@@ -238,8 +258,10 @@ BoardLayout::Placement BoardLayout::place(
                 : texts[i];
             // Most parts stay as they were from one second to the next: only
             // the time now and the time left change.
-            const QString key = u"%1 %2 %3 %4 %5 %6 %7"_s.arg(i)
-                                    .arg(scale)
+            const bool mayWrap = std::find(kWrapping.begin(), kWrapping.begin() + wrapping, part)
+                != kWrapping.begin() + wrapping;
+            const QString key = u"%1 %2 %3 %4 %5 %6 %7"_s.arg(i * 2 + mayWrap)
+                                    .arg(level)
                                     .arg(h)
                                     .arg(width)
                                     .arg(colour.rgba())
@@ -251,9 +273,9 @@ BoardLayout::Placement BoardLayout::place(
             }
             QList<BoardLine> lines;
             if (part == Part::Days && !content.big.isEmpty())
-                lines = daysLines(content, theme, h, scale, width);
+                lines = daysLines(content, theme, h, level, width);
             else if (part != Part::Days && !texts[i].isEmpty())
-                lines = textLines(texts[i], part, colour, h, scale, width);
+                lines = textLines(texts[i], part, mayWrap, colour, h, level, width);
             parts[i] = stack(lines, padding);
             stackedParts().insert(key, new Stacked(parts[i]));
         }
@@ -269,14 +291,22 @@ BoardLayout::Placement BoardLayout::place(
         return std::pair { left, shown };
     };
 
-    std::array<Stacked, kParts> parts = stackAll(1);
-    auto [left, shown] = spaceLeft(parts);
-    // Too low a board for every part: all shrink alike until they fit.
-    for (qreal scale = 1; left < (shown + 1) * kLeastGap * h && scale > 0.2;) {
-        scale *= 0.95;
-        parts = stackAll(scale);
-        std::tie(left, shown) = spaceLeft(parts);
-    }
+    const auto fits = [&](const std::pair<qreal, int>& space) {
+        return space.first >= (space.second + 1) * kLeastGap * h;
+    };
+    // A board too low for every part at its preferred size: all go towards
+    // their smallest, then the parts on two lines keep to one, then all
+    // shrink further, alike.
+    qreal level = 1;
+    std::size_t wrapping = kWrapping.size();
+    std::array<Stacked, kParts> parts = stackAll(level, wrapping);
+    while (!fits(spaceLeft(parts)) && level > 0)
+        parts = stackAll(level = std::max(0.0, level - 0.125), wrapping);
+    while (!fits(spaceLeft(parts)) && wrapping > 0)
+        parts = stackAll(level, --wrapping);
+    while (!fits(spaceLeft(parts)) && level > -0.8)
+        parts = stackAll(level -= 0.05, wrapping);
+    const auto [left, shown] = spaceLeft(parts);
 
     Placement placement;
     const qreal gap = std::max(0.0, left / (shown + 1));

@@ -75,12 +75,17 @@ private slots:
         QTest::addColumn<int>("screen");
         QTest::addColumn<BoardContent>("content");
         QTest::addColumn<int>("titleLines");
+        QTest::addColumn<QString>("motto");
         const QString longTitle = QString(70, u'高');
         for (int i = 0; i < kScreens.size(); ++i) {
             const QByteArray name = QScreen::tr("%1").arg(i).toUtf8();
-            QTest::newRow(name + " days") << i << content("181") << 1;
-            QTest::newRow(name + " a subject") << i << content("思想政治") << 1;
-            QTest::newRow(name + " a long title") << i << content("1234", longTitle) << 2;
+            QTest::newRow(name + " days") << i << content("181") << 1 << u"天道酬勤"_s;
+            QTest::newRow(name + " a subject") << i << content("思想政治") << 1 << QString();
+            QTest::newRow(name + " a long title")
+                << i << content("1234", longTitle) << 2 << u"天道酬勤"_s;
+            // Every part at its longest: the motto keeps to one line.
+            QTest::newRow(name + " everything long")
+                << i << content("思想政治", longTitle) << 2 << QString(40, u'勤');
         }
     }
 
@@ -89,7 +94,8 @@ private slots:
         QFETCH(int, screen);
         QFETCH(BoardContent, content);
         BoardOptions options;
-        options.motto = u"天道酬勤"_s;
+        QFETCH(QString, motto);
+        options.motto = motto;
         QScreen* onScreen = screenOf(kScreens[screen]);
         QVERIFY(onScreen);
         Board board(onScreen, options);
@@ -108,7 +114,9 @@ private slots:
         QList<QRect> parts;
         for (int i = 0; i < BoardLayout::kParts; ++i) {
             const BoardText* part = board.part(Part(i));
-            QVERIFY2(part->isVisible() != (i == int(Part::Detail) && content.detail.isEmpty()),
+            QVERIFY2(part->isVisible()
+                    != ((i == int(Part::Detail) && content.detail.isEmpty())
+                        || (i == int(Part::Motto) && motto.isEmpty())),
                 qPrintable(part->objectName()));
             if (!part->isVisible())
                 continue;
