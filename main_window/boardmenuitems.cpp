@@ -7,6 +7,7 @@
 #include "datevalue.h"
 #include "examdialog.h"
 #include "form1.h"
+#include "pointerhider.h"
 #include "settingslock.h"
 #include "timeleft.h"
 #include "windowmenu.h"
@@ -78,6 +79,10 @@ BoardMenuItems::BoardMenuItems(WindowMenu* menu, Form1* window, const Preference
 void BoardMenuItems::open(const QList<QScreen*>& screens)
 {
     m_boards->open(screens.isEmpty() ? QList<QScreen*> { m_window->screen() } : screens);
+    // As in the window's full screen, the pointer goes after a few seconds
+    // without moving.
+    for (Board* board : m_boards->boards())
+        (new PointerHider(board))->setEnabled(true);
 }
 
 void BoardMenuItems::editSchedule(QWidget* over)

@@ -19,7 +19,8 @@ class WindowMenu;
 // screen and closes it again, and 考试安排…. It makes the boards, shows on
 // them what the window shows (its title, heading and target) at each tick of
 // the window's timer, and does what a board asks: 考试安排… over it, and
-// 退出程序 as the window's own 退出 button, back at the window.
+// 退出程序 as the window's own 退出 button, back at the window. Over a board the
+// pointer hides as over the window in full screen.
 class BoardMenuItems : public QObject {
     Q_OBJECT
 public:
