@@ -26,7 +26,10 @@ CommandLine::CommandLine(FolderCheck check)
           u"给出的文件夹；off-all：取消。"_s,
           u"all|off-all"_s)
     , m_screen(u"screen"_s,
-          u"在指定的屏幕上全屏显示：屏幕的序号（1 是第一个）或名称（例如 HDMI-1）。"_s, u"屏幕"_s)
+          u"在指定的屏幕上全屏显示：屏幕的序号（1 是第一个）或名称（例如 HDMI-1）；"
+          u"与 --board 一起时是大屏显示的屏幕，all 为每个屏幕各一个。"_s,
+          u"屏幕"_s)
+    , m_board(u"board"_s, u"大屏显示：教室后排也能看清的大字倒计时（F5 切换，Esc 退出）。"_s)
     , m_help(QStringList { u"h"_s, u"help"_s }, u"显示本帮助并退出。"_s)
     , m_version(QStringList { u"v"_s, u"version"_s }, u"显示版本并退出。"_s)
     , m_folderCheck(std::move(check))
@@ -34,8 +37,8 @@ CommandLine::CommandLine(FolderCheck check)
     m_parser.setApplicationDescription(u"高考倒计时：显示距高考还有多少天、时、分、秒。"_s);
     // "-platform" and the like are Qt's, not a row of one-letter options.
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    m_parser.addOptions(
-        { m_fullScreen, m_onTop, m_settingsDir, m_screen, m_autostart, m_help, m_version });
+    m_parser.addOptions({ m_fullScreen, m_onTop, m_board, m_settingsDir, m_screen, m_autostart,
+        m_help, m_version });
 }
 
 bool CommandLine::isThereButNoFolder(const QString& path)
@@ -103,8 +106,14 @@ CommandLine::Outcome CommandLine::parse(const QStringList& arguments)
         m_error = u"--screen 需要屏幕的序号或名称。"_s;
         return Outcome::Error;
     }
-    // A screen is chosen to go full screen on.
-    m_options.fullScreen = m_parser.isSet(m_fullScreen) || m_parser.isSet(m_screen);
+    m_options.board = m_parser.isSet(m_board);
+    if (m_options.screen == u"all"_s && !m_options.board) {
+        m_error = u"--screen all 只能与 --board 一起使用。"_s + hint;
+        return Outcome::Error;
+    }
+    // A screen is chosen to go full screen on, or for the board.
+    m_options.fullScreen
+        = m_parser.isSet(m_fullScreen) || (m_parser.isSet(m_screen) && !m_options.board);
     m_options.onTop = m_parser.isSet(m_onTop);
     m_options.loginArguments.clear();
     // The default folder is looked for only when no other is named: on

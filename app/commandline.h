@@ -22,12 +22,16 @@ struct CommandLineOptions {
     // user, set or removed, instead of a run.
     bool autostartForAll = false;
     // The screen to go full screen on, by number (1 the first) or name, as
-    // given; empty when not given.
+    // given; empty when not given. With --board, the board's screen, or "all".
     QString screen;
+    // --board: the classroom board shows from the start.
+    bool board = false;
 };
 
 // The program's command line: --fullscreen, --on-top, --settings-dir DIR,
-// --screen N|NAME (full screen on that screen), --autostart=all|off-all,
+// --screen N|NAME (full screen on that screen), --board (the classroom board,
+// on the screen --screen names, or with --screen all on every screen),
+// --autostart=all|off-all,
 // --help and --version, described in Chinese. Qt's own texts of the parser
 // (usage line, headings, errors) are Chinese through Qt's translations. A
 // --settings-dir that names a plain file is refused; the look at it never
@@ -77,6 +81,7 @@ private:
     QCommandLineOption m_settingsDir;
     QCommandLineOption m_autostart;
     QCommandLineOption m_screen;
+    QCommandLineOption m_board;
     QCommandLineOption m_help;
     QCommandLineOption m_version;
     FolderCheck m_folderCheck;

@@ -1,9 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "boardmenuitems.h"
+#include "boardoptions.h"
 #include "countdownmenuitems.h"
 #include "countdownschema.h"
 #include "countdownwidgets.h"
 #include "displaycontroller.h"
+#include "examschedule.h"
 #include "fontsubstitutes.h"
 #include "form1.h"
 #include "picturefile.h"
@@ -32,6 +35,8 @@ int main(int argc, char* argv[])
     // Before the preferences file is first read: its reader then knows every
     // name the program keeps there.
     CountdownSchema::registerNames();
+    ExamSchedule::registerNames();
+    BoardOptions::registerNames();
     if (const std::optional<int> status = Startup::answerBeforeDisplay(argc, argv))
         return *status;
     const std::unique_ptr<QApplication> app = Startup::createApplication(argc, argv);
@@ -62,7 +67,9 @@ int main(int argc, char* argv[])
     auto* display = new DisplayController(&form, preferences,
         Autostart(ProgramInfo::appId,
             QStringList { QCoreApplication::applicationFilePath() } + options->loginArguments));
-    display->start(options->fullScreen, options->onTop, Startup::chosenScreen(options->screen));
+    // With --board, --screen is the board's.
+    display->start(options->fullScreen, options->onTop,
+        Startup::chosenScreen(options->board ? QString() : options->screen));
     QObject::connect(
         &singleCopy, &SingleCopy::showRequested, display, &DisplayController::bringForward);
     form.show();
@@ -70,6 +77,9 @@ int main(int argc, char* argv[])
     countdowns.setLocked(preferences.isLocked());
     QObject::connect(form.Timer1, &QTimer::timeout, &countdowns, &CountdownWidgets::tick);
     new CountdownMenuItems(display->menu(), &countdowns, &form);
+    auto* board = new BoardMenuItems(display->menu(), &form, preferences);
+    if (options->board)
+        board->open(Startup::chosenScreens(options->screen));
     new TrayIcon(&form, display->menu()->menu(), &countdowns);
     // The program ends when its main window closes (Form1::closeEvent), never
     // because the last other window closed while that one hid in the tray.

@@ -197,3 +197,11 @@ QScreen* Startup::chosenScreen(const QString& numberOrName)
         printError(found.error);
     return found.screen;
 }
+
+QList<QScreen*> Startup::chosenScreens(const QString& numberOrName)
+{
+    if (numberOrName == u"all"_s)
+        return QGuiApplication::screens();
+    QScreen* screen = chosenScreen(numberOrName);
+    return screen ? QList<QScreen*> { screen } : QList<QScreen*> {};
+}

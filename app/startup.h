@@ -49,5 +49,8 @@ struct ScreenFound {
 ScreenFound findScreen(const QString& numberOrName);
 // As findScreen, the error said on standard error.
 QScreen* chosenScreen(const QString& numberOrName);
+// The board's screens: every one for "all", else the one chosenScreen finds,
+// else none.
+QList<QScreen*> chosenScreens(const QString& numberOrName);
 
 } // namespace Startup

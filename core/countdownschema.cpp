@@ -286,7 +286,7 @@ void CountdownSchema::registerNames()
     for (const QString& name : names)
         keys << CountdownArray::group() + u'/' + name;
     PreferenceNames::add(keys);
-    PreferencesFormat::setKeyOrder(names);
+    PreferencesFormat::addKeyOrder(names);
 }
 
 QString CountdownSchema::shown(const QString& value)

@@ -6,7 +6,10 @@
 # and docs/screenshot-settings.png, the settings dialog opened by a click on
 # the main window's settings button, each cropped to its window; then
 # docs/screenshot-fullscreen.png, the whole screen with the program started
-# in full screen.
+# in full screen; and on a screen of 1920 x 1080 the classroom board
+# (--board) with its clock set to a known day by faketime:
+# docs/screenshot-board-dark.png and -red.png on a school day,
+# docs/screenshot-board-exam.png on the first day of the exam.
 # Builds nothing. Regenerate them whenever the look changes.
 #
 #   packaging/make-screenshots.sh [PROGRAM [OUTPUT_FOLDER]]
@@ -67,5 +70,44 @@ program_pid=$!
 find_window '^曜刻软件1.0 版$' >/dev/null
 sleep 2 # the screen filled, and a tick at the new size
 import -window root "$out/screenshot-fullscreen.png"
-echo "make-screenshots.sh: wrote $out/screenshot-main.png, $out/screenshot-settings.png" \
-    "and $out/screenshot-fullscreen.png"
+
+# The board counts to 2027 whatever today is: its pictures do not change
+# with the day they are made.
+kill "$program_pid"
+wait "$program_pid" 2>/dev/null || true
+program_pid=""
+stop_virtual_display
+start_virtual_display "$(scaled 1920)x$(scaled 1080)x24"
+printf '%s\r\n%s\r\n%s\r\n%s\r\n' "2026-12-8 8:00:00" "2027-6-7 9:00:00" \
+    "沐芷中学高考曜刻软件" "距2027年高考 还 有 ：" |
+    iconv -f UTF-8 -t GB18030 >"$work/config/VEKTemp/data.txt"
+preferences=$work/config/gaokao-countdown/gaokao-countdown.ini
+mkdir -p "$(dirname "$preferences")"
+exam='[exam]
+size=2
+1\subject=语文
+1\start=2027-06-07T09:00
+1\end=2027-06-07T11:30
+2\subject=数学
+2\start=2027-06-07T15:00
+2\end=2027-06-07T17:00'
+faketime=$(dpkg -L libfaketime | grep -m 1 '/libfaketime\.so\.1$')
+board_picture() { # NAME MOMENT PREFERENCES
+    printf '%s\n' "$3" >"$preferences"
+    # libfaketime itself rather than faketime, which would keep the program
+    # as a child of its own and so out of reach of the kill below.
+    HOME=$work XDG_CONFIG_HOME=$work/config LD_PRELOAD=$faketime FAKETIME="@$2" \
+        FAKETIME_DONT_FAKE_MONOTONIC=1 "$program" --board &
+    program_pid=$!
+    find_window '^大屏显示$' >/dev/null
+    sleep 2 # a tick at the board's size
+    import -window root "$out/screenshot-board-$1.png"
+    kill "$program_pid"
+    wait "$program_pid" 2>/dev/null || true
+    program_pid=""
+}
+board_picture dark "2026-12-08 14:03:25" ""
+board_picture red "2026-12-08 14:03:25" $'[board]\ntheme=red\nmotto=天道酬勤'
+board_picture exam "2027-06-07 10:27:13" "$exam"
+echo "make-screenshots.sh: wrote $out/screenshot-main.png, $out/screenshot-settings.png," \
+    "$out/screenshot-fullscreen.png and $out/screenshot-board-{dark,red,exam}.png"

@@ -54,7 +54,7 @@ qsizetype gb18030Length(QByteArrayView bytes, qsizetype at)
 QString decodeGb18030(QByteArrayView bytes, bool& replaced)
 {
     // Made once: every tick reads the settings file.
-    static const TextCodec gb18030(kGb18030Name);
+    static const TextCodec gb18030(FileText::kGb18030Name);
     QString text;
     const auto decodeRun = [&](QByteArrayView run) {
         bool error = false;

@@ -11,3 +11,5 @@ Q_DECLARE_LOGGING_CATEGORY(lcSettings) // trouble with the settings file (warnin
 Q_DECLARE_LOGGING_CATEGORY(lcPreferences) // a system-wide preferences file ignored (warning)
 Q_DECLARE_LOGGING_CATEGORY(lcCopy) // one copy per settings folder (info, warning)
 Q_DECLARE_LOGGING_CATEGORY(lcCountdowns) // desktop countdowns that cannot be read (warning)
+Q_DECLARE_LOGGING_CATEGORY(
+    lcBoard) // the exam schedule's and the board's keys that cannot be read (warning)

@@ -28,7 +28,7 @@ constexpr qint64 kMaxBytes = 1024 * 1024;
 const QString kMaxSize = u"1 MiB"_s;
 
 // Names that come first among the keys of a group, in this order (see
-// setKeyOrder()). Other names follow in alphabetical order.
+// addKeyOrder()). Other names follow in alphabetical order.
 QMutex g_keyOrderMutex;
 QStringList g_keyOrder;
 
@@ -198,10 +198,12 @@ FileTrouble PreferencesFormat::check(const QString& path)
     return {};
 }
 
-void PreferencesFormat::setKeyOrder(const QStringList& names)
+void PreferencesFormat::addKeyOrder(const QStringList& names)
 {
     const QMutexLocker locker(&g_keyOrderMutex);
-    g_keyOrder = names;
+    for (const QString& name : names)
+        if (!g_keyOrder.contains(name))
+            g_keyOrder.append(name);
 }
 
 FileTrouble PreferencesFormat::writeTrouble() { return t_writeTrouble; }

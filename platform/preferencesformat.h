@@ -21,7 +21,7 @@
 // encoding FileText knows, up to 1 MiB. A file that was not read whole, or
 // held bytes that are no text, is never written: that would lose its end, or
 // put U+FFFD where the user's characters were.
-// each entry the names given to setKeyOrder() first (a countdown's name and
+// each entry the names given to addKeyOrder() first (a countdown's name and
 // date), then the others alphabetically.
 namespace PreferencesFormat {
 
@@ -32,9 +32,10 @@ QSettings::Format format();
 // than the limit (TooLongToRead), bytes that are no text (NotAllText), or why
 // it cannot be opened. None for a file that reads whole, or none at all.
 FileTrouble check(const QString& path);
-// The names that lead among the keys of a group, in this order; set by the
-// part of the program that knows them.
-void setKeyOrder(const QStringList& names);
+// Names that lead among the keys of a group, in this order, after any added
+// before; added by each part of the program that keeps a group there. A name
+// added again keeps its first place.
+void addKeyOrder(const QStringList& names);
 
 // What went wrong in the last write on this thread, as QSettings itself only
 // says that the write failed. None after clearWriteTrouble().

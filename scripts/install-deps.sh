@@ -15,7 +15,7 @@ test=(xvfb xauth x11-xserver-utils imagemagick python3 clang-14 libclang-rt-14-d
       qt6-translations-l10n lintian reuse openbox x11-utils man-db groff-base locales)
 # The Debian package: dpkg-shlibdeps finds the libraries it depends on.
 package=(dpkg-dev file)
-screenshots=(xvfb xauth imagemagick xdotool x11-utils openbox xcompmgr hsetroot)
+screenshots=(xvfb xauth imagemagick xdotool x11-utils openbox xcompmgr hsetroot faketime)
 bench=(xvfb xauth libx11-dev x11-apps x11-utils)
 # Cross-building for Windows, testing under Wine, and the installer.
 windows=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev icu-devtools wine wine64

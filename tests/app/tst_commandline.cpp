@@ -71,6 +71,32 @@ private slots:
             folder == SettingsStore::defaultFolder() ? QStringList() : again);
     }
 
+    // --screen with --board is the board's screen, "all" its every one.
+    void boardAndItsScreens_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("board");
+        QTest::addColumn<bool>("fullScreen");
+        QTest::newRow("the board") << QStringList { u"--board"_s } << true << false;
+        QTest::newRow("on every screen")
+            << QStringList { u"--board"_s, u"--screen"_s, u"all"_s } << true << false;
+        QTest::newRow("and the window full screen")
+            << QStringList { u"--board"_s, u"--screen=2"_s, u"--fullscreen"_s } << true << true;
+        QTest::newRow("every screen without the board")
+            << QStringList { u"--screen"_s, u"all"_s } << false << false;
+    }
+
+    void boardAndItsScreens()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, board);
+        CommandLine line(CommandLine::FolderCheck {});
+        QCOMPARE(line.parse(QStringList { u"gaokao-countdown"_s } + arguments),
+            board ? Outcome::Run : Outcome::Error);
+        QTEST(line.options().board, "board");
+        QTEST(line.options().fullScreen, "fullScreen");
+    }
+
     // A folder on a stalled share holds the start up for a moment at most;
     // the settings reader then tells the window about it.
     void aFolderThatDoesNotAnswerIsNotWaitedFor()

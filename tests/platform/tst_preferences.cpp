@@ -57,7 +57,7 @@ private slots:
 
     // The file keeps the layout Qt's own INI format reads and writes; one
     // edited by hand in Notepad reads too. A list keeps its section, its size
-    // first, its entries by number and in each the names of setKeyOrder() first.
+    // first, its entries by number and in each the names of addKeyOrder() first.
     void theFileIsQtsIniLayout_data()
     {
         QTest::addColumn<QByteArray>("old");
@@ -80,7 +80,7 @@ private slots:
         const QTemporaryDir dir;
         const QString path = dir.filePath(u"prefs.ini"_s);
         writeFile(path, old);
-        PreferencesFormat::setKeyOrder({ u"title"_s, u"target"_s });
+        PreferencesFormat::addKeyOrder({ u"title"_s, u"target"_s });
         QVERIFY(Preferences(path).setValue(Choice::StartAtLogin, true).isNone());
         QCOMPARE(
             readFile(path), before + "[display]\nstayOnTop=true\n\n[startup]\nstartAtLogin=true\n");

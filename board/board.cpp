@@ -1,0 +1,102 @@
+// SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "board.h"
+
+#include "boardtext.h"
+
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QScreen>
+
+using namespace Qt::StringLiterals;
+
+Board::Board(QScreen* screen, const BoardOptions& options)
+    : m_screen(screen)
+    , m_theme(BoardTheme::of(options.theme))
+    , m_motto(options.motto)
+    , m_menu(new QMenu(this))
+{
+    setObjectName(u"Board"_s);
+    setWindowTitle(u"大屏显示"_s);
+    setAccessibleName(u"大屏显示"_s);
+    // Over the main window, also where that one stays on top.
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    // Closed, the board leaves the program running, whatever other window shows.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, m_theme.background);
+    setPalette(colours);
+    setAutoFillBackground(true);
+    for (int i = 0; i < BoardLayout::kParts; ++i)
+        m_parts[std::size_t(i)] = new BoardText(QString::fromUtf16(BoardLayout::kNames[i]), this);
+
+    m_menu->setObjectName(u"boardMenu"_s);
+    const auto addItem = [this](const QString& text, const QString& name, auto signal) {
+        QAction* action = m_menu->addAction(text);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, signal);
+        return action;
+    };
+    addItem(u"退出大屏"_s, u"leaveBoard"_s, &Board::leaveRequested)->setShortcut(key());
+    addItem(u"考试安排…"_s, u"examSchedule"_s, &Board::scheduleRequested);
+    m_menu->addSeparator();
+    addItem(u"退出程序"_s, u"exit"_s, &Board::exitRequested);
+    if (screen)
+        setGeometry(screen->geometry());
+}
+
+void Board::showOnScreen()
+{
+    if (m_screen)
+        setGeometry(m_screen->geometry());
+    showFullScreen();
+    raise();
+    activateWindow();
+}
+
+void Board::setContent(const BoardContent& content)
+{
+    if (content == m_content)
+        return;
+    m_content = content;
+    placeParts();
+}
+
+void Board::placeParts()
+{
+    const BoardLayout::Placement placement
+        = BoardLayout::place(m_content, m_motto, m_theme, size());
+    for (int i = 0; i < BoardLayout::kParts; ++i) {
+        BoardText* part = m_parts[std::size_t(i)];
+        part->setGeometry(placement[std::size_t(i)].rect);
+        part->setLines(placement[std::size_t(i)].lines);
+    }
+}
+
+void Board::resizeEvent(QResizeEvent*) { placeParts(); }
+
+void Board::keyPressEvent(QKeyEvent* event)
+{
+    const QKeySequence pressed(event->keyCombination());
+    if (event->key() == Qt::Key_Escape || pressed == key()) {
+        emit leaveRequested();
+        return;
+    }
+    if (pressed == QKeySequence(Qt::SHIFT | Qt::Key_F10)) {
+        m_menu->popup(mapToGlobal(rect().center()));
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void Board::contextMenuEvent(QContextMenuEvent* event) { m_menu->popup(event->globalPos()); }
+
+// Closed by the window manager (Alt+F4), it is left as by Esc: the owner
+// decides when it goes.
+void Board::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    emit leaveRequested();
+}

@@ -1,0 +1,109 @@
+// SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "boardscreens.h"
+
+#include "board.h"
+#include "datevalue.h"
+#include "timeleft.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+BoardScreens::BoardScreens(Preferences preferences, Clock clock, Source source, QObject* parent)
+    : QObject(parent)
+    , m_preferences(preferences)
+    , m_schedule(std::move(preferences))
+    , m_clock(std::move(clock))
+    , m_source(std::move(source))
+{
+    connect(qGuiApp, &QGuiApplication::screenRemoved, this, &BoardScreens::remove);
+}
+
+BoardScreens::~BoardScreens() { qDeleteAll(boards()); }
+
+void BoardScreens::open(const QList<QScreen*>& screens)
+{
+    qDeleteAll(boards());
+    m_boards.clear();
+    reload();
+    for (QScreen* screen : screens) {
+        auto* board = new Board(screen, m_options);
+        connect(board, &Board::leaveRequested, this, &BoardScreens::close);
+        connect(board, &Board::scheduleRequested, this,
+            [this, board] { emit scheduleRequested(board); });
+        connect(board, &Board::exitRequested, this, &BoardScreens::exitRequested);
+        m_boards.append(board);
+    }
+    tick();
+    for (Board* board : boards())
+        board->showOnScreen();
+}
+
+void BoardScreens::close()
+{
+    if (m_boards.isEmpty())
+        return;
+    // Asked from a board's own menu or key, which is still busy with it.
+    for (Board* board : boards()) {
+        board->hide();
+        board->deleteLater();
+    }
+    m_boards.clear();
+    emit closed();
+}
+
+QList<Board*> BoardScreens::boards() const
+{
+    QList<Board*> boards;
+    for (const QPointer<Board>& board : m_boards)
+        if (board)
+            boards.append(board);
+    return boards;
+}
+
+void BoardScreens::reload()
+{
+    m_options = BoardOptions::read(m_preferences);
+    m_subjects = m_schedule.load().subjects;
+    tick();
+}
+
+QDateTime BoardScreens::now() const
+{
+    const std::optional<DateValue::CalendarFields> f = DateValue::fieldsOf(m_clock());
+    if (!f)
+        return QDateTime::currentDateTime();
+    return TimeLeft::localMoment(
+        QDate(f->year, f->month, f->day), QTime(f->hour, f->minute, f->second));
+}
+
+void BoardScreens::tick()
+{
+    if (!isOpen())
+        return;
+    const BoardContent content = BoardContent::at(m_source(), m_subjects, m_options, now());
+    for (Board* board : boards())
+        board->setContent(content);
+}
+
+int BoardScreens::targetYear() const
+{
+    const QDateTime now = this->now();
+    const QDateTime target = BoardContent::at(m_source(), m_subjects, m_options, now).countedTarget;
+    return target.isValid() ? target.date().year() : now.date().year();
+}
+
+void BoardScreens::remove(QScreen* screen)
+{
+    bool removed = false;
+    for (Board* board : boards()) {
+        if (board->boardScreen() == screen) {
+            m_boards.removeAll(board);
+            board->hide();
+            board->deleteLater();
+            removed = true;
+        }
+    }
+    if (removed && boards().isEmpty())
+        close();
+}

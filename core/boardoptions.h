@@ -1,0 +1,26 @@
+// SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "preferences.h"
+
+#include <QString>
+
+// What the [board] group of the preferences file chooses for the classroom
+// board (大屏显示): theme=dark|red, motto= (a line under the countdown, none
+// when empty) and rollOver=false, which keeps the board on the settings
+// file's target after exam week instead of the next year's. A value that
+// cannot be read takes the default, with a line in the log (gaokao.board).
+struct BoardOptions {
+    enum class Theme { Dark, Red };
+
+    Theme theme = Theme::Dark;
+    QString motto;
+    bool rollOver = true;
+
+    // From the user's file when it has the group, else the one for every user.
+    static BoardOptions read(const Preferences& preferences);
+    // Tells the preferences file's reader the group's names (see
+    // CountdownSchema::registerNames()).
+    static void registerNames();
+};

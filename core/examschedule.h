@@ -1,0 +1,57 @@
+// SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "filetrouble.h"
+#include "preferences.h"
+
+#include <QDateTime>
+#include <QStringList>
+#include <vector>
+
+// The exam week's subjects (考试安排) that the classroom board shows on the
+// days they are written, kept in the preferences file as the array [exam]
+// (size=, then 1\subject=语文, 1\start=2027-06-07T09:00, 1\end=...; local
+// time, :ss allowed) in the user's file, or else in the one for every user.
+// An entry without a name, with a time that cannot be read, ending no later
+// than it starts or overlapping one read before it is skipped with a reason
+// and kept in the file as it stands, whatever is saved later: after the saved
+// subjects, renumbered. With a size missing or no number, the numbered
+// entries are read all the same. Skipped entries go to the log (gaokao.board).
+class ExamSchedule {
+public:
+    struct Subject {
+        QString name;
+        QDateTime start;
+        QDateTime end;
+        bool operator==(const Subject&) const = default;
+    };
+
+    explicit ExamSchedule(Preferences preferences);
+
+    struct Loaded {
+        // In the order of their start.
+        std::vector<Subject> subjects;
+        // One line per skipped entry, in Chinese: which one and why.
+        QStringList skipped;
+    };
+    Loaded load() const;
+    // Writes `subjects` in place of the readable ones; the skipped ones stay.
+    [[nodiscard]] FileTrouble save(const std::vector<Subject>& subjects) const;
+    // Whether the school's lock keeps the schedule as the school wrote it.
+    bool isLocked() const { return m_preferences.isLocked(); }
+
+    // Why `subjects`, numbered in their order, could not all be read back
+    // from the file, as the first one that could not says; empty when they can.
+    static QString problem(const std::vector<Subject>& subjects);
+    // The common schedule of the 3+1+2 model in `year`, 7 to 9 June.
+    static std::vector<Subject> common(int year);
+    // Tells the preferences file's reader and writer the group's names (see
+    // CountdownSchema::registerNames()).
+    static void registerNames();
+    // "2027-06-07T09:00", as the file holds a time.
+    static QString timeText(const QDateTime& time);
+
+private:
+    Preferences m_preferences;
+};

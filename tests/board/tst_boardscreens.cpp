@@ -1,0 +1,128 @@
+// SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "fakeclock.h"
+#include "messageboxanswer.h"
+#include "offscreenscreen.h"
+#include "settingsfile.h"
+
+#include "board.h"
+#include "boardscreens.h"
+#include "boardtext.h"
+#include "examdialog.h"
+
+#include <QApplication>
+#include <QDateTimeEdit>
+#include <QMenu>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using BoardLayout::Part;
+
+class TestBoardScreens : public QObject {
+    Q_OBJECT
+private slots:
+    // On every screen, ticked by the main window's clock; any way out of one
+    // board leaves them all.
+    void everyScreenAndEveryWayOut_data()
+    {
+        QTest::addColumn<int>("way");
+        QTest::newRow("Esc") << 0;
+        QTest::newRow("its key again") << 1;
+        QTest::newRow("退出大屏") << 2;
+        QTest::newRow("closed by the window manager") << 3;
+    }
+
+    void everyScreenAndEveryWayOut()
+    {
+        QFETCH(int, way);
+        const QTemporaryDir dir;
+        FakeClock clock;
+        clock.now = DateValue::valueOf({ 2026, 12, 8, 14, 3, 27 }).value();
+        BoardScreens screens(Preferences(dir.filePath(u"prefs.ini"_s), {}), clock.clock(), [] {
+            return BoardContent::Source { u"某某中学"_s, u"距2027年高考 还 有 ："_s,
+                QDateTime(QDate(2027, 6, 7), QTime(9, 0)) };
+        });
+        QSignalSpy closed(&screens, &BoardScreens::closed);
+        screens.open(QGuiApplication::screens());
+        const QList<Board*> boards = screens.boards();
+        QCOMPARE(boards.size(), 2);
+        for (Board* board : boards) {
+            QVERIFY(QTest::qWaitForWindowExposed(board));
+            QCOMPARE(board->geometry(), board->boardScreen()->geometry());
+            QCOMPARE(board->part(Part::Days)->accessibleName(), u"181 天"_s);
+        }
+        QVERIFY(boards[0]->boardScreen() != boards[1]->boardScreen());
+        clock.advance(1);
+        screens.tick();
+        QCOMPARE(boards[1]->part(Part::Now)->accessibleName(), u"2026年12月8日 星期二 14:03:28"_s);
+        // Only the seconds are drawn again: the screen comes to show the
+        // board as drawn afresh.
+        const auto onScreen = [](Board* board) {
+            return board->screen()
+                ->grabWindow(board->winId())
+                .toImage()
+                .convertToFormat(QImage::Format_RGB32);
+        };
+        QTRY_COMPARE(onScreen(boards[1]), boards[1]->grab().toImage());
+
+        Board* board = boards[1];
+        if (way == 0)
+            QTest::keyClick(board, Qt::Key_Escape);
+        else if (way == 1)
+            QTest::keyClick(board, Qt::Key_F5);
+        else if (way == 2)
+            board->findChild<QAction*>(u"leaveBoard"_s)->trigger();
+        else
+            board->close();
+        QCOMPARE(closed.size(), 1);
+        QTRY_VERIFY(screens.boards().isEmpty());
+    }
+
+    // 考试安排…: the common schedule, a row that cannot be saved, the save.
+    void examDialogSavesOnlyWhatReadsBack()
+    {
+        const QTemporaryDir dir;
+        const QString path = dir.filePath(u"prefs.ini"_s);
+        const ExamSchedule schedule { Preferences(path, {}) };
+        ExamDialog dialog(schedule, 2027, {});
+        dialog.fillCommon();
+        QCOMPARE(dialog.subjects(), ExamSchedule::common(2027));
+        auto* end = static_cast<QDateTimeEdit*>(dialog.table()->cellWidget(1, 2));
+        end->setDateTime(QDateTime(QDate(2027, 6, 7), QTime(14, 0)));
+        {
+            const MessageBoxAnswer answer;
+            dialog.accept();
+            QCOMPARE(answer.text, u"第 2 科“数学”的结束时间不晚于开始时间。"_s);
+        }
+        QVERIFY(!QFile::exists(path));
+        end->setDateTime(QDateTime(QDate(2027, 6, 7), QTime(17, 0)));
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(schedule.load().subjects, ExamSchedule::common(2027));
+    }
+
+    void examDialogUnderTheSchoolsLock()
+    {
+        const QTemporaryDir dir;
+        writeFile(dir.filePath(u"school.ini"_s), "[school]\nlocked=true\n");
+        const ExamSchedule schedule { Preferences(
+            dir.filePath(u"prefs.ini"_s), { dir.filePath(u"school.ini"_s) }) };
+        const ExamDialog dialog(schedule, 2027, u"设置已由学校管理员锁定"_s);
+        QVERIFY(!dialog.table()->isEnabled());
+        QVERIFY(!dialog.findChild<QPushButton*>(u"fillCommon"_s)->isEnabled());
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    useOffscreenScreens({ { { 1280, 720 } }, { { 1024, 768 } } });
+    QApplication app(argc, argv);
+    TestBoardScreens test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_boardscreens.moc"

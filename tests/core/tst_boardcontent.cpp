@@ -1,0 +1,139 @@
+// SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "localzone.h"
+
+#include "boardcontent.h"
+
+#include <QTest>
+#include <QTimeZone>
+
+using namespace Qt::StringLiterals;
+
+class TestBoardContent : public QObject {
+    Q_OBJECT
+private slots:
+    // The board through the months before the exam, the exam week with the
+    // common schedule (or none), and after it; local time in `zone`.
+    void throughTime_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("schedule");
+        QTest::addColumn<bool>("rollOver");
+        QTest::addColumn<QString>("now");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("heading");
+        QTest::addColumn<QString>("big");
+        QTest::addColumn<QString>("detail");
+        QTest::addColumn<bool>("urgent");
+        QTest::addColumn<QString>("shownTarget");
+        const QString h27 = u"距2027年高考 还 有"_s;
+        const QString t27 = u"2027年6月7日 星期一 9:00"_s;
+        const QString h28 = u"距2028年高考 还 有"_s;
+        const QString t28 = u"2028年6月7日 星期三 9:00"_s;
+        const auto row
+            = [](const char* name, const char* zone, const char* target, bool schedule,
+                  bool rollOver, const char* now, const QString& heading, const QString& big,
+                  const QString& detail, bool urgent, const QString& shownTarget) {
+                  const QString year = shownTarget.left(4);
+                  QTest::newRow(name)
+                      << QByteArray(zone) << QString::fromLatin1(target) << schedule << rollOver
+                      << QString::fromLatin1(now) << u"某某中学 %1届"_s.arg(year) << heading << big
+                      << detail << urgent << shownTarget;
+              };
+        const char* sh = "Asia/Shanghai";
+        const char* exam = "2027-06-07T09:00";
+        row("a normal day", sh, exam, false, true, "2026-12-08T14:03:27", h27, u"181 天"_s, {},
+            false, t27);
+        row("a second before midnight", sh, exam, false, true, "2027-06-05T23:59:59", h27,
+            u"2 天"_s, {}, false, t27);
+        row("midnight", sh, exam, false, true, "2027-06-06T00:00", h27, u"1 天"_s, {}, false, t27);
+        row("the target's day before the start", sh, exam, false, true, "2027-06-07T07:36:15", h27,
+            u"今天"_s, u"距开考 01:23:45"_s, false, t27);
+        row("the target's day after the start", sh, exam, false, true, "2027-06-07T09:00", h27,
+            u"今天"_s, {}, false, t27);
+        row("days after, no schedule", sh, exam, false, true, "2027-06-10T23:59:59", h27,
+            u"已过 3 天"_s, {}, false, t27);
+        row("rolled over, no schedule", sh, exam, false, true, "2027-06-11T00:00", h28, u"362 天"_s,
+            {}, false, t28);
+        row("never rolled over", sh, exam, false, false, "2027-06-20T00:00", h27, u"已过 13 天"_s,
+            {}, false, t27);
+        row("years ago", sh, "2014-06-07T09:00", false, true, "2026-12-08T14:03:27",
+            u"距2027年高考 还 有"_s, u"181 天"_s, {}, false, t27);
+        row("before the first subject", sh, exam, true, true, "2027-06-07T07:36:15",
+            u"下一科 9:00"_s, u"语文"_s, u"还有 1:23:45"_s, false, t27);
+        row("a subject starts", sh, exam, true, true, "2027-06-07T09:00", u"正在考试 9:00–11:30"_s,
+            u"语文"_s, u"还剩 2:30:00"_s, false, t27);
+        row("a second before the last 15 minutes", sh, exam, true, true, "2027-06-07T11:14:59",
+            u"正在考试 9:00–11:30"_s, u"语文"_s, u"还剩 0:15:01"_s, false, t27);
+        row("the last 15 minutes", sh, exam, true, true, "2027-06-07T11:15:00",
+            u"正在考试 9:00–11:30"_s, u"语文"_s, u"还剩 0:15:00"_s, true, t27);
+        row("between subjects", sh, exam, true, true, "2027-06-07T12:50", u"下一科 15:00"_s,
+            u"数学"_s, u"还有 2:10:00"_s, false, t27);
+        row("after the day's last subject", sh, exam, true, true, "2027-06-07T17:00",
+            u"今天的考试已结束"_s, u"物理/历史"_s, u"下一科 明天 9:00"_s, false, t27);
+        row("the last subject's last second", sh, exam, true, true, "2027-06-09T18:14:59",
+            u"正在考试 17:00–18:15"_s, u"生物学"_s, u"还剩 0:00:01"_s, true, t27);
+        row("after the last subject", sh, exam, true, true, "2027-06-09T18:15", QString(),
+            u"考试结束"_s, {}, false, t28);
+        row("the day after exam week", sh, exam, true, true, "2027-06-10T00:00", h28, u"363 天"_s,
+            {}, false, t28);
+        // 29 February on the 28th in the years without it, and back in 2032.
+        row("29 February, exam week", sh, "2028-02-29T09:00", false, true, "2028-03-03T23:59",
+            u"距2028年高考 还 有"_s, u"已过 3 天"_s, {}, false, u"2028年2月29日 星期二 9:00"_s);
+        row("29 February rolled over", sh, "2028-02-29T09:00", false, true, "2028-03-04T00:00",
+            u"距2029年高考 还 有"_s, u"361 天"_s, {}, false, u"2029年2月28日 星期三 9:00"_s);
+        row("29 February years on", sh, "2028-02-29T09:00", false, true, "2031-03-04T00:00",
+            u"距2032年高考 还 有"_s, u"362 天"_s, {}, false, u"2032年2月29日 星期日 9:00"_s);
+        // Real hours to the moment: 8 on the clock across the spring change
+        // are 7, 9 across the autumn one 10.
+        const char* berlin = "Europe/Berlin";
+        row("spring change", berlin, "2027-03-28T09:00", false, true, "2027-03-28T01:00",
+            u"距2027年高考 还 有"_s, u"今天"_s, u"距开考 07:00:00"_s, false,
+            u"2027年3月28日 星期日 9:00"_s);
+        row("autumn change", berlin, "2027-10-31T09:00", false, true, "2027-10-31T00:00",
+            u"距2027年高考 还 有"_s, u"今天"_s, u"距开考 10:00:00"_s, false,
+            u"2027年10月31日 星期日 9:00"_s);
+    }
+
+    void throughTime()
+    {
+        QFETCH(QByteArray, zone);
+        QFETCH(QString, target);
+        QFETCH(bool, schedule);
+        QFETCH(bool, rollOver);
+        QFETCH(QString, now);
+        const LocalZone local(zone);
+        if (!LocalZone::isSet()
+            && (zone != "Asia/Shanghai" || QTimeZone::systemTimeZone().hasDaylightTime()))
+            QSKIP("the local zone here is the system's, which TZ does not choose");
+        const QDateTime targetMoment = QDateTime::fromString(target, Qt::ISODate);
+        const BoardContent::Source source { u"某某中学 %1届"_s.arg(targetMoment.date().year()),
+            u"距%1年高考 还 有 ："_s.arg(targetMoment.date().year()), targetMoment };
+        const auto subjects
+            = schedule ? ExamSchedule::common(2027) : std::vector<ExamSchedule::Subject>();
+        BoardOptions options;
+        options.rollOver = rollOver;
+        const BoardContent content
+            = BoardContent::at(source, subjects, options, QDateTime::fromString(now, Qt::ISODate));
+        QTEST(content.title, "title");
+        QTEST(content.heading, "heading");
+        QTEST(content.bigText(), "big");
+        QTEST(content.detail, "detail");
+        QTEST(content.urgent, "urgent");
+        QTEST(content.target, "shownTarget");
+    }
+
+    void headingAndNow()
+    {
+        const QDateTime now(QDate(2026, 12, 8), QTime(14, 3, 27));
+        for (const QString& heading : { u"距高考还有：  "_s, u"距高考还有:"_s, u"距高考还有　"_s })
+            QCOMPARE(BoardContent::at({ {}, heading, {} }, {}, {}, now).heading, u"距高考还有"_s);
+        const BoardContent content = BoardContent::at({}, {}, {}, now);
+        QCOMPARE(content.now, u"2026年12月8日 星期二 14:03:27"_s);
+        QCOMPARE(content.bigText(), QString());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBoardContent)
+#include "tst_boardcontent.moc"

@@ -1,0 +1,70 @@
+// SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "mainwindowfixture.h"
+#include "messageboxanswer.h"
+
+#include "board.h"
+#include "boardmenuitems.h"
+#include "boardscreens.h"
+#include "boardtext.h"
+#include "displaycontroller.h"
+#include "windowmenu.h"
+
+#include <QMenu>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using BoardLayout::Part;
+
+class TestBoardMenuItems : public QObject {
+    Q_OBJECT
+private slots:
+    // 大屏显示 on its key shows what the window shows, in calendar days; the
+    // key again closes it, and 退出程序 on it asks the window's question.
+    void theBoardFromTheWindowsMenu()
+    {
+        MainWindowFixture fixture;
+        QDir().mkpath(QFileInfo(fixture.store.filePath()).path());
+        const QDate inTenDays = QDate::currentDate().addDays(10);
+        fixture.writeSettings(u"2026-12-8 9:00:00"_s,
+            u"%1-%2-%3 23:59:00"_s.arg(inTenDays.year())
+                .arg(inTenDays.month())
+                .arg(inTenDays.day()),
+            u"某某中学"_s, u"距高考 还 有 ："_s);
+        const QByteArray data = readFile(fixture.store.filePath());
+        Form1& form = fixture.form;
+        const QString preferences = fixture.root.filePath(u"gaokao-countdown.ini"_s);
+        auto* display = new DisplayController(&form, Preferences(preferences, {}),
+            Autostart(u"org.example.Test"_s, { QCoreApplication::applicationFilePath() }));
+        auto* items = new BoardMenuItems(display->menu(), &form, Preferences(preferences, {}));
+        form.show();
+        QTRY_VERIFY(form.lastLoadedTarget());
+
+        QAction* board = display->menu()->action(u"board"_s);
+        QCOMPARE(board->text(), u"大屏显示"_s);
+        QCOMPARE(board->shortcut(), QKeySequence(Qt::Key_F5));
+        QVERIFY(display->menu()->action(u"examSchedule"_s));
+        board->trigger();
+        QCOMPARE(items->boards()->boards().size(), 1);
+        const Board* shown = items->boards()->boards().first();
+        QCOMPARE(shown->boardScreen(), form.screen());
+        QCOMPARE(shown->part(Part::Title)->accessibleName(), u"某某中学"_s);
+        QCOMPARE(shown->part(Part::Heading)->accessibleName(), u"距高考 还 有"_s);
+        QCOMPARE(shown->part(Part::Days)->accessibleName(), u"10 天"_s);
+        board->trigger();
+        QVERIFY(!items->boards()->isOpen());
+
+        board->trigger();
+        {
+            const MessageBoxAnswer answer(QMessageBox::No);
+            items->boards()->boards().first()->findChild<QAction*>(u"exit"_s)->trigger();
+            QCOMPARE(answer.text, u"是否真的退出程序"_s);
+        }
+        QVERIFY(!items->boards()->isOpen());
+        QVERIFY(form.isVisible());
+        QCOMPARE(readFile(fixture.store.filePath()), data);
+    }
+};
+
+QTEST_MAIN(TestBoardMenuItems)
+#include "tst_boardmenuitems.moc"
