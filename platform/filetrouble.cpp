@@ -109,7 +109,7 @@ QString FileTrouble::text() const
             .arg(m_byteBudget / 2)
             .arg(m_byteBudget);
     case Kind::ControlCharacters:
-        return u"程序或设置文件夹的路径中有控制字符，登录项无法记录这样的路径"_s;
+        return u"程序的路径或参数（设置文件夹、屏幕名）中有控制字符，登录项无法记录"_s;
     case Kind::PercentInProgramPath:
         return u"程序所在的路径中有“%”，登录时许多桌面无法从这里启动它"_s;
     case Kind::NoConverter:
