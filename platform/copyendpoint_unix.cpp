@@ -19,15 +19,14 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-enum class Mode { AsFound, MadePrivate };
+// What becomes of a folder of the user's own that others may enter.
+enum class OpenToOthers { Refused, Closed };
 
 // Why `folder` cannot hold the socket, or nothing. It is opened without
 // following a link, and what was opened is checked, so that nothing can be
 // put in its place between the look and the check; in the temporary folder
-// no other user can rename or remove it after that (its sticky bit). A
-// folder of the user's own that others may enter is closed to them, when
-// `mode` allows.
-QString unfit(const QString& folder, Mode mode)
+// no other user can rename or remove it after that (its sticky bit).
+QString unfit(const QString& folder, OpenToOthers open)
 {
     const int fd = ::open(
         QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
@@ -41,7 +40,7 @@ QString unfit(const QString& folder, Mode mode)
     else if (status.st_uid != ::geteuid())
         why = u"owned by uid %1"_s.arg(status.st_uid);
     else if ((status.st_mode & 07777) != S_IRWXU
-        && (mode == Mode::AsFound || ::fchmod(fd, S_IRWXU) != 0))
+        && (open == OpenToOthers::Refused || ::fchmod(fd, S_IRWXU) != 0))
         why = u"mode %1"_s.arg(uint(status.st_mode & 07777), 4, 8, QChar(u'0'));
     ::close(fd);
     return why.isEmpty() ? QString() : folder + u": "_s + why;
@@ -58,9 +57,9 @@ CopyEndpoint::CopyEndpoint(const QString& settingsFolder)
 {
     const QString name = socketName(settingsFolder);
     QStringList troubles;
-    const auto use = [&](const QString& folder, Mode mode) {
+    const auto use = [&](const QString& folder, OpenToOthers open) {
         const QString path = QDir(folder).filePath(name);
-        const QString why = fits(path) ? unfit(folder, mode) : path + u": too long"_s;
+        const QString why = fits(path) ? unfit(folder, open) : path + u": too long"_s;
         if (!why.isEmpty()) {
             troubles.append(why);
             return false;
@@ -70,12 +69,12 @@ CopyEndpoint::CopyEndpoint(const QString& settingsFolder)
         return true;
     };
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (QDir::isAbsolutePath(runtime) && use(runtime, Mode::AsFound))
+    if (QDir::isAbsolutePath(runtime) && use(runtime, OpenToOthers::Refused))
         return;
     const QString own = QDir(QDir::tempPath())
                             .filePath(u"%1-%2"_s.arg(ProgramInfo::commandName).arg(::geteuid()));
     ::mkdir(QFile::encodeName(own).constData(), S_IRWXU);
-    if (!use(own, Mode::MadePrivate))
+    if (!use(own, OpenToOthers::Closed))
         m_trouble = troubles.join(u"; "_s);
 }
 
