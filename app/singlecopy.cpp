@@ -8,6 +8,7 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
+#include <QTimer>
 
 namespace {
 constexpr QByteArrayView kShown = "shown\n";
@@ -94,12 +95,17 @@ void SingleCopy::answer()
 {
     while (QLocalSocket* socket = m_server->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        if (CopyEndpoint::peerIsThisUser(socket->socketDescriptor())) {
-            emit showRequested();
-            socket->write(kShown.data(), kShown.size());
-        } else {
+        if (!CopyEndpoint::peerIsThisUser(socket->socketDescriptor())) {
             qCWarning(lcCopy) << "a program of another user asked for the window; not shown";
+            socket->disconnectFromServer();
+            continue;
         }
-        socket->disconnectFromServer();
+        emit showRequested();
+        socket->write(kShown.data(), kShown.size());
+        socket->flush();
+        // The start that asked ends the connection once it has the answer:
+        // Windows tells it who answers only while the pipe stays connected.
+        // One that keeps it open is let go when it can no longer be waiting.
+        QTimer::singleShot(2 * kAnswerWait, socket, &QObject::deleteLater);
     }
 }
