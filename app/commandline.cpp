@@ -22,8 +22,8 @@ CommandLine::CommandLine(FolderCheck check)
           u"多台电脑可以共用网络上的同一个文件夹。"_s,
           u"文件夹"_s)
     , m_autostart(u"autostart"_s,
-          u"all：为本机所有用户设置开机自动启动（需要管理员权限），连同 --settings-dir "
-          u"给出的文件夹；off-all：取消。"_s,
+          u"all：为本机所有用户设置开机自动启动（需要管理员权限），连同同时给出的 "
+          u"--settings-dir、--screen、--fullscreen 和 --on-top；off-all：取消。"_s,
           u"all|off-all"_s)
     , m_screen(u"screen"_s,
           u"在指定的屏幕上全屏显示：屏幕的序号（1 是第一个）或名称（例如 HDMI-1）；"
@@ -115,6 +115,15 @@ CommandLine::Outcome CommandLine::parse(const QStringList& arguments)
     m_options.fullScreen
         = m_parser.isSet(m_fullScreen) || (m_parser.isSet(m_screen) && !m_options.board);
     m_options.onTop = m_parser.isSet(m_onTop);
+    // Each option that shapes the display goes here, for the login entry.
+    m_options.displayArguments.clear();
+    for (const QCommandLineOption* option : { &m_fullScreen, &m_onTop, &m_board, &m_screen }) {
+        if (!m_parser.isSet(*option))
+            continue;
+        m_options.displayArguments << u"--"_s + option->names().constFirst();
+        if (!option->valueName().isEmpty())
+            m_options.displayArguments << m_parser.value(*option);
+    }
     m_options.loginArguments.clear();
     // The default folder is looked for only when no other is named: on
     // Windows finding it means trying a write.
@@ -168,7 +177,6 @@ QStringList CommandLine::withoutQtOptions(const QStringList& arguments)
 
 QString CommandLine::encodingError(const QByteArrayList& rawArguments)
 {
-#if defined(Q_OS_UNIX)
     for (qsizetype i = 1; i < rawArguments.size(); ++i) {
         QByteArray argument = rawArguments[i];
         if (argument == "--")
@@ -195,8 +203,5 @@ QString CommandLine::encodingError(const QByteArrayList& rawArguments)
                u"名称，或者挂载网络共享时使用 utf8 选项（例如 CIFS 的 iocharset=utf8）。"_s.arg(
                    shown);
     }
-#else
-    Q_UNUSED(rawArguments);
-#endif
     return {};
 }

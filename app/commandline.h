@@ -18,6 +18,9 @@ struct CommandLineOptions {
     // What a start at login repeats: --settings-dir with the folder, when
     // one was given.
     QStringList loginArguments;
+    // What the login entry for every user repeats besides: the options that
+    // shape the display, as given (--fullscreen, --on-top, --board, --screen).
+    QStringList displayArguments;
     // --autostart=all (true) or off-all (false): the login entry for every
     // user, set or removed, instead of a run.
     bool autostartForAll = false;
@@ -60,10 +63,10 @@ public:
     // (-platform, -style, -display, ...) and their values.
     static QStringList withoutQtOptions(const QStringList& arguments);
 
-    // Why the program's arguments as the system gave them cannot be used, or
-    // nothing: on Unix Qt reads arguments and writes file names as UTF-8, so
-    // a --settings-dir named in other bytes (GBK from a Windows share) would
-    // become another folder.
+    // Why the program's arguments as the bytes that name files
+    // (ProgramArguments::fileNameBytes) cannot be used, or nothing: Qt reads
+    // arguments and writes file names as UTF-8, so a --settings-dir named in
+    // other bytes (GBK from a Windows share) would become another folder.
     static QString encodingError(const QByteArrayList& rawArguments);
 
     const CommandLineOptions& options() const { return m_options; }

@@ -3,13 +3,11 @@
 #include "startup.h"
 
 #include "autostart.h"
+#include "console.h"
 #include "displaycheck.h"
+#include "programarguments.h"
 #include "programinfo.h"
 #include "qttranslations.h"
-#include "terminaltext.h"
-#if defined(Q_OS_WIN)
-#include "windowsconsole.h"
-#endif
 
 #include <QList>
 #include <cstdio>
@@ -21,13 +19,7 @@ using namespace Qt::StringLiterals;
 namespace {
 void print(std::FILE* stream, const QString& text)
 {
-#if defined(Q_OS_WIN)
-    WindowsConsole::write(
-        stream == stdout ? WindowsConsole::Stream::Output : WindowsConsole::Stream::Error, text);
-#else
-    std::fputs(TerminalText::encoded(text).constData(), stream);
-    std::fflush(stream);
-#endif
+    Console::write(stream == stdout ? Console::Stream::Output : Console::Stream::Error, text);
 }
 
 // A bad command line, told on standard error after the program's name.
@@ -36,30 +28,27 @@ void printError(const QString& error)
     print(stderr, u"%1：%2\n"_s.arg(ProgramInfo::commandName, error));
 }
 
-#ifdef Q_OS_WIN
-const QString kAsAdministrator = u"请以管理员身份运行。"_s;
-#else
-const QString kAsAdministrator = u"请以 root 身份运行（例如用 sudo）。"_s;
-#endif
-
 // --autostart=all or off-all: the login entry for every user, starting this
-// program with the settings folder given.
+// program with the settings folder and the display options given.
 int setAutostartForAll(const CommandLineOptions& options)
 {
     const bool on = options.autostartForAll;
     const Autostart entry(ProgramInfo::appId,
-        QStringList { QCoreApplication::applicationFilePath() } + options.loginArguments,
+        QStringList { QCoreApplication::applicationFilePath() } + options.loginArguments
+            + options.displayArguments,
         Autostart::Scope::AllUsers);
+    if (!on && !entry.exists()) {
+        print(stdout, u"没有为所有用户设置的登录启动项，无需取消。\n"_s);
+        return 0;
+    }
     if (const FileTrouble trouble = entry.setEnabled(on); !trouble.isNone()) {
         printError(trouble.message()
-            + (trouble.kind() == FileTrouble::Kind::NoPermission ? kAsAdministrator : QString()));
+            + (trouble.kind() == FileTrouble::Kind::NoPermission ? Autostart::asAdministrator()
+                                                                 : QString()));
         return Startup::kNotWritten;
     }
-#ifdef Q_OS_WIN
-    const QString where = u"。"_s;
-#else
-    const QString where = u"：%1"_s.arg(entry.entryPath());
-#endif
+    const QString place = entry.place();
+    const QString where = place.isEmpty() ? u"。"_s : u"："_s + place;
     print(stdout,
         (on ? u"已为本机所有用户设置开机自动启动%1\n"_s : u"已取消本机所有用户的开机自动启动%1\n"_s)
             .arg(where));
@@ -90,12 +79,7 @@ void holdMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
 
 std::optional<int> Startup::answerBeforeDisplay(int argc, char* argv[])
 {
-    QStringList arguments;
-    QByteArrayList rawArguments;
-    for (int i = 0; i < argc; ++i) {
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-        rawArguments.append(QByteArray(argv[i]));
-    }
+    QStringList arguments = ProgramArguments::text(argc, argv);
 
     if (argc > 1) {
         // A short-lived application lets Qt's parser speak Chinese through
@@ -103,12 +87,8 @@ std::optional<int> Startup::answerBeforeDisplay(int argc, char* argv[])
         // --version and a bad command line must not.
         int count = argc;
         QCoreApplication core(count, argv);
-#ifdef Q_OS_WIN
-        // argv holds the ANSI code page's version of the command line, with
-        // a "?" for every character of a folder name outside it; Qt reads
-        // the command line itself, in UTF-16.
-        arguments = QCoreApplication::arguments();
-#endif
+        // Where the system gives text, the application has it now.
+        arguments = ProgramArguments::text(argc, argv);
         installQtTranslations(core);
         CommandLine line;
         // QApplication takes its own options (-platform, -style, ...) later.
@@ -121,7 +101,7 @@ std::optional<int> Startup::answerBeforeDisplay(int argc, char* argv[])
             print(stdout, CommandLine::versionText() + u'\n');
             return 0;
         }
-        QString error = CommandLine::encodingError(rawArguments);
+        QString error = CommandLine::encodingError(ProgramArguments::fileNameBytes(argc, argv));
         if (error.isEmpty() && outcome == CommandLine::Outcome::Error)
             error = line.errorText();
         if (!error.isEmpty()) {

@@ -6,13 +6,12 @@
 #include "datevalue.h"
 #include "folder.h"
 #include "regularfile.h"
+#include "settingsfolder.h"
 #include "settingstext.h"
 #include "textcodec.h"
-#include "windowssettingsfolder.h"
 
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
 
@@ -65,14 +64,7 @@ SettingsStore::SettingsStore(QString folder, Clock clock, QByteArray encoding)
 {
 }
 
-QString SettingsStore::defaultFolder()
-{
-#ifdef Q_OS_WIN
-    return WindowsSettingsFolder::onThisComputer();
-#else
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u"/VEKTemp"_s;
-#endif
-}
+QString SettingsStore::defaultFolder() { return SettingsFolder::defaultPath(); }
 
 QString SettingsStore::filePath() const { return QDir(m_folder).filePath(fileName()); }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "clock.h"
+#include "settingsfolder.h"
 #include "settingsrecord.h"
 #include "settingstext.h"
 
@@ -23,7 +24,7 @@ public:
     // "C:\Program Files\VEKTemp" on Windows, VEKTemp in the user's
     // configuration directory elsewhere.
     static QString defaultFolder();
-    static QString fileName() { return QStringLiteral("data.txt"); }
+    static QString fileName() { return SettingsFolder::kFileName; }
 
     QString folder() const { return m_folder; }
     QString filePath() const;

@@ -30,6 +30,14 @@ public:
     // Whether an entry for every user starts the program at login, whatever
     // command it holds: an administrator's, which the user cannot switch off.
     bool isSetForAllUsers() const;
+    // Whether an entry of this name is there at all, whatever it starts.
+    bool exists() const;
+    // Where the entry is, for a user who looks for it: the file's path; none
+    // for the registry value on Windows.
+    QString place() const;
+    // What to do when an entry for every user cannot be written for want of
+    // rights: run as root, or as administrator on Windows.
+    static QString asAdministrator();
 
 #ifndef Q_OS_WIN
     QString entryPath() const;

@@ -153,12 +153,23 @@ bool Autostart::isSetForAllUsers() const
     return false;
 }
 
+bool Autostart::exists() const
+{
+    const QFileInfo entry(entryPath());
+    return entry.exists() || entry.isSymLink();
+}
+
+QString Autostart::place() const { return entryPath(); }
+
+QString Autostart::asAdministrator() { return u"请以 root 身份运行（例如用 sudo）。"_s; }
+
 FileTrouble Autostart::setEnabled(bool on) const
 {
     const QString path = entryPath();
     if (!on) {
+        // A link that leads nowhere is an entry too: it goes as well.
         QFile file(path);
-        if (file.exists() && !file.remove())
+        if (exists() && !file.remove())
             return FileTrouble::fromSystemText(file.errorString())
                 .during(FileTrouble::Operation::Remove, path);
         return {};

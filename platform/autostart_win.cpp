@@ -84,6 +84,15 @@ bool Autostart::isSetForAllUsers() const
         && !switchedOffBySystem(Scope::AllUsers, m_appId);
 }
 
+bool Autostart::exists() const
+{
+    return QSettings(runKey(m_scope), QSettings::NativeFormat).contains(m_appId);
+}
+
+QString Autostart::place() const { return {}; }
+
+QString Autostart::asAdministrator() { return u"请以管理员身份运行。"_s; }
+
 FileTrouble Autostart::setEnabled(bool on) const
 {
     QSettings run(runKey(m_scope), QSettings::NativeFormat);

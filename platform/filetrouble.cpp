@@ -129,7 +129,7 @@ QString FileTrouble::text() const
     case Kind::UnreadableTexts:
         return u"第 3、4 行（标题和曜刻内容）中有无法识别的字符，已显示为“\uFFFD”"_s;
     case Kind::ControlCharacters:
-        return u"程序或设置文件夹的路径中有控制字符，登录项无法记录这样的路径"_s;
+        return u"程序的路径或参数（设置文件夹、屏幕名）中有控制字符，登录项无法记录"_s;
     case Kind::PercentInProgramPath:
         return u"程序所在的路径中有“%”，登录时许多桌面无法从这里启动它"_s;
     case Kind::NoConverter:

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windowssettingsfolder.h"
 
+#include "settingsfolder.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -38,16 +40,16 @@ namespace {
 
     bool hasFile(const QString& folder)
     {
-        return QFileInfo(QDir(folder).filePath(u"data.txt"_s)).isFile();
+        return QFileInfo(QDir(folder).filePath(SettingsFolder::kFileName)).isFile();
     }
 }
 
 QString onThisComputer()
 {
-    const QString programFiles = u"C:/Program Files/VEKTemp"_s;
+    const QString programFiles = u"C:/Program Files/"_s + SettingsFolder::kFolderName;
     const QString virtualStore
         = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-        + u"/VirtualStore/Program Files/VEKTemp"_s;
+        + u"/VirtualStore/Program Files/"_s + SettingsFolder::kFolderName;
     return QDir::toNativeSeparators(choose(programFiles, virtualStore, { canWrite, hasFile }));
 }
 

@@ -97,6 +97,31 @@ private slots:
         QTEST(line.options().fullScreen, "fullScreen");
     }
 
+    // The login entry for every user starts the program with the display the
+    // command line asks for, in one order whatever the order given.
+    void displayOptionsForTheLoginEntry_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("repeated");
+        QTest::newRow("none") << QStringList { u"--settings-dir=/srv"_s } << QStringList {};
+        QTest::newRow("a screen") << QStringList { u"--screen"_s, u"HDMI-1"_s }
+                                  << QStringList { u"--screen"_s, u"HDMI-1"_s };
+        QTest::newRow("all three")
+            << QStringList { u"--screen=2"_s, u"--on-top"_s, u"--fullscreen"_s }
+            << QStringList { u"--fullscreen"_s, u"--on-top"_s, u"--screen"_s, u"2"_s };
+        QTest::newRow("the board on every screen") << QStringList { u"--screen=all"_s,
+            u"--board"_s } << QStringList { u"--board"_s, u"--screen"_s, u"all"_s };
+    }
+
+    void displayOptionsForTheLoginEntry()
+    {
+        QFETCH(QStringList, arguments);
+        CommandLine line(CommandLine::FolderCheck {});
+        const QStringList start { u"gaokao-countdown"_s, u"--autostart=all"_s };
+        QCOMPARE(line.parse(start + arguments), Outcome::AutostartForAll);
+        QTEST(line.options().displayArguments, "repeated");
+    }
+
     // A folder on a stalled share holds the start up for a moment at most;
     // the settings reader then tells the window about it.
     void aFolderThatDoesNotAnswerIsNotWaitedFor()

@@ -1,5 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "copyendpoint.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -10,6 +12,14 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#ifdef Q_OS_UNIX
+#include "forkedchild.h"
+
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#endif
 
 using namespace Qt::StringLiterals;
 
@@ -52,12 +62,15 @@ Run runProgram(const QStringList& arguments, const QStringList& environment = {}
 
 // The program left running offscreen, on `root`/`folder`, telling its ticks.
 struct RunningCopy {
-    RunningCopy(const QTemporaryDir& root, const QString& folder, const QStringList& more = {})
+    RunningCopy(const QTemporaryDir& root, const QString& folder, const QStringList& more = {},
+        const QStringList& environment = {})
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
         env.insert(u"QT_LOGGING_RULES"_s, u"gaokao.tick.debug=true;gaokao.copy.info=true"_s);
         env.insert(u"XDG_CONFIG_HOME"_s, root.path());
+        for (const QString& pair : environment)
+            env.insert(pair.section(u'=', 0, 0), pair.section(u'=', 1, -1));
         process.setProcessEnvironment(env);
         process.start(QStringLiteral(GAOKAO_PROGRAM),
             QStringList { u"--settings-dir"_s, root.filePath(folder) } + more);
@@ -76,6 +89,40 @@ struct RunningCopy {
     QProcess process;
     QString m_err;
 };
+
+#ifdef Q_OS_UNIX
+// Another user's program answering at each of `paths` as a running copy
+// would: it makes the names as the test's user, then listens as nobody, so
+// that the system names nobody as the one who answers. A byte to `ready`
+// says it listens.
+[[noreturn]] void answerAsAnotherUser(const QByteArray (&paths)[2], int ready)
+{
+    pollfd sockets[2] {};
+    for (int i = 0; i < 2; ++i) {
+        sockaddr_un address {};
+        address.sun_family = AF_UNIX;
+        qstrncpy(address.sun_path, paths[i].constData(), sizeof address.sun_path);
+        sockets[i] = { ::socket(AF_UNIX, SOCK_STREAM, 0), POLLIN, 0 };
+        if (::bind(sockets[i].fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0)
+            _exit(2);
+        ::chmod(paths[i].constData(), 0777);
+    }
+    dropRootInChild();
+    for (const pollfd& socket : sockets)
+        ::listen(socket.fd, 8);
+    (void)!::write(ready, "", 1);
+    while (::poll(sockets, 2, -1) > 0) {
+        for (const pollfd& socket : sockets) {
+            if (!(socket.revents & POLLIN))
+                continue;
+            const int peer = ::accept(socket.fd, nullptr, nullptr);
+            (void)!::write(peer, "shown\n", 6);
+            ::close(peer);
+        }
+    }
+    _exit(0);
+}
+#endif
 }
 
 // A plain file with a Chinese name, made once.
@@ -239,50 +286,80 @@ private slots:
         QVERIFY(QFile::exists(root.filePath(u"班级/data.txt"_s)));
     }
 
-    // As root, for every user: the entry in the first system folder, as valid as the user's,
-    // and gone again; where it cannot be written, the reason. %1 is the program.
+    // As root, for every user: the entry in the first system folder, as valid
+    // as the user's, with the options that shape the display, and gone again;
+    // where it cannot be written or removed, the reason. %1 is the program.
     void autostartForAll_data()
     {
         QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("there"); // before: an entry, a file for its folder, nothing
+        QTest::addColumn<bool>("asNobody");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("said");
         QTest::addColumn<QString>("exec");
         const QString done = u"^已为本机所有用户设置开机自动启动：.*/first/autostart/"
                              u"org.example.GaokaoCountdown.desktop\n$"_s;
-        QTest::newRow("all") << QStringList { u"--autostart=all"_s } << 0 << done << u"%1"_s;
+        const QString entry = u"entry"_s, nothing;
+        QTest::newRow("all") << QStringList { u"--autostart=all"_s } << nothing << false << 0
+                             << done << u"%1"_s;
         QTest::newRow("all, with a folder")
             << QStringList { u"--autostart"_s, u"all"_s, u"--settings-dir"_s, u"/srv/班级 共享"_s }
-            << 0 << done << u"%1 --settings-dir \"/srv/班级 共享\""_s;
-        QTest::newRow("off-all") << QStringList { u"--autostart=off-all"_s } << 0
+            << nothing << false << 0 << done << u"%1 --settings-dir \"/srv/班级 共享\""_s;
+        QTest::newRow("all, on the projector's screen")
+            << QStringList { u"--autostart=all"_s, u"--screen"_s, u"HDMI-1"_s } << nothing << false
+            << 0 << done << u"%1 --screen HDMI-1"_s;
+        QTest::newRow("all, with every display option")
+            << QStringList { u"--on-top"_s, u"--autostart=all"_s, u"--screen=投影 2"_s,
+                   u"--settings-dir"_s, u"/srv/班级"_s, u"--fullscreen"_s }
+            << nothing << false << 0 << done
+            << u"%1 --settings-dir /srv/班级 --fullscreen --on-top --screen \"投影 2\""_s;
+        QTest::newRow("a screen the entry cannot hold")
+            << QStringList { u"--autostart=all"_s, u"--screen"_s, u"HDMI\x01"_s } << nothing
+            << false << 1 << u"^gaokao-countdown：无法[^\n]*控制字符[^\n]*\n$"_s << QString();
+        QTest::newRow("off-all") << QStringList { u"--autostart=off-all"_s } << entry << false << 0
                                  << u"^已取消本机所有用户的开机自动启动：.*\n$"_s << QString();
+        QTest::newRow("off-all, with none there")
+            << QStringList { u"--autostart=off-all"_s } << nothing << false << 0
+            << u"^没有为所有用户设置的登录启动项，无需取消。\n$"_s << QString();
+        QTest::newRow("off-all, not as root")
+            << QStringList { u"--autostart=off-all"_s } << entry << true << 1
+            << u"^gaokao-countdown：无法[^\n]*没有访问权限。请以 root 身份运行[^\n]*\n$"_s
+            << u"%1"_s;
         QTest::newRow("a bad value")
-            << QStringList { u"--autostart=on"_s } << 2
+            << QStringList { u"--autostart=on"_s } << nothing << false << 2
             << u"^gaokao-countdown：--autostart 只能是 all 或 off-all[^\n]*\n$"_s << QString();
         QTest::newRow("a file where the folder belongs")
-            << QStringList { u"--autostart=all"_s } << 1 << u"^gaokao-countdown：无法[^\n]*\n$"_s
-            << QString();
+            << QStringList { u"--autostart=all"_s } << u"file"_s << false << 1
+            << u"^gaokao-countdown：无法[^\n]*\n$"_s << QString();
     }
 
     void autostartForAll()
     {
 #ifndef Q_OS_UNIX
         QSKIP("the computer's Run key under Wine is every test's");
-#endif
+#else
         QFETCH(QStringList, arguments);
+        QFETCH(QString, there);
+        QFETCH(bool, asNobody);
         QFETCH(int, status);
         QFETCH(QString, said);
         QFETCH(QString, exec);
+        if (asNobody && ::geteuid() != 0)
+            QSKIP("only root can be another user");
         const QTemporaryDir root;
+        QVERIFY(
+            QFile::setPermissions(root.path(), QFile::permissions(root.path()) | QFile::ExeOther));
         const QString entry
             = root.filePath(u"first/autostart/org.example.GaokaoCountdown.desktop"_s);
         const QStringList environment { u"XDG_CONFIG_HOME="_s + root.filePath(u"home"_s),
             u"XDG_CONFIG_DIRS="_s + root.filePath(u"first"_s) + u':' + root.filePath(u"second"_s) };
-        if (qstrcmp(QTest::currentDataTag(), "off-all") == 0)
+        if (there == u"entry"_s)
             QCOMPARE(runProgram({ u"--autostart=all"_s }, environment).status, 0);
-        if (status == 1)
+        if (there == u"file"_s)
             QVERIFY(QFile(root.filePath(u"first"_s)).open(QIODevice::WriteOnly));
-        const Run run
-            = runProgram(arguments, environment, 10000, u"umask 077; exec \"$0\" \"$@\""_s);
+        const Run run = runProgram(arguments, environment, 10000,
+            asNobody ? u"exec setpriv --reuid=65534 --regid=65534 --clear-groups \"$0\" \"$@\""_s
+                     : u"umask 077; exec \"$0\" \"$@\""_s);
         QCOMPARE(run.status, status);
         QVERIFY2(QRegularExpression(said).match(run.out + run.err).hasMatch(),
             qPrintable(run.out + run.err));
@@ -292,12 +369,14 @@ private slots:
         QFile file(entry);
         QVERIFY(file.permissions().testFlag(QFile::ReadOther));
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QVERIFY(QString::fromUtf8(file.readAll())
-                    .contains(u"\nExec="_s + exec.arg(QStringLiteral(GAOKAO_PROGRAM)) + u'\n'));
+        const QString text = QString::fromUtf8(file.readAll());
+        QVERIFY2(text.contains(u"\nExec="_s + exec.arg(QStringLiteral(GAOKAO_PROGRAM)) + u'\n'),
+            qPrintable(text));
         QProcess validate;
         validate.start(u"desktop-file-validate"_s, { entry });
         QVERIFY(validate.waitForFinished());
         QVERIFY2(validate.exitCode() == 0 && validate.readAll().isEmpty(), "desktop-file-validate");
+#endif
     }
 
     // A later start with the same folder shows the running copy's window and
@@ -348,6 +427,51 @@ private slots:
         }
         RunningCopy three(root, folder);
         QTRY_VERIFY_WITH_TIMEOUT(!three.isRunning(), 4000);
+    }
+
+    // Another user's program at the names where a start could look for the
+    // running copy: in the temporary folder itself, and in the folder for
+    // the user's socket, which that user made first or where the system
+    // names that user as the one who answers. The start never hands over to
+    // it, and shows its own window.
+    void anotherUsersCopyIsNotBelieved_data()
+    {
+        QTest::addColumn<uint>("folderOwner");
+        QTest::addColumn<uint>("folderMode");
+        QTest::newRow("a folder another user made first") << 65534u << 0777u;
+        QTest::newRow("another user at the name in the user's folder") << 0u << 0700u;
+    }
+
+    void anotherUsersCopyIsNotBelieved()
+    {
+#ifndef Q_OS_UNIX
+        QSKIP("other users are tried on Unix");
+#else
+        if (::geteuid() != 0)
+            QSKIP("only root can be another user");
+        QFETCH(uint, folderOwner);
+        QFETCH(uint, folderMode);
+        const QTemporaryDir root;
+        const QString temp = root.filePath(u"tmp"_s), own = temp + u"/gaokao-countdown-0"_s;
+        QVERIFY(QDir().mkpath(own));
+        QVERIFY(::chmod(QFile::encodeName(root.path()), 0755) == 0
+            && ::chmod(QFile::encodeName(temp), 01777) == 0
+            && ::chown(QFile::encodeName(own), folderOwner, folderOwner) == 0
+            && ::chmod(QFile::encodeName(own), folderMode) == 0);
+        const QString name = u'/' + CopyEndpoint::socketName(root.filePath(u"a"_s));
+        const QByteArray paths[2]
+            = { QFile::encodeName(temp + name), QFile::encodeName(own + name) };
+        int ready[2];
+        QCOMPARE(::pipe(ready), 0);
+        const ForkedChild squatter([&] { answerAsAnotherUser(paths, ready[1]); });
+        char byte = 1;
+        QCOMPARE(::read(ready[0], &byte, 1), 1);
+        RunningCopy start(root, u"a"_s, {}, { u"TMPDIR="_s + temp, u"XDG_RUNTIME_DIR="_s });
+        QTRY_VERIFY_WITH_TIMEOUT(!start.isRunning() || start.hasWindow(), 10000);
+        QVERIFY2(start.isRunning(), qPrintable(start.err()));
+        ::close(ready[0]);
+        ::close(ready[1]);
+#endif
     }
 
     // Told to end by the system (SIGTERM, as at log-out; runProgram sends it),

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <csignal>
 #include <functional>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -32,6 +33,27 @@ inline bool runInChild(const std::function<void()>& prepare, const std::function
         return body();
     }));
 }
+
+// A forked child process that runs `body` until this object goes, which ends
+// it. Unix only.
+struct ForkedChild {
+    explicit ForkedChild(const std::function<void()>& body)
+        : pid(fork())
+    {
+        if (pid == 0) {
+            body();
+            _exit(0);
+        }
+    }
+    ~ForkedChild()
+    {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+    }
+    ForkedChild(const ForkedChild&) = delete;
+    ForkedChild& operator=(const ForkedChild&) = delete;
+    const pid_t pid;
+};
 
 // Gives up root in a child process, where permission bits would not stop it:
 // the child then runs as nobody. Ends the child when that fails.

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "windowsconsole.h"
+#include "console.h"
 
 #include "programinfo.h"
 
@@ -37,7 +37,7 @@ bool writeToConsole(HANDLE console, const QString& text)
 }
 }
 
-void WindowsConsole::write(Stream stream, const QString& text)
+void Console::write(Stream stream, const QString& text)
 {
     const HANDLE own
         = GetStdHandle(stream == Stream::Output ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);

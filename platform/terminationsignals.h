@@ -11,7 +11,8 @@ class QSocketNotifier;
 // closed) end the event loop as 退出 does, so the windows close and save what
 // they still hold, such as a display choice made a moment before. A second
 // signal ends the program at once. A signal the program was started to ignore
-// (nohup) stays ignored. Unix only; elsewhere this does nothing.
+// (nohup) stays ignored. Unix only (terminationsignals_unix.cpp); on Windows
+// this does nothing.
 class TerminationSignals : public QObject {
     Q_OBJECT
 public:

@@ -2,15 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "displaycheck.h"
 
-#include "programinfo.h"
-
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
 namespace DisplayCheck {
 
-#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
 namespace {
     // Qt takes the platform from -platform, else from QT_QPA_PLATFORM, which
     // may list several to try in turn ("wayland;xcb"), each with options
@@ -59,15 +56,6 @@ bool available(const QStringList& arguments, const QProcessEnvironment& environm
         }
     }
     return false;
-}
-#else
-bool available(const QStringList&, const QProcessEnvironment&) { return true; }
-#endif
-
-QString message()
-{
-    return u"%1：找不到可用的显示（没有设置 DISPLAY 或 WAYLAND_DISPLAY，"
-           u"或者无法连接），无法打开窗口。"_s.arg(ProgramInfo::commandName);
 }
 
 }

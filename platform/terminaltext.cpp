@@ -4,11 +4,6 @@
 
 #include <QStringEncoder>
 
-#if defined(Q_OS_UNIX)
-#include <clocale>
-#include <langinfo.h>
-#endif
-
 namespace TerminalText {
 
 QByteArray encoded(const QString& text, const QByteArray& codeset)
@@ -24,18 +19,6 @@ QByteArray encoded(const QString& text, const QByteArray& codeset)
             return encoder.encode(text);
     }
     return text.toUtf8();
-}
-
-QByteArray encoded(const QString& text)
-{
-#if defined(Q_OS_UNIX)
-    // QCoreApplication takes the locale from the environment too, but the
-    // lines before any application need it as well.
-    std::setlocale(LC_ALL, "");
-    return encoded(text, QByteArray(nl_langinfo(CODESET)));
-#else
-    return text.toLocal8Bit();
-#endif
 }
 
 }

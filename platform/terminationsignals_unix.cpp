@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 
-#ifdef Q_OS_UNIX
 #include <QSocketNotifier>
 
 #include <cerrno>
@@ -38,12 +37,10 @@ void restoreDefaults()
     }
 }
 }
-#endif
 
 TerminationSignals::TerminationSignals(QObject* parent)
     : QObject(parent)
 {
-#ifdef Q_OS_UNIX
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_socket) != 0)
         return;
     for (const int end : g_socket)
@@ -60,29 +57,24 @@ TerminationSignals::TerminationSignals(QObject* parent)
         if (::sigaction(number, nullptr, &old) == 0 && old.sa_handler != SIG_IGN)
             ::sigaction(number, &action, nullptr);
     }
-#endif
 }
 
 TerminationSignals::~TerminationSignals()
 {
-#ifdef Q_OS_UNIX
     if (!m_notifier)
         return;
     restoreDefaults();
     delete m_notifier;
     ::close(g_socket[0]);
     ::close(g_socket[1]);
-#endif
 }
 
 void TerminationSignals::received()
 {
-#ifdef Q_OS_UNIX
     char byte = 0;
     (void)!::read(g_socket[0], &byte, 1);
     m_notifier->setEnabled(false);
     restoreDefaults();
-#endif
     // The road of the window's 退出 button, without its question: the
     // desktop, not the user, asks here, and cannot answer.
     QCoreApplication::exit(0);

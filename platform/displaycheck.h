@@ -8,7 +8,9 @@
 // Whether the window system the program would start on can be there at all,
 // decided from the command line and the environment before Qt tries (and,
 // failing, aborts). Platforms that need no display server, such as Qt's
-// offscreen platform, always pass.
+// offscreen platform, always pass. X11 and Wayland are looked for on Linux and
+// the other freedesktop systems (displaycheck_unix.cpp); Windows and macOS
+// always have a display (displaycheck_always.cpp).
 namespace DisplayCheck {
 
 // `arguments` as given to the program, for Qt's -platform option.
