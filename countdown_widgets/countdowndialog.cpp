@@ -2,15 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "countdowndialog.h"
 
+#include "typeddatetimeedit.h"
+
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimeEdit>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -39,8 +39,8 @@ CountdownDialog::CountdownDialog(
     : QDialog(parent)
     , m_entry(editing.value_or(newEntry(today)))
     , m_title(new QLineEdit(m_entry.title, this))
-    , m_date(new QDateEdit(m_entry.target.date(), this))
-    , m_time(new QTimeEdit(m_entry.target.time(), this))
+    , m_date(new TypedDateTimeEdit(m_entry.target.date(), this))
+    , m_time(new TypedDateTimeEdit(m_entry.target.time(), this))
     , m_repeat(new QCheckBox(u"每年重复"_s, this))
     , m_format(new QComboBox(this))
     , m_error(new QLabel(this))
@@ -55,9 +55,7 @@ CountdownDialog::CountdownDialog(
     m_title->setPlaceholderText(u"例如：一模"_s);
     m_date->setObjectName(u"dateEdit"_s);
     m_date->setCalendarPopup(true);
-    m_date->setDisplayFormat(u"yyyy-MM-dd"_s);
     m_time->setObjectName(u"timeEdit"_s);
-    m_time->setDisplayFormat(u"HH:mm"_s);
     m_repeat->setObjectName(u"repeatCheckBox"_s);
     m_repeat->setChecked(m_entry.repeat);
     m_repeat->setToolTip(u"日期过后，倒数到下一年的同一天"_s);
@@ -84,6 +82,10 @@ CountdownDialog::CountdownDialog(
     connect(buttons, &QDialogButtonBox::accepted, this, &CountdownDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CountdownDialog::reject);
     connect(m_title, &QLineEdit::textEdited, m_error, &QLabel::hide);
+    for (TypedDateTimeEdit* edit : { m_date, m_time }) {
+        connect(edit, &TypedDateTimeEdit::problemFound, this, &CountdownDialog::showProblem);
+        connect(edit, &QDateTimeEdit::dateTimeChanged, m_error, &QLabel::hide);
+    }
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -98,7 +100,7 @@ QString CountdownDialog::problem() const
         return u"请填写名称，例如“一模”。"_s;
     if (std::any_of(title.begin(), title.end(), isControl))
         return u"名称里不能有控制字符（如换行、制表符）。"_s;
-    return {};
+    return m_date->problem().isEmpty() ? m_time->problem() : m_date->problem();
 }
 
 CountdownEntry CountdownDialog::entry() const
@@ -113,11 +115,21 @@ CountdownEntry CountdownDialog::entry() const
 
 void CountdownDialog::accept()
 {
-    if (const QString why = problem(); !why.isEmpty()) {
-        m_error->setText(why);
-        m_error->show();
-        m_title->setFocus();
-        return;
-    }
+    m_date->finishTyping();
+    m_time->finishTyping();
+    if (const QString why = problem(); !why.isEmpty())
+        return showProblem(why);
     QDialog::accept();
+}
+
+void CountdownDialog::showProblem(const QString& why)
+{
+    m_error->setText(why);
+    m_error->show();
+    if (why == m_date->problem())
+        m_date->setFocus();
+    else if (why == m_time->problem())
+        m_time->setFocus();
+    else
+        m_title->setFocus();
 }

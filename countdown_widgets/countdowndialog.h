@@ -8,15 +8,15 @@
 
 class QCheckBox;
 class QComboBox;
-class QDateEdit;
 class QLabel;
 class QLineEdit;
-class QTimeEdit;
+class TypedDateTimeEdit;
 
 // 添加倒计时 and 编辑倒计时: the name, date, time, yearly repeat and form of
 // one countdown. It takes 确定 only for a name it can keep (not empty, no
-// control characters), saying in the dialog what is wrong otherwise; the
-// caller reads `entry()` after it was accepted and saves it.
+// control characters) and a typed date and time that exist, saying in the dialog what
+// is wrong otherwise; the caller reads `entry()` after it was accepted and
+// saves it.
 class CountdownDialog : public QDialog {
     Q_OBJECT
 public:
@@ -33,10 +33,12 @@ public:
     void accept() override;
 
 private:
+    void showProblem(const QString& why);
+
     CountdownEntry m_entry;
     QLineEdit* m_title;
-    QDateEdit* m_date;
-    QTimeEdit* m_time;
+    TypedDateTimeEdit* m_date;
+    TypedDateTimeEdit* m_time;
     QCheckBox* m_repeat;
     QComboBox* m_format;
     QLabel* m_error;

@@ -13,7 +13,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
-#include <QDateEdit>
+#include <QDateTimeEdit>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,7 +23,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimeEdit>
 
 using namespace Qt::StringLiterals;
 using Format = CountdownEntry::Format;
@@ -50,8 +49,8 @@ void fillIn(CountdownDialog* dialog, const Typed& typed)
 {
     dialog->findChild<QLineEdit*>(u"titleEdit"_s)->setText(typed.title);
     if (typed.date.isValid())
-        dialog->findChild<QDateEdit*>(u"dateEdit"_s)->setDate(typed.date);
-    dialog->findChild<QTimeEdit*>(u"timeEdit"_s)->setTime(typed.time);
+        dialog->findChild<QDateTimeEdit*>(u"dateEdit"_s)->setDate(typed.date);
+    dialog->findChild<QDateTimeEdit*>(u"timeEdit"_s)->setTime(typed.time);
     dialog->findChild<QCheckBox*>(u"repeatCheckBox"_s)->setChecked(typed.repeat);
     dialog->findChild<QComboBox*>(u"formatComboBox"_s)
         ->setCurrentIndex(typed.format == Format::Full);
@@ -267,6 +266,52 @@ private slots:
         QCOMPARE(said, message);
         QVERIFY(set->widgets().isEmpty());
         QVERIFY(!readFile(m_preferences).contains("countdowns"));
+    }
+
+    // A date or time typed over its box, however it was selected, is taken
+    // whole, or the dialog says why not and stays open.
+    void typedDatesAreTakenWhole_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("taken");
+        QTest::addColumn<QString>("message");
+        const QString date = u"dateEdit"_s;
+        const QString time = u"timeEdit"_s;
+        QTest::newRow("date") << date << u"2028-06-07"_s << u"2028-06-07 09:00"_s << QString();
+        QTest::newRow("short parts") << date << u"2028-6-7"_s << u"2028-06-07 09:00"_s << QString();
+        QTest::newRow("slashes") << date << u"2028/12/31"_s << u"2028-12-31 09:00"_s << QString();
+        QTest::newRow("digits only") << date << u"20280607"_s << u"2028-06-07 09:00"_s << QString();
+        QTest::newRow("no such day")
+            << date << u"2028-02-30"_s << QString() << u"没有 2028-02-30 这一天。"_s;
+        QTest::newRow("time") << time << u"14:30"_s << u"2027-03-02 14:30"_s << QString();
+        QTest::newRow("time, digits") << time << u"1430"_s << u"2027-03-02 14:30"_s << QString();
+        QTest::newRow("no such time")
+            << time << u"25:00"_s << QString() << u"没有 25:00 这个时间。"_s;
+    }
+    void typedDatesAreTakenWhole()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, taken);
+        QFETCH(QString, message);
+        for (const auto& [key, modifier] : { std::pair(Qt::Key_A, Qt::ControlModifier),
+                 std::pair(Qt::Key_Home, Qt::NoModifier) }) {
+            CountdownDialog dialog(std::nullopt, m_now.date(), nullptr);
+            dialog.show();
+            dialog.findChild<QLineEdit*>(u"titleEdit"_s)->setText(u"一模"_s);
+            auto* edit = dialog.findChild<QDateTimeEdit*>(box);
+            edit->setFocus();
+            QTest::keyClick(edit, key, modifier);
+            QTest::keyClicks(edit, typed);
+            QTest::keyClick(edit, Qt::Key_Tab);
+            dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+            QCOMPARE(dialog.result() == QDialog::Accepted, message.isEmpty());
+            if (message.isEmpty())
+                QCOMPARE(dialog.entry().target.toString(u"yyyy-MM-dd HH:mm"_s), taken);
+            else
+                QCOMPARE(dialog.findChild<QLabel*>(u"errorLabel"_s)->text(), message);
+        }
     }
 
     void editAndDelete()
