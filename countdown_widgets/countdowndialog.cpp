@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "countdowndialog.h"
 
+#include "characterlimitvalidator.h"
 #include "typeddatetimeedit.h"
 
 #include <QCheckBox>
@@ -51,7 +52,7 @@ CountdownDialog::CountdownDialog(
     setAttribute(Qt::WA_QuitOnClose, false);
 
     m_title->setObjectName(u"titleEdit"_s);
-    m_title->setMaxLength(kMaxTitleLength);
+    m_title->setValidator(new CharacterLimitValidator(kMaxTitleLength, m_title));
     m_title->setPlaceholderText(u"例如：一模"_s);
     m_date->setObjectName(u"dateEdit"_s);
     m_date->setCalendarPopup(true);
@@ -106,8 +107,13 @@ QString CountdownDialog::problem() const
 CountdownEntry CountdownDialog::entry() const
 {
     CountdownEntry entry = m_entry;
-    entry.title = m_title->text().trimmed();
-    entry.target = QDateTime(m_date->date(), QTime(m_time->time().hour(), m_time->time().minute()));
+    // What the user left as it was stays exactly as it was.
+    if (m_title->text() != m_entry.title)
+        entry.title = m_title->text().trimmed();
+    const QTime time(m_time->time().hour(), m_time->time().minute());
+    if (m_date->date() != m_entry.target.date()
+        || time != QTime(m_entry.target.time().hour(), m_entry.target.time().minute()))
+        entry.target = QDateTime(m_date->date(), time);
     entry.repeat = m_repeat->isChecked();
     entry.format = CountdownEntry::Format(m_format->currentData().toInt());
     return entry;

@@ -314,6 +314,37 @@ private slots:
         }
     }
 
+    // An edit left as it was gives the entry back as it was; the name's
+    // limit counts characters and never cuts one in half.
+    void anUnchangedEditKeepsTheEntry_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QTime>("time");
+        const QString bold = QString::fromUcs4(U"\U0001D400");
+        QTest::newRow("21 characters in 41 units") << u"A"_s + bold.repeated(20) << QTime(9, 0);
+        QTest::newRow("40 characters in 80 units") << bold.repeated(40) << QTime(9, 0);
+        QTest::newRow("seconds") << u"一模"_s << QTime(9, 0, 30);
+    }
+    void anUnchangedEditKeepsTheEntry()
+    {
+        QFETCH(QString, title);
+        QFETCH(QTime, time);
+        CountdownEntry entry;
+        entry.title = title;
+        entry.target = QDateTime(QDate(2027, 3, 15), time);
+        CountdownDialog dialog(entry, m_now.date(), nullptr);
+        dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        QCOMPARE(dialog.entry(), entry);
+        // Pasted in whole, a longer name keeps its first 40 characters.
+        const QString pasted = title + QString::fromUcs4(U"\U0001D400").repeated(40);
+        auto* box = dialog.findChild<QLineEdit*>(u"titleEdit"_s);
+        box->selectAll();
+        box->insert(pasted);
+        const QList<uint> characters = pasted.toUcs4();
+        QCOMPARE(box->text(),
+            QString::fromUcs4(reinterpret_cast<const char32_t*>(characters.constData()), 40));
+    }
+
     void editAndDelete()
     {
         auto set = setWithOne({ u"一模"_s, QDate(2027, 3, 15) });
