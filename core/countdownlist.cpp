@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "countdownlist.h"
 
-#include "countdownkeys.h"
+#include "countdownschema.h"
 #include "logging.h"
 
 #include <QSettings>
@@ -59,7 +59,7 @@ Scan scanArray(QSettings& file)
         scan.loaded.skipped << (sizeText.isEmpty()
                 ? u"倒计时没有个数（size），都已跳过。"_s
                 : u"倒计时的个数（size）“%1”无法识别，都已跳过。"_s.arg(
-                    CountdownKeys::shown(sizeText)));
+                    CountdownSchema::shown(sizeText)));
         // With no size to go by, every entry is kept as it stands.
         scan.unread = entryNumbers(file);
         return scan;
@@ -71,7 +71,10 @@ Scan scanArray(QSettings& file)
         if (!groups.contains(QString::number(number)))
             continue;
         file.beginGroup(QString::number(number));
-        CountdownKeys::Reading reading = CountdownKeys::read(file, number);
+        CountdownSchema::KeyValues keys;
+        for (const QString& key : file.childKeys())
+            keys.insert(key, file.value(key).toString());
+        CountdownSchema::Reading reading = CountdownSchema::read(keys, number);
         file.endGroup();
         scan.notes << reading.notes;
         if (reading.entry) {
@@ -103,6 +106,7 @@ KeyValues keyValues(const QSettings& file)
 CountdownList::CountdownList(Preferences preferences)
     : m_preferences(std::move(preferences))
 {
+    CountdownSchema::registerKeyOrder();
 }
 
 CountdownList::Loaded CountdownList::load() const
@@ -155,7 +159,10 @@ FileTrouble CountdownList::save(const std::vector<CountdownEntry>& entries) cons
         for (qsizetype i = 0; i < size; ++i) {
             file.beginGroup(QString::number(i + 1));
             if (i < qsizetype(entries.size())) {
-                CountdownKeys::write(file, entries[std::size_t(i)]);
+                const CountdownSchema::KeyValues keys
+                    = CountdownSchema::written(entries[std::size_t(i)]);
+                for (auto it = keys.cbegin(); it != keys.cend(); ++it)
+                    file.setValue(it.key(), it.value());
             } else {
                 for (const auto& [key, value] : kept[std::size_t(i) - entries.size()])
                     file.setValue(key, value);

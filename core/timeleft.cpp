@@ -20,13 +20,12 @@ QDate sameDayIn(const QDate& date, int year)
 // today's on where it has not passed, however long ago the entry's own was.
 QDateTime countedTarget(const CountdownEntry& entry, const QDate& today)
 {
-    const QDate date = entry.target.date();
-    if (!entry.repeat || date >= today)
-        return entry.target;
-    QDate next = sameDayIn(date, today.year());
+    if (!entry.repeat || entry.date >= today)
+        return TimeLeft::localMoment(entry.date, entry.time);
+    QDate next = sameDayIn(entry.date, today.year());
     if (next < today)
-        next = sameDayIn(date, today.year() + 1);
-    return TimeLeft::localMoment(next, entry.target.time());
+        next = sameDayIn(entry.date, today.year() + 1);
+    return TimeLeft::localMoment(next, entry.time);
 }
 }
 

@@ -23,7 +23,8 @@ constexpr int kDefaultHour = 9;
 CountdownEntry newEntry(QDate today)
 {
     CountdownEntry entry;
-    entry.target = QDateTime(today.addDays(1), QTime(kDefaultHour, 0));
+    entry.date = today.addDays(1);
+    entry.time = QTime(kDefaultHour, 0);
     return entry;
 }
 
@@ -40,8 +41,8 @@ CountdownDialog::CountdownDialog(
     : QDialog(parent)
     , m_entry(editing.value_or(newEntry(today)))
     , m_title(new QLineEdit(m_entry.title, this))
-    , m_date(new TypedDateTimeEdit(m_entry.target.date(), this))
-    , m_time(new TypedDateTimeEdit(m_entry.target.time(), this))
+    , m_date(new TypedDateTimeEdit(m_entry.date, this))
+    , m_time(new TypedDateTimeEdit(m_entry.time, this))
     , m_repeat(new QCheckBox(u"每年重复"_s, this))
     , m_format(new QComboBox(this))
     , m_error(new QLabel(this))
@@ -107,13 +108,14 @@ QString CountdownDialog::problem() const
 CountdownEntry CountdownDialog::entry() const
 {
     CountdownEntry entry = m_entry;
-    // What the user left as it was stays exactly as it was.
+    // What the user left as it was stays exactly as it was: the title, and
+    // the seconds, which the box does not show.
     if (m_title->text() != m_entry.title)
         entry.title = m_title->text().trimmed();
-    const QTime time(m_time->time().hour(), m_time->time().minute());
-    if (m_date->date() != m_entry.target.date()
-        || time != QTime(m_entry.target.time().hour(), m_entry.target.time().minute()))
-        entry.target = QDateTime(m_date->date(), time);
+    entry.date = m_date->date();
+    const QTime shown = m_time->time();
+    if (shown.hour() != m_entry.time.hour() || shown.minute() != m_entry.time.minute())
+        entry.time = QTime(shown.hour(), shown.minute());
     entry.repeat = m_repeat->isChecked();
     entry.format = CountdownEntry::Format(m_format->currentData().toInt());
     return entry;

@@ -47,8 +47,8 @@ void fill(QMenu* menu, CountdownWidgets* set, CountdownWidget* widget)
     addItem(u"编辑…"_s, u"edit"_s, [set](CountdownWidget* w, bool) { set->edit(w); });
     addItem(u"删除"_s, u"remove"_s, [set](CountdownWidget* w, bool) { set->remove(w); });
     menu->addSeparator();
-    addChoice(u"置顶"_s, u"onTop"_s, entry.layer == Layer::OnTop,
-        [](CountdownEntry& e, bool on) { e.layer = on ? Layer::OnTop : Layer::Normal; });
+    addChoice(u"置顶"_s, u"onTop"_s, entry.layer == Layer::Top,
+        [](CountdownEntry& e, bool on) { e.layer = on ? Layer::Top : Layer::Normal; });
     addChoice(u"置于桌面"_s, u"onDesktop"_s, entry.layer == Layer::Desktop,
         [](CountdownEntry& e, bool on) { e.layer = on ? Layer::Desktop : Layer::Normal; });
     addChoice(u"锁定位置"_s, u"lockPosition"_s, entry.locked,

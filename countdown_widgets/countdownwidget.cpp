@@ -89,7 +89,7 @@ CountdownWidget::CountdownWidget(const CountdownEntry& entry)
 Qt::WindowFlags CountdownWidget::flagsFor(const CountdownEntry& entry) const
 {
     Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint;
-    if (entry.layer == CountdownEntry::Layer::OnTop)
+    if (entry.layer == CountdownEntry::Layer::Top)
         flags |= Qt::WindowStaysOnTopHint;
     else if (entry.layer == CountdownEntry::Layer::Desktop)
         flags |= Qt::WindowStaysOnBottomHint;

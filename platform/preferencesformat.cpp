@@ -5,6 +5,7 @@
 #include "atomicfile.h"
 
 #include <QFileDevice>
+#include <QMutex>
 #include <QStringDecoder>
 #include <QStringTokenizer>
 
@@ -21,15 +22,20 @@ thread_local FileTrouble t_writeTrouble;
 // The file holds a few short lines; anything beyond this is not ours.
 constexpr qint64 kMaxBytes = 64 * 1024;
 
-// Names that come first among the keys of an entry, in this order: what a
-// countdown is and when, then how its widget shows. Other names follow in
-// alphabetical order, as all keys of a plain group do.
-const QStringList kLeadingNames = { u"title"_s, u"target"_s, u"repeat"_s, u"format"_s,
-    u"position"_s, u"opacity"_s, u"layer"_s, u"locked"_s, u"clickThrough"_s };
+// Names that come first among the keys of a group, in this order (see
+// setKeyOrder()). Other names follow in alphabetical order.
+QMutex g_keyOrderMutex;
+QStringList g_keyOrder;
+
+QStringList keyOrder()
+{
+    const QMutexLocker locker(&g_keyOrderMutex);
+    return g_keyOrder;
+}
 
 // Keys within a section, by their parts between slashes: fewer parts first
 // (an array's size before its entries), numbers by value, leading names first.
-bool readsBefore(const QString& a, const QString& b)
+bool readsBefore(const QString& a, const QString& b, const QStringList& leading)
 {
     const QStringList as = a.split(u'/');
     const QStringList bs = b.split(u'/');
@@ -46,9 +52,9 @@ bool readsBefore(const QString& a, const QString& b)
             return an < bn;
         if (aIsNumber != bIsNumber)
             return bIsNumber;
-        const auto rank = [](const QString& name) {
-            const qsizetype at = kLeadingNames.indexOf(name);
-            return at < 0 ? kLeadingNames.size() : at;
+        const auto rank = [&leading](const QString& name) {
+            const qsizetype at = leading.indexOf(name);
+            return at < 0 ? leading.size() : at;
         };
         if (rank(as[i]) != rank(bs[i]))
             return rank(as[i]) < rank(bs[i]);
@@ -98,10 +104,12 @@ bool writeIni(QIODevice& device, const QSettings::SettingsMap& map)
         value.replace(u'\n', u' ').replace(u'\r', u' ');
         sections[section].emplace_back(it.key().mid(slash + 1), value);
     }
+    const QStringList leading = keyOrder();
     QByteArray bytes;
     for (auto& [section, keys] : sections) {
-        std::stable_sort(keys.begin(), keys.end(),
-            [](const auto& a, const auto& b) { return readsBefore(a.first, b.first); });
+        std::stable_sort(keys.begin(), keys.end(), [&leading](const auto& a, const auto& b) {
+            return readsBefore(a.first, b.first, leading);
+        });
         bytes += (bytes.isEmpty() ? "[" : "\n[") + section.value_or(u"General"_s).toUtf8() + "]\n";
         for (const auto& [key, value] : keys)
             bytes += QString(key).replace(u'/', u'\\').toUtf8() + '=' + value.toUtf8() + '\n';
@@ -120,6 +128,12 @@ QSettings::Format PreferencesFormat::format()
 {
     static const QSettings::Format format = QSettings::registerFormat(u"ini"_s, readIni, writeIni);
     return format;
+}
+
+void PreferencesFormat::setKeyOrder(const QStringList& names)
+{
+    const QMutexLocker locker(&g_keyOrderMutex);
+    g_keyOrder = names;
 }
 
 FileTrouble PreferencesFormat::writeTrouble() { return t_writeTrouble; }

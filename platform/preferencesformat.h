@@ -5,6 +5,7 @@
 #include "filetrouble.h"
 
 #include <QSettings>
+#include <QStringList>
 
 // The layout of the program's preferences file, read and written for
 // QSettings by the program itself: Qt's own INI format would do, but on a full
@@ -14,11 +15,16 @@
 // of a QSettings array inside its section ("[countdowns]", "size=2",
 // "1\title=一模"), values as UTF-8 text. Keys come in an order a person reads
 // easily: a group's own keys before its subgroups', entries by number, and in
-// each entry its name and date first.
+// each entry the names given to setKeyOrder() first (a countdown's name and
+// date), then the others alphabetically.
 namespace PreferencesFormat {
 
 // The format to open the file with.
 QSettings::Format format();
+
+// The names that lead among the keys of a group, in this order; set by the
+// part of the program that knows them.
+void setKeyOrder(const QStringList& names);
 
 // What went wrong in the last write on this thread, as QSettings itself only
 // says that the write failed. None after clearWriteTrouble().

@@ -146,7 +146,7 @@ private slots:
         QVERIFY(widget->isVisible());
         QVERIFY(readFile(m_preferences).contains("title=\xe4\xb8\x80\xe6\xa8\xa1"));
         const CountdownEntry added = widget->entry();
-        QCOMPARE(added.target, QDateTime(typed.date, typed.time));
+        QCOMPARE(QDateTime(added.date, added.time), QDateTime(typed.date, typed.time));
         set.reset();
         set = makeSet();
         QCOMPARE(set->widgets().size(), 1);
@@ -167,7 +167,7 @@ private slots:
             return e;
         };
         QTest::newRow("置顶") << u"onTop"_s << int(Qt::WindowStaysOnTopHint)
-                              << with([](auto& e) { e.layer = Layer::OnTop; });
+                              << with([](auto& e) { e.layer = Layer::Top; });
         QTest::newRow("置于桌面") << u"onDesktop"_s << int(Qt::WindowStaysOnBottomHint)
                                   << with([](auto& e) { e.layer = Layer::Desktop; });
         QTest::newRow("锁定位置") << u"lockPosition"_s << 0
@@ -187,7 +187,8 @@ private slots:
         auto set = setWithOne({ u"一模"_s, QDate(2027, 3, 15) });
         CountdownWidget* widget = set->widgets().first();
         expected.title = widget->entry().title;
-        expected.target = widget->entry().target;
+        expected.date = widget->entry().date;
+        expected.time = widget->entry().time;
         trigger(set.get(), widget, action);
         QCOMPARE(widget->entry(), expected);
         if (flag)
@@ -308,7 +309,9 @@ private slots:
             dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
             QCOMPARE(dialog.result() == QDialog::Accepted, message.isEmpty());
             if (message.isEmpty())
-                QCOMPARE(dialog.entry().target.toString(u"yyyy-MM-dd HH:mm"_s), taken);
+                QCOMPARE(QDateTime(dialog.entry().date, dialog.entry().time)
+                             .toString(u"yyyy-MM-dd HH:mm"_s),
+                    taken);
             else
                 QCOMPARE(dialog.findChild<QLabel*>(u"errorLabel"_s)->text(), message);
         }
@@ -331,7 +334,8 @@ private slots:
         QFETCH(QTime, time);
         CountdownEntry entry;
         entry.title = title;
-        entry.target = QDateTime(QDate(2027, 3, 15), time);
+        entry.date = QDate(2027, 3, 15);
+        entry.time = time;
         CountdownDialog dialog(entry, m_now.date(), nullptr);
         dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
         QCOMPARE(dialog.entry(), entry);
@@ -357,7 +361,7 @@ private slots:
             set->edit(widget);
         }
         QCOMPARE(widget->caption(), u"距二模"_s);
-        QCOMPARE(widget->entry().target, QDateTime(QDate(2027, 3, 15), QTime(9, 0)));
+        QCOMPARE(widget->entry().date, QDate(2027, 3, 15));
         // Alt+F4 or the window manager's close: only 删除 removes it.
         QVERIFY(!widget->close());
         QVERIFY(widget->isVisible());
