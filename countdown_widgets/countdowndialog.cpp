@@ -3,6 +3,7 @@
 #include "countdowndialog.h"
 
 #include "characterlimitvalidator.h"
+#include "countdownschema.h"
 #include "typeddatetimeedit.h"
 
 #include <QCheckBox>
@@ -13,7 +14,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -26,13 +26,6 @@ CountdownEntry newEntry(QDate today)
     entry.date = today.addDays(1);
     entry.time = QTime(kDefaultHour, 0);
     return entry;
-}
-
-bool isControl(QChar c)
-{
-    const QChar::Category category = c.category();
-    return category == QChar::Other_Control || category == QChar::Separator_Line
-        || category == QChar::Separator_Paragraph;
 }
 }
 
@@ -53,10 +46,14 @@ CountdownDialog::CountdownDialog(
     setAttribute(Qt::WA_QuitOnClose, false);
 
     m_title->setObjectName(u"titleEdit"_s);
-    m_title->setValidator(new CharacterLimitValidator(kMaxTitleLength, m_title));
+    m_title->setValidator(new CharacterLimitValidator(CountdownSchema::kMaxTitleLength, m_title));
     m_title->setPlaceholderText(u"例如：一模"_s);
     m_date->setObjectName(u"dateEdit"_s);
     m_date->setCalendarPopup(true);
+    // What the file takes, and so what the next start reads back.
+    m_date->setDateRange(
+        QDate(CountdownSchema::kFirstYear, 1, 1), QDate(CountdownSchema::kLastYear, 12, 31));
+    m_date->setRangeProblem(CountdownSchema::dateProblem(m_date->minimumDate().addDays(-1)));
     m_time->setObjectName(u"timeEdit"_s);
     m_repeat->setObjectName(u"repeatCheckBox"_s);
     m_repeat->setChecked(m_entry.repeat);
@@ -97,12 +94,14 @@ CountdownDialog::CountdownDialog(
 
 QString CountdownDialog::problem() const
 {
-    const QString title = m_title->text();
-    if (title.trimmed().isEmpty())
-        return u"请填写名称，例如“一模”。"_s;
-    if (std::any_of(title.begin(), title.end(), isControl))
-        return u"名称里不能有控制字符（如换行、制表符）。"_s;
-    return m_date->problem().isEmpty() ? m_time->problem() : m_date->problem();
+    // The name first, as the dialog shows it.
+    if (const QString why = CountdownSchema::titleProblem(m_title->text()); !why.isEmpty())
+        return why;
+    if (!m_date->problem().isEmpty())
+        return m_date->problem();
+    if (!m_time->problem().isEmpty())
+        return m_time->problem();
+    return CountdownSchema::problem(entry());
 }
 
 CountdownEntry CountdownDialog::entry() const

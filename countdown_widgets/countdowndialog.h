@@ -13,21 +13,19 @@ class QLineEdit;
 class TypedDateTimeEdit;
 
 // 添加倒计时 and 编辑倒计时: the name, date, time, yearly repeat and form of
-// one countdown. It takes 确定 only for a name it can keep (not empty, no
-// control characters) and a typed date and time that exist, saying in the dialog what
-// is wrong otherwise; the caller reads `entry()` after it was accepted and
-// saves it.
+// one countdown. It takes 确定 only for what the preferences file takes and
+// reads back (CountdownSchema: the name, the date's years) and for a typed
+// date and time that exist, saying in the dialog what is wrong otherwise; the
+// caller reads `entry()` after it was accepted and saves it.
 class CountdownDialog : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int kMaxTitleLength = 40;
-
     // Adds a countdown to `today`'s next day, or edits `editing` (its place
     // and looks go through unchanged).
     CountdownDialog(const std::optional<CountdownEntry>& editing, QDate today, QWidget* parent);
 
     CountdownEntry entry() const;
-    // Why the typed name cannot be kept, or empty.
+    // Why what was typed cannot be kept, or empty.
     QString problem() const;
 
     void accept() override;

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "countdownwidget.h"
 
+#include "screenplacement.h"
+
 #include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
@@ -9,6 +11,7 @@
 #include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWindow>
 
 using namespace Qt::StringLiterals;
 
@@ -103,16 +106,32 @@ void CountdownWidget::setEntry(const CountdownEntry& entry)
     m_entry = entry;
     setWindowTitle(entry.title);
     const Qt::WindowFlags flags = flagsFor(entry);
-    if (flags != windowFlags()) {
-        // New flags hide the window, and on X need a new native window.
-        const bool wasVisible = isVisible();
-        setWindowFlags(flags);
-        if (wasVisible)
-            show();
-    }
-    if (entry.position && *entry.position != pos())
-        move(*entry.position);
+    if (flags != windowFlags())
+        renewNativeWindow([this, flags] { setWindowFlags(flags); });
     update();
+}
+
+void CountdownWidget::stayAbove(QWindow* window)
+{
+    if (!windowHandle() || windowHandle()->transientParent() == window)
+        return;
+    // Told to the window system as the window shows.
+    renewNativeWindow([this, window] {
+        hide();
+        windowHandle()->setTransientParent(window);
+    });
+}
+
+// The window system or Qt may put a new native window where an old one was:
+// a widget brought back from a removed screen would go off every screen again.
+void CountdownWidget::renewNativeWindow(const std::function<void()>& change)
+{
+    const QRect before = frameGeometry();
+    const bool wasVisible = isVisible();
+    change();
+    if (wasVisible)
+        show();
+    move(ScreenPlacement::keptOnScreen(before));
 }
 
 void CountdownWidget::setTexts(const QString& caption, const QString& text)

@@ -6,22 +6,32 @@
 
 #include <QPoint>
 #include <QWidget>
+#include <functional>
 
-// One countdown on the desktop: a small frameless window with the
-// countdown's caption (距一模) over the time left (还有 14 天), drawn as
-// outlined vector text that reads on any wallpaper and stays crisp at any
-// scale, over a background as opaque as the entry asks. It can be dragged
-// unless its place is locked, and it asks for its menu on a right-click; what
-// the menu's commands do, and whether the place is kept, is the set's
-// (`CountdownWidgets`). It has no taskbar entry and does not go on Alt+F4.
+class QWindow;
+
+// One countdown on the desktop, a view of one entry: a small frameless
+// window with the countdown's caption (距一模) over the time left (还有 14
+// 天), drawn as outlined vector text that reads on any wallpaper and stays
+// crisp at any scale, over a background as opaque as the entry asks. It can
+// be dragged unless its place is locked, and it asks for its menu on a
+// right-click; it only reports what the user did, and `CountdownViews` puts
+// it where it goes. It has no taskbar entry and does not go on Alt+F4.
 class CountdownWidget : public QWidget {
     Q_OBJECT
 public:
     explicit CountdownWidget(const CountdownEntry& entry);
 
     const CountdownEntry& entry() const { return m_entry; }
-    // Takes the entry's looks, layer, input and place (when it has one).
+    // Takes the entry's looks, layer and input, and stays where it is (at
+    // least kGrabbable pixels on a screen), also when that makes a new
+    // native window; the views move it.
     void setEntry(const CountdownEntry& entry);
+    // Stays above `window` (none: no window in particular), as a 置顶
+    // countdown does above the main window in full screen. A desktop puts its
+    // active full-screen window above every window that stays on top, except
+    // the windows that belong to it: this one is made to belong to it.
+    void stayAbove(QWindow* window);
     // Shows these two lines; repaints only when they change.
     void setTexts(const QString& caption, const QString& text);
     QString caption() const { return m_caption; }
@@ -47,6 +57,9 @@ protected:
 private:
     Qt::WindowFlags flagsFor(const CountdownEntry& entry) const;
     void fitToTexts();
+    // Runs `change`, which may make a new native window, and keeps the
+    // widget shown where it was.
+    void renewNativeWindow(const std::function<void()>& change);
 
     CountdownEntry m_entry;
     QString m_caption;

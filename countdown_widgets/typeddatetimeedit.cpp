@@ -121,8 +121,7 @@ void TypedDateTimeEdit::take(const QString& typed)
         if (!date.isValid())
             m_problem = u"没有 %1 这一天。"_s.arg(typed);
         else if (date < minimumDate() || date > maximumDate())
-            m_problem = u"日期须在 %1 到 %2 之间。"_s.arg(
-                minimumDate().toString(u"yyyy-MM-dd"_s), maximumDate().toString(u"yyyy-MM-dd"_s));
+            m_problem = m_rangeProblem;
         else
             setDate(date);
     } else {

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "trayicon.h"
 
-#include "countdownwidgets.h"
+#include "countdownmodel.h"
 #include "plaintooltip.h"
 #include "programinfo.h"
 
@@ -13,7 +13,7 @@
 
 using namespace Qt::StringLiterals;
 
-TrayIcon::TrayIcon(QWidget* window, QMenu* menu, CountdownWidgets* countdowns)
+TrayIcon::TrayIcon(QWidget* window, QMenu* menu, CountdownModel* countdowns)
     : QObject(window)
     , m_window(window)
     , m_menu(menu)
@@ -21,13 +21,14 @@ TrayIcon::TrayIcon(QWidget* window, QMenu* menu, CountdownWidgets* countdowns)
 {
     m_lookAgain.setInterval(kLookAgainMs);
     connect(&m_lookAgain, &QTimer::timeout, this, &TrayIcon::update);
-    connect(countdowns, &CountdownWidgets::changed, this, &TrayIcon::update);
+    connect(countdowns, &CountdownModel::added, this, &TrayIcon::update);
+    connect(countdowns, &CountdownModel::removed, this, &TrayIcon::update);
     update();
 }
 
 void TrayIcon::update()
 {
-    const bool hasCountdowns = !m_countdowns->widgets().isEmpty();
+    const bool hasCountdowns = m_countdowns->count() > 0;
     const bool wanted = hasCountdowns && QSystemTrayIcon::isSystemTrayAvailable();
     if (hasCountdowns && !wanted)
         m_lookAgain.start();

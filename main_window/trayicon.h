@@ -8,7 +8,7 @@
 class QMenu;
 class QSystemTrayIcon;
 class QWidget;
-class CountdownWidgets;
+class CountdownModel;
 
 // The program's icon in the desktop's tray, there while at least one desktop
 // countdown is and the desktop has a tray at all: the window's menu on it,
@@ -25,7 +25,7 @@ public:
     static constexpr int kLookAgainMs = 10'000;
 
     // Becomes a child of `window`.
-    TrayIcon(QWidget* window, QMenu* menu, CountdownWidgets* countdowns);
+    TrayIcon(QWidget* window, QMenu* menu, CountdownModel* countdowns);
 
     // Null while there is no icon.
     QSystemTrayIcon* icon() const { return m_icon; }
@@ -37,7 +37,7 @@ private:
 
     QWidget* m_window;
     QMenu* m_menu;
-    CountdownWidgets* m_countdowns;
+    CountdownModel* m_countdowns;
     QSystemTrayIcon* m_icon = nullptr;
     QTimer m_lookAgain;
 };
