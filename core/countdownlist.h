@@ -9,17 +9,10 @@
 #include <QStringList>
 #include <vector>
 
-// The user's countdowns, kept in the preferences file as the array
-// [countdowns] (size=, then 1\title=, 1\target=2027-03-15T08:00, 1\repeat=,
-// 1\format=days|full and the widget's own keys), so that a school can deploy
-// them by copying a file (the keys: countdownkeys.h). An entry that cannot be
-// read is skipped with a reason and kept in the file as it was, whatever is
-// saved later: after the saved entries, renumbered, every key as it stands.
-// At most 50 entries are read; with a size missing or no number, none (both
-// say so among the skipped). A number the size counts but the file lacks is
-// passed over, and entries numbered beyond the size are not part of the list
-// (as QSettings reads an array) and go with the next save. Skipped entries and
-// optional keys that could not be read go to the log (gaokao.countdowns).
+// The user's countdowns as the desktop widgets loaded and saved them before
+// CountdownModel: load() reads them as the model does; save() writes the
+// given entries in place of those that were read, every other entry staying
+// after them key for key. Kept only until the widgets use the model.
 class CountdownList {
 public:
     explicit CountdownList(Preferences preferences);

@@ -104,17 +104,26 @@ signals:
     void saveFailed(const FileTrouble& trouble);
 
 private:
+    using KeyValues = QMap<QString, QString>;
     // An entry, and its keys as last read from the file or written to it
     // (none for one added here and not saved yet).
     struct Item;
 
     Item* find(Id id);
     const Item* find(Id id) const;
+    bool hasChanges() const;
+    // Saves the changes, and tells of the entries that came and went with
+    // the file's new content when `announce`.
+    FileTrouble store(bool announce);
+    std::vector<Id> merge(class CountdownArray& array) const;
+    void take(const CountdownArray& array, const std::vector<Id>& owners, bool announce);
 
     Preferences m_preferences;
     std::vector<Item> m_items;
     // The keys of entries removed here and not saved yet.
-    std::vector<QMap<QString, QString>> m_removed;
+    std::vector<KeyValues> m_removed;
+    // How many entries the file's list had, read or not, when last read.
+    qsizetype m_inFile = 0;
     QStringList m_skipped;
     bool m_locked = false;
     Id m_lastId = 0;

@@ -112,7 +112,7 @@ bool readTarget(const QString& text, Entry& entry)
 // out. The defaults are CountdownEntry's own.
 struct Key {
     QString name;
-    QString (*readRequired)(const QString& text, int number, Entry& entry);
+    QString (*readRequired)(const QString& text, qint64 number, Entry& entry);
     bool (*readOptional)(const QString& text, Entry& entry);
     QString (*write)(const Entry& entry);
 };
@@ -141,7 +141,7 @@ template <auto Member> bool readEnum(const QString& text, Entry& entry)
 
 template <auto Member> QString writeEnum(const Entry& entry) { return enumText(entry.*Member); }
 
-QString readTitle(const QString& text, int number, Entry& entry)
+QString readTitle(const QString& text, qint64 number, Entry& entry)
 {
     const QString title = text.trimmed();
     switch (titleFault(title)) {
@@ -160,7 +160,7 @@ QString readTitle(const QString& text, int number, Entry& entry)
     Q_UNREACHABLE();
 }
 
-QString readTargetKey(const QString& text, int number, Entry& entry)
+QString readTargetKey(const QString& text, qint64 number, Entry& entry)
 {
     const auto said = [&](const QString& what) {
         return u"第 %1 个倒计时“%2”%3，已跳过。"_s.arg(number).arg(shown(entry.title), what);
@@ -240,7 +240,7 @@ QString CountdownSchema::problem(const CountdownEntry& entry)
     return why;
 }
 
-CountdownSchema::Reading CountdownSchema::read(const KeyValues& keys, int number)
+CountdownSchema::Reading CountdownSchema::read(const KeyValues& keys, qint64 number)
 {
     Entry entry;
     QStringList notes;

@@ -55,7 +55,7 @@ struct Reading {
     QStringList notes;
 };
 // The countdown `keys` describe; `number` counts it in the texts.
-Reading read(const KeyValues& keys, int number);
+Reading read(const KeyValues& keys, qint64 number);
 // `entry`'s keys written over `keys`: every key of the schema (position
 // removed while there is none); keys the schema does not know stay, so that
 // a key of another version of the program survives a change.

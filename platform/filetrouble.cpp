@@ -116,6 +116,8 @@ QString FileTrouble::text() const
         return u"本程序所用的 Qt 缺少 GB18030 编码转换，无法按设置文件的格式写入"_s;
     case Kind::LockedBySchool:
         return u"设置已由学校管理员锁定"_s;
+    case Kind::NotReadWhole:
+        return u"文件太长，程序只读得了一部分，写入会丢掉其余内容"_s;
     case Kind::Other:
         break;
     }

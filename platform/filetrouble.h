@@ -32,6 +32,7 @@ public:
         PercentInProgramPath, // a program path desktops do not start at login
         NoConverter, // Qt has no converter for the file's encoding
         LockedBySchool, // an administrator has locked the settings for every user
+        NotReadWhole, // longer than the program reads: a write would lose the rest
         Other, // only the system's text says why
     };
 

@@ -166,20 +166,10 @@ std::optional<bool> Preferences::toBool(QString text)
     return std::nullopt;
 }
 
-FileTrouble Preferences::takeLock() const
+namespace {
+// Takes `lock` with a bounded wait; what stood in the way when it could not.
+FileTrouble tryLock(QLockFile& lock)
 {
-    // QSettings takes the file's lock before it writes, and waits for it
-    // without end: a folder in the lock's place, or a copy of the program
-    // stuck while holding it, would stop the window for good. So the lock is
-    // taken here first with a bounded wait, and let go at once for QSettings
-    // to take (another copy that takes it in between makes QSettings wait
-    // only for its own short save). A lock left by a copy that crashed is
-    // stale, and QLockFile removes it. Saving on another thread instead would
-    // leave a save stuck there for good, and the last save, as the program
-    // ends, waiting on it.
-    if (!QDir().mkpath(QFileInfo(m_filePath).absolutePath()))
-        return FileTrouble::fromErrno(errno == EEXIST ? ENOTDIR : errno);
-    QLockFile lock(m_filePath + u".lock"_s);
     errno = 0;
     if (lock.tryLock(kLockWaitMs))
         return {};
@@ -192,6 +182,28 @@ FileTrouble Preferences::takeLock() const
     default:
         return FileTrouble(FileTrouble::Kind::Locked);
     }
+}
+}
+
+FileTrouble Preferences::takeLock(QLockFile& editLock) const
+{
+    if (!QDir().mkpath(QFileInfo(m_filePath).absolutePath()))
+        return FileTrouble::fromErrno(errno == EEXIST ? ENOTDIR : errno);
+    // Held from before the file is read until it is written, by every copy
+    // of the program: what a writer merges its changes into (the desktop
+    // countdowns) is then what the file holds as it is written.
+    if (FileTrouble trouble = tryLock(editLock); !trouble.isNone())
+        return trouble;
+    // QSettings takes the file's own lock as it writes, and waits for it
+    // without end: a folder in the lock's place, or an older copy of the
+    // program stuck while holding it, would stop the window for good. So
+    // that lock is taken here first with a bounded wait, and let go at once
+    // for QSettings to take. A lock left by a copy that crashed is stale,
+    // and QLockFile removes it. Saving on another thread instead would leave
+    // a save stuck there for good, and the last save, as the program ends,
+    // waiting on it.
+    QLockFile lock(m_filePath + u".lock"_s);
+    return tryLock(lock);
 }
 
 FileTrouble Preferences::setValue(Choice choice, bool on) const
@@ -228,8 +240,12 @@ FileTrouble Preferences::write(const std::function<void(QSettings&)>& writer) co
         return FileTrouble(FileTrouble::Kind::LockedBySchool);
     if (!isUsable(m_filePath))
         return FileTrouble(FileTrouble::Kind::NotAFile);
-    if (FileTrouble trouble = takeLock(); !trouble.isNone())
+    QLockFile editLock(m_filePath + u".edit.lock"_s);
+    if (FileTrouble trouble = takeLock(editLock); !trouble.isNone())
         return trouble;
+    // Written from what was read, it would lose the rest.
+    if (!PreferencesFormat::readsWhole(QFileInfo(m_filePath).size()))
+        return FileTrouble(FileTrouble::Kind::NotReadWhole);
     PreferencesFormat::clearWriteTrouble();
     QSettings file(m_filePath, PreferencesFormat::format());
     writer(file);

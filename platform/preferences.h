@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+class QLockFile;
+
 #include <functional>
 #include <optional>
 
@@ -72,8 +74,11 @@ public:
     // the system's; not at all when that is no regular file.
     void read(const QString& group, const std::function<void(QSettings&)>& reader) const;
     // Lets `writer` change any group of the user's file, and writes the file
-    // at once, as setValue() does; the other groups stay as they were.
-    // Refused while locked.
+    // at once, as setValue() does; the other groups stay as they were. The
+    // file is read under its lock, which every copy of the program holds
+    // until its write is done: what `writer` reads (also through read()) is
+    // what it writes over. Refused while locked, and for a file longer than
+    // the program reads whole.
     [[nodiscard]] FileTrouble edit(const std::function<void(QSettings&)>& writer) const;
 
     // True or false as a person may write it in the file: true, yes, on, 1
@@ -82,7 +87,7 @@ public:
 
 private:
     FileTrouble write(const std::function<void(QSettings&)>& writer) const;
-    FileTrouble takeLock() const;
+    FileTrouble takeLock(QLockFile& editLock) const;
 
     QString m_filePath;
     QString m_systemFilePath;

@@ -130,6 +130,8 @@ QSettings::Format PreferencesFormat::format()
     return format;
 }
 
+bool PreferencesFormat::readsWhole(qint64 bytes) { return bytes <= kMaxBytes; }
+
 void PreferencesFormat::setKeyOrder(const QStringList& names)
 {
     const QMutexLocker locker(&g_keyOrderMutex);

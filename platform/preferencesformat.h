@@ -22,6 +22,10 @@ namespace PreferencesFormat {
 // The format to open the file with.
 QSettings::Format format();
 
+// Whether a file of `bytes` is read whole; a longer one is read in part, and
+// must not be written from what was read.
+bool readsWhole(qint64 bytes);
+
 // The names that lead among the keys of a group, in this order; set by the
 // part of the program that knows them.
 void setKeyOrder(const QStringList& names);

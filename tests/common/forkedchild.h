@@ -6,19 +6,31 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-// Runs `prepare` then `body` in a forked child process, so that what they
-// change (limits, user, signals) stays there; true when `body` returned true.
-// Unix only.
-inline bool runInChild(const std::function<void()>& prepare, const std::function<bool()>& body)
+// Starts `body` in a forked child process and returns at once; Unix only.
+inline pid_t startChild(const std::function<bool()>& body)
 {
     const pid_t pid = fork();
-    if (pid == 0) {
-        prepare();
+    if (pid == 0)
         _exit(body() ? 0 : 1);
-    }
+    return pid;
+}
+
+// Waits for a child startChild() started; true when its `body` returned true.
+inline bool childSucceeded(pid_t pid)
+{
     int status = 0;
     waitpid(pid, &status, 0);
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// Runs `prepare` then `body` in a forked child process, so that what they
+// change (limits, user, signals) stays there; true when `body` returned true.
+inline bool runInChild(const std::function<void()>& prepare, const std::function<bool()>& body)
+{
+    return childSucceeded(startChild([&] {
+        prepare();
+        return body();
+    }));
 }
 
 // Gives up root in a child process, where permission bits would not stop it:

@@ -73,6 +73,9 @@ private slots:
         row("repeating to a time the spring change skips", berlin, "2016-03-28T02:30", true,
             "2027-03-27T12:00", u"还有 1 天"_s, u"0 天 14:30:00"_s, "2027-03-28T00:00",
             "2027-03-27T12:00:01");
+        row("a target the spring change skips, as the hour after", berlin, "2027-03-28T02:30",
+            false, "2027-03-28T01:00", u"今天"_s, u"0 天 01:30:00"_s, "2027-03-29T00:00",
+            "2027-03-28T01:00:01");
         // Beirut's clocks go from 23:59:59 to 01:00 on 28 March 2027.
         row("a day without midnight", "Asia/Beirut", "2027-03-30T00:00", false, "2027-03-27T12:00",
             u"还有 3 天"_s, u"2 天 11:00:00"_s, "2027-03-28T01:00", "2027-03-27T12:00:01");
@@ -92,10 +95,11 @@ private slots:
             QSKIP("the local zone here is the system's, which TZ does not choose");
         CountdownEntry entry;
         entry.title = u"一模"_s;
-        entry.target = QDateTime::fromString(target, Qt::ISODate);
+        entry.date = QDate::fromString(target.left(10), Qt::ISODate);
+        entry.time = QTime::fromString(target.mid(11), Qt::ISODate);
         entry.repeat = repeat;
         const QDateTime at = QDateTime::fromString(now, Qt::ISODateWithMs);
-        QVERIFY(entry.target.isValid() && at.isValid());
+        QVERIFY(entry.date.isValid() && entry.time.isValid() && at.isValid());
 
         const TimeLeft left = TimeLeft::at(entry, at);
         QTEST(left.text(CountdownEntry::Format::Days), "days");
