@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "countdowncommands.h"
 #include "countdowndialog.h"
-#include "countdownmenu.h"
+#include "countdownschema.h"
+#include "countdownviews.h"
 #include "countdownwidget.h"
-#include "countdownwidgets.h"
+#include "localzone.h"
 #include "messageboxanswer.h"
 #include "modaldialoganswer.h"
 #include "offscreenscreen.h"
@@ -74,6 +76,23 @@ void drag(QWidget* widget, QPoint by)
 }
 }
 
+// The desktop countdowns as the program wires them, on a preferences file.
+struct Countdowns {
+    Countdowns(const QString& preferences, CountdownViews::DateTimeClock clock)
+        : model(Preferences(preferences))
+        , views(&model, std::move(clock))
+        , commands(&views)
+    {
+        model.load();
+    }
+    QList<CountdownWidget*> widgets() const { return views.widgets(); }
+    CountdownModel::Id first() const { return model.ids().first(); }
+
+    CountdownModel model;
+    CountdownViews views;
+    CountdownCommands commands;
+};
+
 class TestCountdownWidgets : public QObject {
     Q_OBJECT
 
@@ -84,28 +103,25 @@ class TestCountdownWidgets : public QObject {
         = gb18030(u"2026-12-8 9:00:00\r\n2027-6-7 9:00:00\r\n高考\r\n距高考\r\n"_s);
     QDateTime m_now = QDateTime(QDate(2027, 3, 1), QTime(12, 0));
 
-    std::unique_ptr<CountdownWidgets> makeSet()
+    std::unique_ptr<Countdowns> makeSet()
     {
-        auto set = std::make_unique<CountdownWidgets>(
-            CountdownList(Preferences(m_preferences)), [this] { return m_now; });
-        set->start();
-        return set;
+        return std::make_unique<Countdowns>(m_preferences, [this] { return m_now; });
     }
 
     // A set with one countdown added through the dialog.
-    std::unique_ptr<CountdownWidgets> setWithOne(const Typed& typed)
+    std::unique_ptr<Countdowns> setWithOne(const Typed& typed)
     {
         auto set = makeSet();
         const ModalDialogAnswer<CountdownDialog> answer(
             [&](CountdownDialog* dialog) { fillIn(dialog, typed); });
-        set->add();
+        set->commands.add();
         return set;
     }
 
-    static void trigger(CountdownWidgets* set, CountdownWidget* widget, const QString& name)
+    static void trigger(Countdowns* set, const QString& name)
     {
         QMenu menu;
-        CountdownMenu::fill(&menu, set, widget);
+        set->commands.fill(&menu, set->first());
         menu.findChild<QAction*>(name)->trigger();
     }
 
@@ -154,6 +170,18 @@ private slots:
         QCOMPARE(set->widgets().first()->text(), text);
     }
 
+    // A time that a change of daylight saving time skips is kept as typed.
+    void aTimeTheClockSkipsIsKeptAsTyped()
+    {
+        const LocalZone berlin("Europe/Berlin");
+        if (!berlin.isSet())
+            QSKIP("TZ does not choose the local zone here");
+        auto set = setWithOne({ u"一模"_s, QDate(2027, 3, 28), QTime(2, 30) });
+        QVERIFY(readFile(m_preferences).contains("target=2027-03-28T02:30\n"));
+        set.reset();
+        QCOMPARE(makeSet()->widgets().size(), 1);
+    }
+
     // Each command of the menu changes the widget at once and lasts.
     void menuCommandsChangeTheWidgetAndLast_data()
     {
@@ -189,7 +217,7 @@ private slots:
         expected.title = widget->entry().title;
         expected.date = widget->entry().date;
         expected.time = widget->entry().time;
-        trigger(set.get(), widget, action);
+        trigger(set.get(), action);
         QCOMPARE(widget->entry(), expected);
         if (flag)
             QVERIFY(widget->windowFlags().testFlag(Qt::WindowType(flag)));
@@ -218,8 +246,8 @@ private slots:
         auto set = setWithOne({ u"一模"_s, QDate(2027, 3, 15) });
         CountdownWidget* widget = set->widgets().first();
         if (placeLocked)
-            trigger(set.get(), widget, u"lockPosition"_s);
-        set->setLocked(setLocked);
+            trigger(set.get(), u"lockPosition"_s);
+        set->model.setLocked(setLocked);
         const QPoint before = widget->pos();
         drag(widget, { -60, 40 });
         const bool moves = !placeLocked && !setLocked;
@@ -233,25 +261,27 @@ private slots:
         QCOMPARE(set->widgets().first()->entry().position.has_value(), moves);
     }
 
-    // A name the dialog cannot keep is said in the dialog, which stays open,
-    // and nothing is saved.
-    void badNamesAreRefused_data()
+    // The dialog takes a name exactly when the next start reads it back;
+    // one it refuses is said in the dialog, which stays open, and nothing is
+    // saved.
+    void namesAreTakenAsTheFileReadsThem_data()
     {
         QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("message");
-        const QString empty = u"请填写名称，例如“一模”。"_s;
-        const QString control = u"名称里不能有控制字符（如换行、制表符）。"_s;
-        QTest::newRow("empty") << QString() << empty;
-        QTest::newRow("spaces") << u"   "_s << empty;
-        QTest::newRow("line feed") << u"一\n模"_s << control;
-        QTest::newRow("tab") << u"一\t模"_s << control;
-        QTest::newRow("bell") << u"一模\a"_s << control;
-        QTest::newRow("line separator") << u"一\u2028模"_s << control;
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("empty") << QString() << true;
+        QTest::newRow("spaces") << u"   "_s << true;
+        QTest::newRow("line feed") << u"一\n模"_s << true;
+        QTest::newRow("tab") << u"一\t模"_s << true;
+        QTest::newRow("bell") << u"一模\a"_s << true;
+        QTest::newRow("line separator") << u"一\u2028模"_s << true;
+        QTest::newRow("only a zero-width space") << u"\u200b"_s << true;
+        QTest::newRow("zero-width space inside") << u"一\u200b模"_s << false;
+        QTest::newRow("spaces around") << u" 一模 "_s << false;
     }
-    void badNamesAreRefused()
+    void namesAreTakenAsTheFileReadsThem()
     {
         QFETCH(QString, title);
-        QFETCH(QString, message);
+        QFETCH(bool, refused);
         auto set = makeSet();
         bool stayedOpen = false;
         QString said;
@@ -259,14 +289,38 @@ private slots:
             fillIn(dialog, { title, {} });
             stayedOpen = dialog->isVisible();
             said = dialog->findChild<QLabel*>(u"errorLabel"_s)->text();
-            dialog->reject();
+            if (stayedOpen)
+                dialog->reject();
         });
-        set->add();
+        set->commands.add();
         QVERIFY(answer.seen);
-        QVERIFY(stayedOpen);
-        QCOMPARE(said, message);
-        QVERIFY(set->widgets().isEmpty());
-        QVERIFY(!readFile(m_preferences).contains("countdowns"));
+        QCOMPARE(stayedOpen, refused);
+        QCOMPARE(said, CountdownSchema::titleProblem(title));
+        QCOMPARE(set->widgets().size(), refused ? 0 : 1);
+        set.reset();
+        set = makeSet();
+        QVERIFY(set->model.skipped().isEmpty());
+        QCOMPARE(set->widgets().size(), refused ? 0 : 1);
+    }
+
+    // With as many countdowns as the file's reader reads, 添加倒计时 says so
+    // and asks for nothing.
+    void theLastCountdownThatIsReadBack()
+    {
+        QByteArray file = "[countdowns]\nsize=50\n";
+        for (int i = 1; i <= 50; ++i)
+            file += QByteArray::number(i) + "\\title=x\n" + QByteArray::number(i)
+                + "\\target=2027-06-07\n";
+        writeFile(m_preferences, file);
+        auto set = makeSet();
+        QCOMPARE(set->widgets().size(), 50);
+        const ModalDialogAnswer<CountdownDialog> dialog([](CountdownDialog* d) { d->reject(); });
+        const MessageBoxAnswer box;
+        set->commands.add();
+        QVERIFY(!dialog.seen);
+        QCOMPARE(box.text, set->model.addProblem());
+        QVERIFY(box.text.contains(u"50"_s));
+        QCOMPARE(readFile(m_preferences), file);
     }
 
     // A date or time typed over its box, however it was selected, is taken
@@ -285,6 +339,8 @@ private slots:
         QTest::newRow("digits only") << date << u"20280607"_s << u"2028-06-07 09:00"_s << QString();
         QTest::newRow("no such day")
             << date << u"2028-02-30"_s << QString() << u"没有 2028-02-30 这一天。"_s;
+        QTest::newRow("before the years the file takes")
+            << date << u"1800-01-01"_s << QString() << CountdownSchema::dateProblem({ 1800, 1, 1 });
         QTest::newRow("time") << time << u"14:30"_s << u"2027-03-02 14:30"_s << QString();
         QTest::newRow("time, digits") << time << u"1430"_s << u"2027-03-02 14:30"_s << QString();
         QTest::newRow("no such time")
@@ -358,7 +414,7 @@ private slots:
                 QCOMPARE(dialog->windowTitle(), u"编辑倒计时"_s);
                 fillIn(dialog, { u"二模"_s, {} });
             });
-            set->edit(widget);
+            set->commands.edit(set->first());
         }
         QCOMPARE(widget->caption(), u"距二模"_s);
         QCOMPARE(widget->entry().date, QDate(2027, 3, 15));
@@ -367,7 +423,7 @@ private slots:
         QVERIFY(widget->isVisible());
         {
             const MessageBoxAnswer no(QMessageBox::No);
-            set->remove(widget);
+            set->commands.remove(set->first());
             QCOMPARE(no.text, u"确定要删除倒计时“二模”吗？"_s);
             QCOMPARE(no.defaultButton, QMessageBox::No);
             QCOMPARE(no.textFormat, Qt::PlainText);
@@ -400,20 +456,21 @@ private slots:
         CountdownWidget* widget = set->widgets().first();
         const QByteArray saved = readFile(m_preferences);
         const CountdownEntry entry = widget->entry();
-        set->setLocked(true);
+        set->model.setLocked(true);
         QMenu menu;
-        CountdownMenu::fill(&menu, set.get(), widget);
+        set->commands.fill(&menu, set->first());
         for (QAction* action : menu.findChildren<QAction*>()) {
-            if (action->menu() || action->isSeparator())
+            // 退出 is the program's, never locked.
+            if (action->menu() || action->isSeparator() || action->objectName() == u"exit"_s)
                 continue;
             QVERIFY2(!action->isEnabled(), qPrintable(action->objectName()));
             action->trigger();
         }
         const ModalDialogAnswer<CountdownDialog> dialog([](CountdownDialog* d) { d->reject(); });
         const MessageBoxAnswer box(QMessageBox::Yes);
-        set->add();
-        set->edit(widget);
-        set->remove(widget);
+        set->commands.add();
+        set->commands.edit(set->first());
+        set->commands.remove(set->first());
         QVERIFY(!dialog.seen);
         QVERIFY(box.text.isEmpty());
         QCOMPARE(set->widgets().size(), 1);
@@ -431,7 +488,7 @@ private slots:
             const ModalDialogAnswer<CountdownDialog> answer([&](CountdownDialog* dialog) {
                 fillIn(dialog, { title, QDate(2027, 3, 15) });
             });
-            set->add();
+            set->commands.add();
         }
         QVERIFY(QDir(m_preferences + u".lock"_s).removeRecursively());
         QVERIFY(ok.text.startsWith(FileTrouble(FileTrouble::Kind::Locked)
@@ -487,10 +544,72 @@ private slots:
         } counter(paints);
         widget->installEventFilter(&counter);
         m_now = later;
-        set->tick();
+        set->views.tick();
         QCoreApplication::processEvents();
         QCOMPARE(widget->text(), text);
         QCOMPARE(paints > 0, repainted);
+    }
+
+    // A widget brought back from a screen that went stays where it is now
+    // when a command makes a new native window, or only repaints it.
+    void commandsKeepTheWidgetWhereItIs_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::newRow("不透明") << u"opaque"_s;
+        QTest::newRow("置顶") << u"onTop"_s;
+        QTest::newRow("置于桌面") << u"onDesktop"_s;
+        QTest::newRow("鼠标穿透") << u"clickThrough"_s;
+    }
+    void commandsKeepTheWidgetWhereItIs()
+    {
+        QFETCH(QString, action);
+        writeFile(m_preferences,
+            "[countdowns]\nsize=1\n1\\title=x\n1\\target=2027-06-07\n1\\position=1700,500\n");
+        auto set = makeSet();
+        CountdownWidget* widget = set->widgets().first();
+        const QPoint kept = widget->pos();
+        QCOMPARE(kept, QPoint(800 - widget->width(), 500));
+        trigger(set.get(), action);
+        QCOMPARE(widget->pos(), kept);
+        QVERIFY(widget->isVisible());
+        QVERIFY(readFile(m_preferences).contains("position=1700,500"));
+    }
+
+    // A 置顶 countdown belongs to the main window while that is full screen,
+    // where a desktop puts the window above every other that stays on top.
+    void onTopStaysAboveTheFullScreenWindow_data()
+    {
+        QTest::addColumn<bool>("onTop");
+        QTest::addColumn<bool>("fullScreen");
+        QTest::addColumn<bool>("minimized");
+        QTest::newRow("置顶, full screen") << true << true << false;
+        QTest::newRow("置顶, a window") << true << false << false;
+        QTest::newRow("置顶, full screen, minimized") << true << true << true;
+        QTest::newRow("full screen") << false << true << false;
+    }
+    void onTopStaysAboveTheFullScreenWindow()
+    {
+        QFETCH(bool, onTop);
+        QFETCH(bool, fullScreen);
+        QFETCH(bool, minimized);
+        auto set = setWithOne({ u"一模"_s, QDate(2027, 3, 15) });
+        CountdownWidget* widget = set->widgets().first();
+        QWidget window;
+        window.show();
+        set->views.stayAbove(&window);
+        if (onTop)
+            trigger(set.get(), u"onTop"_s);
+        window.setWindowState(Qt::WindowFullScreen);
+        QCOMPARE(
+            widget->windowHandle()->transientParent(), onTop ? window.windowHandle() : nullptr);
+        const QPoint place = widget->pos();
+        window.setWindowState(Qt::WindowState(
+            (fullScreen ? Qt::WindowFullScreen : 0) | (minimized ? Qt::WindowMinimized : 0)));
+        const bool above = onTop && fullScreen && !minimized;
+        QCOMPARE(
+            widget->windowHandle()->transientParent(), above ? window.windowHandle() : nullptr);
+        QCOMPARE(widget->pos(), place);
+        QVERIFY(widget->isVisible());
     }
 
     // A widget a screen took away with it comes back onto the primary one
