@@ -35,6 +35,9 @@ CountdownViews::CountdownViews(CountdownModel* model, DateTimeClock clock, QObje
     });
     for (const Id id : model->ids())
         add(id);
+    m_placeAbove.setSingleShot(true);
+    m_placeAbove.setInterval(CountdownWidget::kWindowManagerMs);
+    connect(&m_placeAbove, &QTimer::timeout, this, &CountdownViews::placeAllAbove);
     connect(qApp, &QGuiApplication::screenAdded, this, &CountdownViews::watchScreen);
     connect(qApp, &QGuiApplication::screenRemoved, this, &CountdownViews::keepOnScreens);
     for (const QScreen* screen : QGuiApplication::screens())
@@ -82,7 +85,7 @@ void CountdownViews::add(Id id)
     refresh(shown, m_clock());
     const QPoint place = entry->position.value_or(
         ScreenPlacement::freePlace(widget->sizeHint(), int(m_shown.size()) - 1));
-    widget->move(ScreenPlacement::keptOnScreen(QRect(place, widget->size())));
+    widget->place(ScreenPlacement::keptOnScreen(QRect(place, widget->size())));
     widget->show();
     placeAbove(widget);
 }
@@ -99,8 +102,9 @@ void CountdownViews::change(Id id)
     // The title, date or form may be new.
     refresh(*shown, m_clock());
     // Moved, but not by a drag here: by another copy of the program.
-    if (entry->position && entry->position != placed && *entry->position != widget->pos())
-        widget->move(ScreenPlacement::keptOnScreen(QRect(*entry->position, widget->size())));
+    if (entry->position && entry->position != placed
+        && *entry->position != widget->placed().topLeft())
+        widget->place(ScreenPlacement::keptOnScreen(QRect(*entry->position, widget->size())));
     placeAbove(widget);
 }
 
@@ -115,7 +119,7 @@ void CountdownViews::moved(Id id, QPoint topLeft)
         return;
     // Refused: back where it was.
     if (CountdownWidget* shown = widget(id)) {
-        shown->move(ScreenPlacement::keptOnScreen(
+        shown->place(ScreenPlacement::keptOnScreen(
             QRect(shown->entry().position.value_or(topLeft), shown->size())));
     }
 }
@@ -143,19 +147,25 @@ void CountdownViews::stayAbove(QWidget* window)
 {
     m_stayAbove = window;
     window->installEventFilter(this);
+    placeAllAbove();
+}
+
+void CountdownViews::placeAllAbove()
+{
     for (Shown& shown : m_shown)
         placeAbove(shown.widget.get());
 }
 
-// Full screen on or off, minimized, a new native window (窗口置顶).
+// Full screen on or off, minimized, a new native window (窗口置顶): the
+// widgets follow once the window manager has taken the window on, as a
+// window belongs to another only when that one is already managed.
 bool CountdownViews::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
     if (watched == m_stayAbove
         && (type == QEvent::WindowStateChange || type == QEvent::WinIdChange
             || type == QEvent::Show)) {
-        for (Shown& shown : m_shown)
-            placeAbove(shown.widget.get());
+        m_placeAbove.start();
     }
     return QObject::eventFilter(watched, event);
 }
@@ -181,8 +191,8 @@ void CountdownViews::keepOnScreens()
 {
     for (Shown& shown : m_shown) {
         CountdownWidget* widget = shown.widget.get();
-        const QPoint place = ScreenPlacement::keptOnScreen(widget->frameGeometry());
-        if (place != widget->pos())
-            widget->move(place);
+        const QPoint place = ScreenPlacement::keptOnScreen(widget->placed());
+        if (place != widget->placed().topLeft())
+            widget->place(place);
     }
 }

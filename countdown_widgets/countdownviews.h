@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -60,6 +61,7 @@ private:
     void refresh(Shown& shown, const QDateTime& now);
     void moved(CountdownModel::Id id, QPoint topLeft);
     void placeAbove(CountdownWidget* widget);
+    void placeAllAbove();
     void keepOnScreens();
     void watchScreen(const QScreen* screen);
 
@@ -68,4 +70,5 @@ private:
     std::vector<Shown> m_shown;
     QDateTime m_lastTick;
     QPointer<QWidget> m_stayAbove;
+    QTimer m_placeAbove;
 };

@@ -11,6 +11,7 @@
 #include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 #include <QWindow>
 
 using namespace Qt::StringLiterals;
@@ -113,25 +114,54 @@ void CountdownWidget::setEntry(const CountdownEntry& entry)
 
 void CountdownWidget::stayAbove(QWindow* window)
 {
-    if (!windowHandle() || windowHandle()->transientParent() == window)
+    // Its native window, which the window system knows; a new one (窗口置顶
+    // makes one) is another owner.
+    const WId owner = window && window->handle() ? window->winId() : 0;
+    if (!windowHandle() || owner == m_owner)
         return;
-    // Told to the window system as the window shows.
-    renewNativeWindow([this, window] {
-        hide();
-        windowHandle()->setTransientParent(window);
-    });
+    m_owner = owner;
+    renewNativeWindow(
+        [this, window, owner] { windowHandle()->setTransientParent(owner ? window : nullptr); });
 }
 
-// The window system or Qt may put a new native window where an old one was:
-// a widget brought back from a removed screen would go off every screen again.
+void CountdownWidget::place(QPoint topLeft)
+{
+    m_place = topLeft;
+    move(topLeft);
+}
+
+// Qt may put a new native window where an old one was, and what the window
+// system tells of a window's place can come late or be wrong (0,0 for a
+// moment, under a window manager that puts the window in a frame): a widget
+// brought back from a removed screen would go off every screen again.
 void CountdownWidget::renewNativeWindow(const std::function<void()>& change)
 {
-    const QRect before = frameGeometry();
+    const QRect before = placed();
     const bool wasVisible = isVisible();
+    hide();
     change();
+    // Shown again, a native window on X would keep its id, and a window
+    // manager that clears a hidden window's state late would take 置顶 and
+    // the new owner away from it: a change of the stay-on-top flag makes Qt
+    // give it a new one, which the manager reads afresh.
+    if (QWindow* native = windowHandle()) {
+        const Qt::WindowFlags flags = native->flags();
+        native->setFlags(flags ^ Qt::WindowStaysOnTopHint);
+        native->setFlags(flags);
+    }
     if (wasVisible)
         show();
-    move(ScreenPlacement::keptOnScreen(before));
+    const QPoint kept = ScreenPlacement::keptOnScreen(before);
+    place(kept);
+    // A window manager places a new window as it likes, and may do so after
+    // the request for the place: asked again, of the window system itself,
+    // where Qt may take the widget to be already.
+    if (wasVisible) {
+        QTimer::singleShot(kWindowManagerMs, this, [this, kept] {
+            if (isVisible() && m_place == kept)
+                windowHandle()->setFramePosition(kept);
+        });
+    }
 }
 
 void CountdownWidget::setTexts(const QString& caption, const QString& text)
@@ -208,7 +238,7 @@ void CountdownWidget::mouseMoveEvent(QMouseEvent* event)
     if (!m_dragged && (topLeft - pos()).manhattanLength() < QApplication::startDragDistance())
         return;
     m_dragged = true;
-    move(topLeft);
+    place(topLeft);
 }
 
 void CountdownWidget::mouseReleaseEvent(QMouseEvent* event)
@@ -219,7 +249,7 @@ void CountdownWidget::mouseReleaseEvent(QMouseEvent* event)
     m_dragOffset.reset();
     m_dragged = false;
     if (dragged)
-        emit moved(pos());
+        emit moved(m_place);
 }
 
 void CountdownWidget::contextMenuEvent(QContextMenuEvent* event)

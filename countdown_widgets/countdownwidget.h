@@ -20,6 +20,9 @@ class QWindow;
 class CountdownWidget : public QWidget {
     Q_OBJECT
 public:
+    // How long a window manager may take to place a new native window.
+    static constexpr int kWindowManagerMs = 250;
+
     explicit CountdownWidget(const CountdownEntry& entry);
 
     const CountdownEntry& entry() const { return m_entry; }
@@ -32,6 +35,10 @@ public:
     // active full-screen window above every window that stays on top, except
     // the windows that belong to it: this one is made to belong to it.
     void stayAbove(QWindow* window);
+    // Puts the widget's top-left corner at `topLeft`, and keeps that as its
+    // place: placed() is where the program put it, or the user dragged it.
+    void place(QPoint topLeft);
+    QRect placed() const { return QRect(m_place, size()); }
     // Shows these two lines; repaints only when they change.
     void setTexts(const QString& caption, const QString& text);
     QString caption() const { return m_caption; }
@@ -67,6 +74,9 @@ private:
     QFont m_captionFont;
     QFont m_textFont;
     bool m_movable = true;
+    QPoint m_place;
+    // The native window it stays above, or 0.
+    WId m_owner = 0;
     // The press point inside the widget while a drag goes on.
     std::optional<QPoint> m_dragOffset;
     bool m_dragged = false;

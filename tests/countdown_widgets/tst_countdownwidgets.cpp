@@ -600,12 +600,14 @@ private slots:
         if (onTop)
             trigger(set.get(), u"onTop"_s);
         window.setWindowState(Qt::WindowFullScreen);
-        QCOMPARE(
+        QTRY_COMPARE(
             widget->windowHandle()->transientParent(), onTop ? window.windowHandle() : nullptr);
         const QPoint place = widget->pos();
         window.setWindowState(Qt::WindowState(
             (fullScreen ? Qt::WindowFullScreen : 0) | (minimized ? Qt::WindowMinimized : 0)));
         const bool above = onTop && fullScreen && !minimized;
+        // The widget follows once a window manager has had its time.
+        QTest::qWait(2 * CountdownWidget::kWindowManagerMs);
         QCOMPARE(
             widget->windowHandle()->transientParent(), above ? window.windowHandle() : nullptr);
         QCOMPARE(widget->pos(), place);
