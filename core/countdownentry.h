@@ -33,7 +33,7 @@ public:
     QString title;
     // The local date and time the user chose, to the second, kept as typed:
     // a time that a change of daylight saving time skips (02:30 on the
-    // spring day) is still this time, and TimeLeft::moment() says which
+    // spring day) is still this time, and TimeLeft::localMoment() says which
     // moment it stands for.
     QDate date;
     QTime time { 0, 0 };

@@ -15,6 +15,8 @@
 #include <optional>
 #include <vector>
 
+class CountdownArray;
+
 // The user's desktop countdowns: the one owner of the entries, kept in the
 // preferences file as the array [countdowns] (size=, then 1\title=,
 // 1\target=2027-03-15T08:00 and the other keys of countdownschema.h), so that
@@ -115,7 +117,7 @@ private:
     // Saves the changes, and tells of the entries that came and went with
     // the file's new content when `announce`.
     FileTrouble store(bool announce);
-    std::vector<Id> merge(class CountdownArray& array) const;
+    std::vector<Id> merge(CountdownArray& array) const;
     void take(const CountdownArray& array, const std::vector<Id>& owners, bool announce);
 
     Preferences m_preferences;

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "preferences.h"
+#include "preferencesformat.h"
 #include "settingsfile.h"
 
 #include <QDir>
@@ -54,7 +55,7 @@ private slots:
 
     // The file keeps the layout Qt's own INI format reads and writes; one
     // edited by hand in Notepad reads too. A list keeps its section, its size
-    // first and its entries by number.
+    // first, its entries by number and in each the names of setKeyOrder() first.
     void theFileIsQtsIniLayout_data()
     {
         QTest::addColumn<QByteArray>("old");
@@ -75,6 +76,7 @@ private slots:
         const QTemporaryDir dir;
         const QString path = dir.filePath(u"prefs.ini"_s);
         writeFile(path, old);
+        PreferencesFormat::setKeyOrder({ u"title"_s, u"target"_s });
         QVERIFY(Preferences(path).setValue(Choice::StartAtLogin, true).isNone());
         QCOMPARE(
             readFile(path), before + "[display]\nstayOnTop=true\n\n[startup]\nstartAtLogin=true\n");
