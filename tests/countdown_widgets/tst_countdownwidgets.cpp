@@ -182,6 +182,25 @@ private slots:
         QCOMPARE(makeSet()->widgets().size(), 1);
     }
 
+    // Another copy of the program on the same file: what it added shows here
+    // once this copy saves, and what it removed goes.
+    void anotherCopysChangesShowAtTheNextSave()
+    {
+        auto here = setWithOne({ u"一模"_s, QDate(2027, 3, 15) });
+        auto there = setWithOne({ u"二模"_s, QDate(2027, 4, 15) });
+        QCOMPARE(there->widgets().size(), 2);
+        QCOMPARE(here->widgets().size(), 1);
+        trigger(here.get(), u"opaque"_s);
+        QCOMPARE(here->widgets().size(), 2);
+        QCOMPARE(here->widgets().last()->caption(), u"距二模"_s);
+        QVERIFY(here->widgets().last()->isVisible());
+        const MessageBoxAnswer yes(QMessageBox::Yes);
+        there->commands.remove(there->model.ids().last());
+        trigger(here.get(), u"translucent"_s);
+        QCOMPARE(here->widgets().size(), 1);
+        QCOMPARE(here->widgets().first()->caption(), u"距一模"_s);
+    }
+
     // Each command of the menu changes the widget at once and lasts.
     void menuCommandsChangeTheWidgetAndLast_data()
     {
