@@ -107,8 +107,10 @@ void CountdownWidget::setEntry(const CountdownEntry& entry)
     m_entry = entry;
     setWindowTitle(entry.title);
     const Qt::WindowFlags flags = flagsFor(entry);
-    if (flags != windowFlags())
+    if (flags != windowFlags() && isVisible())
         renewNativeWindow([this, flags] { setWindowFlags(flags); });
+    else if (flags != windowFlags())
+        setWindowFlags(flags);
     update();
 }
 

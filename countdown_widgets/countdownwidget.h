@@ -26,9 +26,9 @@ public:
     explicit CountdownWidget(const CountdownEntry& entry);
 
     const CountdownEntry& entry() const { return m_entry; }
-    // Takes the entry's looks, layer and input, and stays where it is (at
-    // least kGrabbable pixels on a screen), also when that makes a new
-    // native window; the views move it.
+    // Takes the entry's looks, layer and input, and stays where it is (with
+    // enough of it on a screen to grab), also when that makes a new native
+    // window; the views move it.
     void setEntry(const CountdownEntry& entry);
     // Stays above `window` (none: no window in particular), as a 置顶
     // countdown does above the main window in full screen. A desktop puts its
