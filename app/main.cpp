@@ -2,9 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "boardmenuitems.h"
 #include "boardoptions.h"
+#include "countdowncommands.h"
 #include "countdownmenuitems.h"
 #include "countdownschema.h"
-#include "countdownwidgets.h"
+#include "countdownviews.h"
 #include "displaycontroller.h"
 #include "examschedule.h"
 #include "fontsubstitutes.h"
@@ -61,7 +62,9 @@ int main(int argc, char* argv[])
     const SettingsStore store(options->settingsFolder);
     // Made before the main window, so that the window's menu items for it go
     // first as the program ends.
-    CountdownWidgets countdowns { CountdownList(preferences) };
+    CountdownModel countdowns { preferences };
+    CountdownViews views { &countdowns };
+    CountdownCommands commands { &views };
     Form1 form(store);
     QApplication::setWindowIcon(form.windowIcon());
     auto* display = new DisplayController(&form, preferences,
@@ -73,10 +76,10 @@ int main(int argc, char* argv[])
     QObject::connect(
         &singleCopy, &SingleCopy::showRequested, display, &DisplayController::bringForward);
     form.show();
-    countdowns.start();
-    countdowns.setLocked(preferences.isLocked());
-    QObject::connect(form.Timer1, &QTimer::timeout, &countdowns, &CountdownWidgets::tick);
-    new CountdownMenuItems(display->menu(), &countdowns, &form);
+    countdowns.load();
+    views.stayAbove(&form);
+    QObject::connect(form.Timer1, &QTimer::timeout, &views, &CountdownViews::tick);
+    new CountdownMenuItems(display->menu(), &commands, &form);
     auto* board = new BoardMenuItems(display->menu(), &form, preferences);
     if (options->board)
         board->open(Startup::chosenScreens(options->screen));

@@ -2,17 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "countdowndialog.h"
 
+#include "characterlimitvalidator.h"
+#include "countdownschema.h"
+#include "typeddatetimeedit.h"
+
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimeEdit>
 #include <QVBoxLayout>
-#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -26,13 +27,6 @@ CountdownEntry newEntry(QDate today)
     entry.time = QTime(kDefaultHour, 0);
     return entry;
 }
-
-bool isControl(QChar c)
-{
-    const QChar::Category category = c.category();
-    return category == QChar::Other_Control || category == QChar::Separator_Line
-        || category == QChar::Separator_Paragraph;
-}
 }
 
 CountdownDialog::CountdownDialog(
@@ -40,8 +34,8 @@ CountdownDialog::CountdownDialog(
     : QDialog(parent)
     , m_entry(editing.value_or(newEntry(today)))
     , m_title(new QLineEdit(m_entry.title, this))
-    , m_date(new QDateEdit(m_entry.date, this))
-    , m_time(new QTimeEdit(m_entry.time, this))
+    , m_date(new TypedDateTimeEdit(m_entry.date, this))
+    , m_time(new TypedDateTimeEdit(m_entry.time, this))
     , m_repeat(new QCheckBox(u"每年重复"_s, this))
     , m_format(new QComboBox(this))
     , m_error(new QLabel(this))
@@ -52,13 +46,15 @@ CountdownDialog::CountdownDialog(
     setAttribute(Qt::WA_QuitOnClose, false);
 
     m_title->setObjectName(u"titleEdit"_s);
-    m_title->setMaxLength(kMaxTitleLength);
+    m_title->setValidator(new CharacterLimitValidator(CountdownSchema::kMaxTitleLength, m_title));
     m_title->setPlaceholderText(u"例如：一模"_s);
     m_date->setObjectName(u"dateEdit"_s);
     m_date->setCalendarPopup(true);
-    m_date->setDisplayFormat(u"yyyy-MM-dd"_s);
+    // What the file takes, and so what the next start reads back.
+    m_date->setDateRange(
+        QDate(CountdownSchema::kFirstYear, 1, 1), QDate(CountdownSchema::kLastYear, 12, 31));
+    m_date->setRangeProblem(CountdownSchema::dateProblem(m_date->minimumDate().addDays(-1)));
     m_time->setObjectName(u"timeEdit"_s);
-    m_time->setDisplayFormat(u"HH:mm"_s);
     m_repeat->setObjectName(u"repeatCheckBox"_s);
     m_repeat->setChecked(m_entry.repeat);
     m_repeat->setToolTip(u"日期过后，倒数到下一年的同一天"_s);
@@ -85,6 +81,10 @@ CountdownDialog::CountdownDialog(
     connect(buttons, &QDialogButtonBox::accepted, this, &CountdownDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CountdownDialog::reject);
     connect(m_title, &QLineEdit::textEdited, m_error, &QLabel::hide);
+    for (TypedDateTimeEdit* edit : { m_date, m_time }) {
+        connect(edit, &TypedDateTimeEdit::problemFound, this, &CountdownDialog::showProblem);
+        connect(edit, &QDateTimeEdit::dateTimeChanged, m_error, &QLabel::hide);
+    }
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -94,20 +94,24 @@ CountdownDialog::CountdownDialog(
 
 QString CountdownDialog::problem() const
 {
-    const QString title = m_title->text();
-    if (title.trimmed().isEmpty())
-        return u"请填写名称，例如“一模”。"_s;
-    if (std::any_of(title.begin(), title.end(), isControl))
-        return u"名称里不能有控制字符（如换行、制表符）。"_s;
-    return {};
+    // The name first, as the dialog shows it.
+    if (const QString why = CountdownSchema::titleProblem(m_title->text()); !why.isEmpty())
+        return why;
+    if (!m_date->problem().isEmpty())
+        return m_date->problem();
+    if (!m_time->problem().isEmpty())
+        return m_time->problem();
+    return CountdownSchema::problem(entry());
 }
 
 CountdownEntry CountdownDialog::entry() const
 {
     CountdownEntry entry = m_entry;
-    entry.title = m_title->text().trimmed();
+    // What the user left as it was stays exactly as it was: the title, and
+    // the seconds, which the box does not show.
+    if (m_title->text() != m_entry.title)
+        entry.title = m_title->text().trimmed();
     entry.date = m_date->date();
-    // The seconds are not shown: an unchanged time keeps them.
     const QTime shown = m_time->time();
     if (shown.hour() != m_entry.time.hour() || shown.minute() != m_entry.time.minute())
         entry.time = QTime(shown.hour(), shown.minute());
@@ -118,11 +122,21 @@ CountdownEntry CountdownDialog::entry() const
 
 void CountdownDialog::accept()
 {
-    if (const QString why = problem(); !why.isEmpty()) {
-        m_error->setText(why);
-        m_error->show();
-        m_title->setFocus();
-        return;
-    }
+    m_date->finishTyping();
+    m_time->finishTyping();
+    if (const QString why = problem(); !why.isEmpty())
+        return showProblem(why);
     QDialog::accept();
+}
+
+void CountdownDialog::showProblem(const QString& why)
+{
+    m_error->setText(why);
+    m_error->show();
+    if (why == m_date->problem())
+        m_date->setFocus();
+    else if (why == m_time->problem())
+        m_time->setFocus();
+    else
+        m_title->setFocus();
 }

@@ -8,35 +8,35 @@
 
 class QCheckBox;
 class QComboBox;
-class QDateEdit;
 class QLabel;
 class QLineEdit;
-class QTimeEdit;
+class TypedDateTimeEdit;
 
 // 添加倒计时 and 编辑倒计时: the name, date, time, yearly repeat and form of
-// one countdown. It takes 确定 only for a name it can keep (not empty, no
-// control characters), saying in the dialog what is wrong otherwise; the
+// one countdown. It takes 确定 only for what the preferences file takes and
+// reads back (CountdownSchema: the name, the date's years) and for a typed
+// date and time that exist, saying in the dialog what is wrong otherwise; the
 // caller reads `entry()` after it was accepted and saves it.
 class CountdownDialog : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int kMaxTitleLength = 40;
-
     // Adds a countdown to `today`'s next day, or edits `editing` (its place
     // and looks go through unchanged).
     CountdownDialog(const std::optional<CountdownEntry>& editing, QDate today, QWidget* parent);
 
     CountdownEntry entry() const;
-    // Why the typed name cannot be kept, or empty.
+    // Why what was typed cannot be kept, or empty.
     QString problem() const;
 
     void accept() override;
 
 private:
+    void showProblem(const QString& why);
+
     CountdownEntry m_entry;
     QLineEdit* m_title;
-    QDateEdit* m_date;
-    QTimeEdit* m_time;
+    TypedDateTimeEdit* m_date;
+    TypedDateTimeEdit* m_time;
     QCheckBox* m_repeat;
     QComboBox* m_format;
     QLabel* m_error;

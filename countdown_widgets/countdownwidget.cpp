@@ -2,6 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "countdownwidget.h"
 
+#include "fontsubstitutes.h"
+
+#include "screenplacement.h"
+
 #include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
@@ -9,6 +13,8 @@
 #include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
+#include <QWindow>
 
 using namespace Qt::StringLiterals;
 
@@ -43,7 +49,7 @@ int backgroundAlpha(CountdownEntry::Opacity opacity)
 // not one more in memory.
 QFont widgetFont(int pointSize)
 {
-    QFont font(u"黑体"_s, pointSize);
+    QFont font(LayoutFonts::kHeiti, pointSize);
     font.setBold(true);
     return font;
 }
@@ -103,16 +109,63 @@ void CountdownWidget::setEntry(const CountdownEntry& entry)
     m_entry = entry;
     setWindowTitle(entry.title);
     const Qt::WindowFlags flags = flagsFor(entry);
-    if (flags != windowFlags()) {
-        // New flags hide the window, and on X need a new native window.
-        const bool wasVisible = isVisible();
+    if (flags != windowFlags() && isVisible())
+        renewNativeWindow([this, flags] { setWindowFlags(flags); });
+    else if (flags != windowFlags())
         setWindowFlags(flags);
-        if (wasVisible)
-            show();
-    }
-    if (entry.position && *entry.position != pos())
-        move(*entry.position);
     update();
+}
+
+void CountdownWidget::stayAbove(QWindow* window)
+{
+    // Its native window, which the window system knows; a new one (窗口置顶
+    // makes one) is another owner.
+    const WId owner = window && window->handle() ? window->winId() : 0;
+    if (!windowHandle() || owner == m_owner)
+        return;
+    m_owner = owner;
+    renewNativeWindow(
+        [this, window, owner] { windowHandle()->setTransientParent(owner ? window : nullptr); });
+}
+
+void CountdownWidget::place(QPoint topLeft)
+{
+    m_place = topLeft;
+    move(topLeft);
+}
+
+// Qt may put a new native window where an old one was, and what the window
+// system tells of a window's place can come late or be wrong (0,0 for a
+// moment, under a window manager that puts the window in a frame): a widget
+// brought back from a removed screen would go off every screen again.
+void CountdownWidget::renewNativeWindow(const std::function<void()>& change)
+{
+    const QRect before = placed();
+    const bool wasVisible = isVisible();
+    hide();
+    change();
+    // Shown again, a native window on X would keep its id, and a window
+    // manager that clears a hidden window's state late would take 置顶 and
+    // the new owner away from it: a change of the stay-on-top flag makes Qt
+    // give it a new one, which the manager reads afresh.
+    if (QWindow* native = windowHandle()) {
+        const Qt::WindowFlags flags = native->flags();
+        native->setFlags(flags ^ Qt::WindowStaysOnTopHint);
+        native->setFlags(flags);
+    }
+    if (wasVisible)
+        show();
+    const QPoint kept = ScreenPlacement::keptOnScreen(before);
+    place(kept);
+    // A window manager places a new window as it likes, and may do so after
+    // the request for the place: asked again, of the window system itself,
+    // where Qt may take the widget to be already.
+    if (wasVisible) {
+        QTimer::singleShot(kWindowManagerMs, this, [this, kept] {
+            if (isVisible() && m_place == kept)
+                windowHandle()->setFramePosition(kept);
+        });
+    }
 }
 
 void CountdownWidget::setTexts(const QString& caption, const QString& text)
@@ -189,7 +242,7 @@ void CountdownWidget::mouseMoveEvent(QMouseEvent* event)
     if (!m_dragged && (topLeft - pos()).manhattanLength() < QApplication::startDragDistance())
         return;
     m_dragged = true;
-    move(topLeft);
+    place(topLeft);
 }
 
 void CountdownWidget::mouseReleaseEvent(QMouseEvent* event)
@@ -200,7 +253,7 @@ void CountdownWidget::mouseReleaseEvent(QMouseEvent* event)
     m_dragOffset.reset();
     m_dragged = false;
     if (dragged)
-        emit moved(pos());
+        emit moved(m_place);
 }
 
 void CountdownWidget::contextMenuEvent(QContextMenuEvent* event)
@@ -210,4 +263,8 @@ void CountdownWidget::contextMenuEvent(QContextMenuEvent* event)
 
 // A countdown goes only through 删除, which asks first; Alt+F4 or a window
 // manager's close would remove it without a word.
-void CountdownWidget::closeEvent(QCloseEvent* event) { event->ignore(); }
+void CountdownWidget::closeEvent(QCloseEvent* event)
+{
+    if (!m_closeAllowed)
+        event->ignore();
+}

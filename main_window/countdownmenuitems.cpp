@@ -2,9 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "countdownmenuitems.h"
 
-#include "countdownmenu.h"
-#include "countdownwidget.h"
-#include "countdownwidgets.h"
+#include "countdowncommands.h"
 #include "windowmenu.h"
 
 #include <QMenu>
@@ -12,10 +10,10 @@
 using namespace Qt::StringLiterals;
 
 CountdownMenuItems::CountdownMenuItems(
-    WindowMenu* menu, CountdownWidgets* countdowns, QWidget* window)
+    WindowMenu* menu, CountdownCommands* commands, QWidget* window)
     : QObject(window)
     , m_menu(menu->menu())
-    , m_countdowns(countdowns)
+    , m_commands(commands)
     , m_window(window)
     , m_before(menu->action(u"settings"_s))
     , m_add(new QAction(u"添加倒计时…"_s, m_menu))
@@ -24,9 +22,15 @@ CountdownMenuItems::CountdownMenuItems(
     // Beside 自定义设置…, the other item that opens a dialog.
     m_menu->insertAction(m_before, m_add);
     // A hidden main window is no window to open a dialog over.
-    connect(m_add, &QAction::triggered, countdowns,
-        [this] { m_countdowns->add(m_window->isVisible() ? m_window : nullptr); });
-    connect(countdowns, &CountdownWidgets::changed, this, &CountdownMenuItems::rebuild);
+    connect(m_add, &QAction::triggered, commands,
+        [this] { m_commands->add(m_window->isVisible() ? m_window : nullptr); });
+    connect(
+        commands, &CountdownCommands::exitRequested, menu->action(u"exit"_s), &QAction::trigger);
+    const CountdownModel* model = commands->model();
+    connect(model, &CountdownModel::added, this, &CountdownMenuItems::rebuild);
+    connect(model, &CountdownModel::changed, this, &CountdownMenuItems::rebuild);
+    connect(model, &CountdownModel::removed, this, &CountdownMenuItems::rebuild);
+    connect(model, &CountdownModel::lockedChanged, this, &CountdownMenuItems::rebuild);
     rebuild();
 }
 
@@ -41,13 +45,14 @@ void CountdownMenuItems::rebuild()
         submenu->deleteLater();
     }
     m_submenus.clear();
-    m_add->setEnabled(!m_countdowns->isLocked());
-    for (CountdownWidget* widget : m_countdowns->widgets()) {
+    const CountdownModel* model = m_commands->model();
+    m_add->setEnabled(!model->isLocked());
+    for (const CountdownModel::Id id : model->ids()) {
         // A title is the user's text, where & would mark a shortcut key.
-        QString title = widget->entry().title;
+        QString title = model->entry(id).value_or(CountdownEntry {}).title;
         auto* submenu = new QMenu(title.replace(u'&', u"&&"_s), m_menu);
         submenu->setObjectName(u"countdownCommands"_s);
-        CountdownMenu::fill(submenu, m_countdowns, widget);
+        m_commands->fill(submenu, id);
         m_menu->insertMenu(m_before, submenu);
         m_submenus.append(submenu);
     }

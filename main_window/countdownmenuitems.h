@@ -8,7 +8,7 @@
 class QAction;
 class QMenu;
 class QWidget;
-class CountdownWidgets;
+class CountdownCommands;
 class WindowMenu;
 
 // The desktop countdowns in the window's menu (and so in the tray's, which
@@ -19,14 +19,15 @@ class WindowMenu;
 class CountdownMenuItems : public QObject {
     Q_OBJECT
 public:
-    // Becomes a child of `window`, over which the dialog opens.
-    CountdownMenuItems(WindowMenu* menu, CountdownWidgets* countdowns, QWidget* window);
+    // Becomes a child of `window`, over which the dialog opens. 退出 in a
+    // countdown's menu is the window menu's 退出.
+    CountdownMenuItems(WindowMenu* menu, CountdownCommands* commands, QWidget* window);
 
 private:
     void rebuild();
 
     QMenu* m_menu;
-    CountdownWidgets* m_countdowns;
+    CountdownCommands* m_commands;
     QWidget* m_window;
     // The countdowns' items go above this one, 自定义设置….
     QAction* m_before;

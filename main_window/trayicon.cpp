@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "trayicon.h"
 
-#include "countdownwidgets.h"
+#include "countdownmodel.h"
 #include "plaintooltip.h"
 #include "programinfo.h"
 #include "traymenu.h"
@@ -12,7 +12,7 @@
 using namespace Qt::StringLiterals;
 
 TrayIcon::TrayIcon(
-    QWidget* window, QMenu* windowMenu, CountdownWidgets* countdowns, Availability trayAvailable)
+    QWidget* window, QMenu* windowMenu, CountdownModel* countdowns, Availability trayAvailable)
     : QObject(window)
     , m_window(window)
     , m_menu(new TrayMenu(windowMenu, window))
@@ -21,13 +21,14 @@ TrayIcon::TrayIcon(
 {
     connect(&m_lookAgain, &QTimer::timeout, this, &TrayIcon::update);
     connect(m_menu, &TrayMenu::showWindowChosen, this, &TrayIcon::showWindow);
-    connect(countdowns, &CountdownWidgets::changed, this, &TrayIcon::update);
+    connect(countdowns, &CountdownModel::added, this, &TrayIcon::update);
+    connect(countdowns, &CountdownModel::removed, this, &TrayIcon::update);
     update();
 }
 
 void TrayIcon::update()
 {
-    const bool hasCountdowns = !m_countdowns->widgets().isEmpty();
+    const bool hasCountdowns = m_countdowns->count() > 0;
     const bool wanted = hasCountdowns && m_trayAvailable();
     if (wanted && !m_icon) {
         m_icon = new QSystemTrayIcon(m_window->windowIcon(), this);

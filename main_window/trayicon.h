@@ -9,7 +9,7 @@
 
 class QMenu;
 class QWidget;
-class CountdownWidgets;
+class CountdownModel;
 class TrayMenu;
 
 // The program's icon in the desktop's tray, there while at least one desktop
@@ -33,7 +33,7 @@ public:
     using Availability = std::function<bool()>;
 
     // Becomes a child of `window`; the tray's menu holds `windowMenu`'s items.
-    TrayIcon(QWidget* window, QMenu* windowMenu, CountdownWidgets* countdowns,
+    TrayIcon(QWidget* window, QMenu* windowMenu, CountdownModel* countdowns,
         Availability trayAvailable = &QSystemTrayIcon::isSystemTrayAvailable);
 
     // Null while there is no icon.
@@ -46,7 +46,7 @@ private:
 
     QWidget* m_window;
     TrayMenu* m_menu;
-    CountdownWidgets* m_countdowns;
+    CountdownModel* m_countdowns;
     Availability m_trayAvailable;
     QSystemTrayIcon* m_icon = nullptr;
     QTimer m_lookAgain;

@@ -1,11 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "countdowncommands.h"
 #include "countdowndialog.h"
 #include "countdownmenuitems.h"
+#include "countdownviews.h"
 #include "countdownwidget.h"
-#include "countdownwidgets.h"
 #include "displaycontroller.h"
 #include "mainwindowfixture.h"
+#include "messageboxanswer.h"
 #include "modaldialoganswer.h"
 #include "trayicon.h"
 #include "windowmenu.h"
@@ -32,11 +34,11 @@ struct Wired : MainWindowFixture {
         writeSettings(u"2026-12-8 9:00:00"_s, u"2027-6-7 9:00:00"_s, u"高考"_s, u"距高考"_s);
         data = readFile(store.filePath());
         writeFile(preferencesPath, preferences);
-        countdowns.start();
+        countdowns.load();
         auto* display = new DisplayController(&form, Preferences(preferencesPath),
             Autostart(u"org.example.Test"_s, { QCoreApplication::applicationFilePath() }));
         menu = display->menu()->menu();
-        new CountdownMenuItems(display->menu(), &countdowns, &form);
+        new CountdownMenuItems(display->menu(), &commands, &form);
         tray = new TrayIcon(&form, menu, &countdowns,
             [this] { return trayThere.value_or(QSystemTrayIcon::isSystemTrayAvailable()); });
         form.show();
@@ -55,8 +57,9 @@ struct Wired : MainWindowFixture {
     std::optional<bool> trayThere;
     QString preferencesPath = root.filePath(u"gaokao-countdown.ini"_s);
     QByteArray data;
-    CountdownWidgets countdowns { CountdownList(Preferences(preferencesPath)),
-        [] { return QDateTime(QDate(2027, 3, 1), QTime(12, 0)); } };
+    CountdownModel countdowns { Preferences(preferencesPath) };
+    CountdownViews views { &countdowns, [] { return QDateTime(QDate(2027, 3, 1), QTime(12, 0)); } };
+    CountdownCommands commands { &views };
     QMenu* menu = nullptr;
     TrayIcon* tray = nullptr;
 };
@@ -93,7 +96,7 @@ private slots:
         QCOMPARE(wired.countdowns.skipped().size(), 1);
         QCOMPARE(wired.submenus().size(), 1);
         QCOMPARE(wired.submenus().first()->title(), u"一模"_s);
-        CountdownWidget* widget = wired.countdowns.widgets().first();
+        CountdownWidget* widget = wired.views.widgets().first();
         QVERIFY(widget->windowFlags().testFlag(Qt::WindowTransparentForInput));
         QAction* clickThrough = wired.submenus().first()->findChild<QAction*>(u"clickThrough"_s);
         QVERIFY(clickThrough->isChecked());
@@ -119,11 +122,25 @@ private slots:
         QCOMPARE(wired.tray->icon() != nullptr, QSystemTrayIcon::isSystemTrayAvailable());
     }
 
-    // A countdown refuses the close that Qt's own ending asks of every window.
+    // A countdown refuses the close that Qt's own ending asks of every window,
+    // as the window's close and a log-out end the program.
+    void closingTheWindowEndsTheProgram_data()
+    {
+        QTest::addColumn<bool>("logOut");
+        QTest::newRow("the window's close") << false;
+        QTest::newRow("the desktop session's log-out") << true;
+    }
+
     void closingTheWindowEndsTheProgram()
     {
+        QFETCH(bool, logOut);
         Wired wired(kOneCountdown);
-        QTimer::singleShot(0, &wired.form, &QWidget::close);
+        QTimer::singleShot(0, &wired.form, [&] {
+            if (logOut)
+                QCoreApplication::postEvent(qApp, new QEvent(QEvent::Quit));
+            else
+                wired.form.close();
+        });
         QTimer::singleShot(3000, &wired.form, [] { QCoreApplication::exit(99); });
         QCOMPARE(QApplication::exec(), 0);
     }
@@ -170,6 +187,25 @@ private slots:
         wired.menu->insertAction(wired.item(u"settings"_s), new QAction(u"新"_s, wired.menu));
         wired.menu->removeAction(wired.item(u"about"_s));
         QCOMPARE(wired.tray->icon()->contextMenu()->actions().mid(2), wired.menu->actions());
+    }
+
+    // A countdown's menus end with 退出, which asks as the window's 退 出 does.
+    void eachCountdownsMenuHasExit()
+    {
+        Wired wired("[countdowns]\nsize=1\n1\\title=x\n1\\target=2027-03-15T08:00\n");
+        QMenu rightClick;
+        wired.commands.fill(&rightClick, wired.countdowns.ids().first());
+        for (const QMenu* menu : { &rightClick, wired.submenus().first() }) {
+            QCOMPARE(menu->actions().last()->objectName(), u"exit"_s);
+            QCOMPARE(menu->actions().last()->text(), u"退出"_s);
+            const MessageBoxAnswer no(QMessageBox::No);
+            menu->actions().last()->trigger();
+            QCOMPARE(no.title, u"提示"_s);
+            QCOMPARE(no.text, u"是否真的退出程序"_s);
+            QCOMPARE(no.icon, QMessageBox::Question);
+            QCOMPARE(no.buttons, QMessageBox::Yes | QMessageBox::No);
+            QCOMPARE(no.defaultButton, QMessageBox::Yes);
+        }
     }
 };
 
