@@ -2,15 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "examdialog.h"
 
-#include "programinfo.h"
 #include "timeleft.h"
+#include "usermessage.h"
 
 #include <QDateTimeEdit>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -152,6 +151,5 @@ void ExamDialog::accept()
 
 void ExamDialog::tell(const QString& text)
 {
-    QMessageBox box(QMessageBox::Warning, ProgramInfo::caption, text, QMessageBox::Ok, this);
-    box.exec();
+    UserMessage::tell(this, UserMessage::Kind::Warning, text);
 }
