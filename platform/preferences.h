@@ -47,8 +47,6 @@ public:
     // folder ($XDG_CONFIG_DIRS, /etc/xdg, or ProgramData on Windows).
     static QStringList defaultSystemFilePaths();
     QString filePath() const { return m_filePath; }
-    // The system's file that counts, or empty when there is none.
-    QString systemFilePath() const { return m_systemFilePath; }
 
     // The stored choice: the user's, else the system's, else its default. A
     // file counts as silent on a choice when it has none, holds no spelling
