@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 # SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Checks that every relative link and picture of the README and of docs/
-leads to a file of the source tree, and every #anchor to a heading there.
+"""Checks that every relative link and picture of the Markdown files at the
+top (the READMEs) and in docs/ leads to a file of the source tree, and every #anchor to a heading there.
 
     tests/packaging/test_doclinks.py SOURCE_DIR
 """
@@ -36,7 +36,7 @@ def anchors(path):
 
 def main():
     root = Path(sys.argv[1]).resolve()
-    documents = [root / "README.md", *sorted((root / "docs").glob("*.md"))]
+    documents = [*sorted(root.glob("*.md")), *sorted((root / "docs").glob("*.md"))]
     failures = []
     for document in documents:
         for match in LINK.finditer(without_code(document.read_text(encoding="utf-8"))):
