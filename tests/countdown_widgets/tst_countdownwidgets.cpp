@@ -586,8 +586,10 @@ private slots:
             "[countdowns]\nsize=1\n1\\title=x\n1\\target=2027-06-07\n1\\position=1700,500\n");
         auto set = makeSet();
         CountdownWidget* widget = set->widgets().first();
+        // Brought back onto the screen from the right one that is gone (and
+        // up where its fonts make it taller than the room below 500 leaves).
         const QPoint kept = widget->pos();
-        QCOMPARE(kept, QPoint(800 - widget->width(), 500));
+        QCOMPARE(kept.x(), 800 - widget->width());
         trigger(set.get(), action);
         QCOMPARE(widget->pos(), kept);
         QVERIFY(widget->isVisible());
