@@ -176,6 +176,11 @@ FileTrouble Autostart::setEnabled(bool on) const
     }
     if (FileTrouble why = refusal(m_command); !why.isNone())
         return why.during(FileTrouble::Operation::Write, path);
+    // A program removed while it ran (its package uninstalled) would leave an
+    // entry that starts nothing at every login, which no package removes.
+    if (!m_command.isEmpty() && !QFileInfo(m_command.first()).isFile())
+        return FileTrouble(FileTrouble::Kind::ProgramMissing, m_command.first())
+            .during(FileTrouble::Operation::Write, path);
     // Every user's desktop reads an entry for all users, whatever the umask of
     // the administrator who writes it (077 would hide it from them).
     std::optional<mode_t> umaskBefore;

@@ -132,6 +132,9 @@ QString FileTrouble::text() const
         return u"程序的路径或参数（设置文件夹、屏幕名）中有控制字符，登录项无法记录"_s;
     case Kind::PercentInProgramPath:
         return u"程序所在的路径中有“%”，登录时许多桌面无法从这里启动它"_s;
+    case Kind::ProgramMissing:
+        return u"程序文件“%1”已不存在（可能已被卸载或移走），登录时无法启动它"_s.arg(
+            QDir::toNativeSeparators(m_systemText));
     case Kind::NoConverter:
         return u"本程序所用的 Qt 缺少 GB18030 编码转换，无法按设置文件的格式写入"_s;
     case Kind::LockedBySchool:

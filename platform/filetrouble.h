@@ -33,6 +33,7 @@ public:
         UnreadableTexts, // bytes of the title or heading that are no text
         ControlCharacters, // a path the login entry cannot record
         PercentInProgramPath, // a program path desktops do not start at login
+        ProgramMissing, // the program to start at login is no longer there; the detail names it
         NoConverter, // Qt has no converter for the file's encoding
         LockedBySchool, // an administrator has locked the settings for every user
         TooLongToRead, // longer than the program reads; the detail says how long that is
@@ -58,7 +59,7 @@ public:
     FileTrouble() = default;
     // `systemText` is the system's own text for Other, or a detail that
     // follows the reason in brackets for TooLarge and BadPictureData, the
-    // limit for TooLongToRead.
+    // limit for TooLongToRead, the program's path for ProgramMissing.
     explicit FileTrouble(Kind kind, QString systemText = {});
     // The trouble behind a system error number.
     static FileTrouble fromErrno(int error);

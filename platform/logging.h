@@ -8,7 +8,8 @@
 // outside, e.g. QT_LOGGING_RULES="gaokao.tick.debug=true" gaokao-countdown
 Q_DECLARE_LOGGING_CATEGORY(lcTick) // each tick's texts (debug)
 Q_DECLARE_LOGGING_CATEGORY(lcSettings) // trouble with the settings file (warning)
-Q_DECLARE_LOGGING_CATEGORY(lcPreferences) // a system-wide preferences file ignored (warning)
+Q_DECLARE_LOGGING_CATEGORY(
+    lcPreferences) // a system-wide preferences file ignored (warning), its lock lifted (info)
 Q_DECLARE_LOGGING_CATEGORY(lcCopy) // one copy per settings folder (info, warning)
 Q_DECLARE_LOGGING_CATEGORY(lcCountdowns) // desktop countdowns that cannot be read (warning)
 Q_DECLARE_LOGGING_CATEGORY(

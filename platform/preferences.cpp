@@ -6,6 +6,7 @@
 #include "preferencenames.h"
 #include "preferencesformat.h"
 #include "programinfo.h"
+#include "runninguser.h"
 #include "systemconfigfolders.h"
 
 #include <QDir>
@@ -17,6 +18,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <mutex>
 
 using namespace Qt::StringLiterals;
 
@@ -119,7 +121,7 @@ bool hasGroup(const QString& path, const QString& group)
 }
 }
 
-Preferences::Preferences(QString filePath, const QStringList& systemFilePaths)
+Preferences::Preferences(QString filePath, const QStringList& systemFilePaths, Rights rights)
     : m_filePath(std::move(filePath))
 {
     [[maybe_unused]] static const bool namesAdded = (addNames(), true);
@@ -127,11 +129,11 @@ Preferences::Preferences(QString filePath, const QStringList& systemFilePaths)
         [](const QString& path) { return QFileInfo(path).isFile(); });
     if (found != systemFilePaths.cend()) {
         m_systemFilePath = *found;
-        readSystemFile();
+        readSystemFile(rights);
     }
 }
 
-void Preferences::readSystemFile()
+void Preferences::readSystemFile(Rights rights)
 {
     using Kind = FileTrouble::Kind;
     const auto tell = [this](const QString& line) {
@@ -162,6 +164,20 @@ void Preferences::readSystemFile()
             u"“%1”中 [school] 的 locked= 的值“%2”不是 true 或 false（也不是 yes/no、on/off、1/0），设置没有锁定。"_s
                 .arg(QDir::toNativeSeparators(m_systemFilePath), text));
     m_locked = locked.value_or(false);
+    if (m_locked && rights == Rights::Administrator) {
+        m_locked = false;
+        static std::once_flag told;
+        std::call_once(told, [this] {
+            qCInfo(lcPreferences).noquote()
+                << u"“%1”锁定了设置，但管理员不受锁定限制：这次运行可以更改设置。"_s.arg(
+                       QDir::toNativeSeparators(m_systemFilePath));
+        });
+    }
+}
+
+Preferences::Rights Preferences::runningUsersRights()
+{
+    return RunningUser::isAdministrator() ? Rights::Administrator : Rights::User;
 }
 
 QString Preferences::defaultFilePath()

@@ -20,7 +20,9 @@ class QLockFile;
 // system's file is the default, which the user's own overrides; a system file
 // that says "[school] locked=true" makes its values (or the built-in
 // defaults) hold whatever the user's file says, and the user's file is then
-// never written. The system's file is never written at all. It may also name
+// never written; for every user but the computer's administrator (see
+// RunningUser), who set the lock and may change what it holds. The system's
+// file is never written at all. It may also name
 // the settings folder, "[school] settingsDir=". The four choices and their
 // defaults are listed once, in preferences.cpp; every choice starts off,
 // every text empty.
@@ -35,9 +37,13 @@ public:
     // Values that are words: the name of the screen of the last full screen.
     enum class Text { FullScreenScreen };
 
+    // Whom the school's lock holds: a user, not the administrator.
+    enum class Rights { User, Administrator };
+
     // The first of `systemFilePaths` that is a file is the system's.
     explicit Preferences(QString filePath = defaultFilePath(),
-        const QStringList& systemFilePaths = defaultSystemFilePaths());
+        const QStringList& systemFilePaths = defaultSystemFilePaths(),
+        Rights rights = runningUsersRights());
 
     // gaokao-countdown/gaokao-countdown.ini in the user's configuration
     // directory ($XDG_CONFIG_HOME, ~/.config, or the local application data
@@ -46,6 +52,7 @@ public:
     // gaokao-countdown/gaokao-countdown.ini in each system configuration
     // folder ($XDG_CONFIG_DIRS, /etc/xdg, or ProgramData on Windows).
     static QStringList defaultSystemFilePaths();
+    static Rights runningUsersRights();
     QString filePath() const { return m_filePath; }
 
     // The stored choice: the user's, else the system's, else its default. A
@@ -60,7 +67,8 @@ public:
     QString value(Text text) const;
     [[nodiscard]] FileTrouble setValue(Text text, const QString& value) const;
 
-    // Whether an administrator has locked the settings in the system's file.
+    // Whether an administrator has locked the settings in the system's file,
+    // for this user.
     bool isLocked() const { return m_locked; }
     // What keeps the system's file from counting as its administrator meant,
     // one line each, as written to the log (gaokao.preferences): it cannot be
@@ -90,7 +98,7 @@ public:
     static std::optional<bool> toBool(QString text);
 
 private:
-    void readSystemFile();
+    void readSystemFile(Rights rights);
     FileTrouble write(const std::function<void(QSettings&)>& writer) const;
     FileTrouble takeLock(QLockFile& editLock) const;
 

@@ -109,8 +109,8 @@ private slots:
     {
         const QTemporaryDir dir;
         writeFile(dir.filePath(u"school.ini"_s), "[school]\nlocked=true\n");
-        const ExamSchedule schedule { Preferences(
-            dir.filePath(u"prefs.ini"_s), { dir.filePath(u"school.ini"_s) }) };
+        const ExamSchedule schedule { Preferences(dir.filePath(u"prefs.ini"_s),
+            { dir.filePath(u"school.ini"_s) }, Preferences::Rights::User) };
         const ExamDialog dialog(schedule, 2027, u"设置已由学校管理员锁定"_s);
         QVERIFY(!dialog.table()->isEnabled());
         QVERIFY(!dialog.findChild<QPushButton*>(u"fillCommon"_s)->isEnabled());

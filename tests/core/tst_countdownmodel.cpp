@@ -413,7 +413,7 @@ private slots:
     {
         const QString school = m_dir->filePath(u"all.ini"_s);
         writeFile(school, "[school]\nlocked=true\n" + listFile({ u"一模"_s }));
-        CountdownModel model { Preferences(path(), { school }) };
+        CountdownModel model { Preferences(path(), { school }, Preferences::Rights::User) };
         model.load();
         QVERIFY(model.isLocked());
         const CountdownModel::Id id = model.ids().first();

@@ -219,7 +219,8 @@ void TestSaveFaults::fullDiskLoginEntry()
     QTemporaryDir mountPoint;
     const int status = TinyDisk::run(mountPoint.path(), [&] {
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(mountPoint.path()));
-        const Autostart autostart(u"org.example.Test"_s, { u"/usr/bin/gaokao-countdown"_s });
+        const Autostart autostart(
+            u"org.example.Test"_s, { QCoreApplication::applicationFilePath() });
         QDir().mkpath(mountPoint.filePath(u"autostart"_s));
         TinyDisk::fill(mountPoint.path());
         if (autostart.setEnabled(true).kind() != FileTrouble::Kind::DiskFull)

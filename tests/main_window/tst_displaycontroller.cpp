@@ -314,7 +314,8 @@ private:
     // In the autostart folder under XDG_CONFIG_HOME; on Windows in the Run key.
     static Autostart loginEntry()
     {
-        return Autostart(u"org.example.GaokaoCountdown"_s, { u"/usr/bin/gaokao-countdown"_s });
+        return Autostart(
+            u"org.example.GaokaoCountdown"_s, { QCoreApplication::applicationFilePath() });
     }
     static bool loginEntryExists() { return loginEntry().isEnabled(); }
 

@@ -122,7 +122,8 @@ private:
         Form1& form = m_fixture->form;
         auto* display = new DisplayController(&form,
             Preferences(m_config->filePath(u"home/gaokao-countdown/gaokao-countdown.ini"_s),
-                { xdg.filePath(u"gaokao-countdown/gaokao-countdown.ini"_s) }),
+                { xdg.filePath(u"gaokao-countdown/gaokao-countdown.ini"_s) },
+                Preferences::Rights::User),
             Autostart(u"org.example.GaokaoCountdown"_s, { u"/usr/bin/gaokao-countdown"_s }));
         display->start(false, false);
         form.show();

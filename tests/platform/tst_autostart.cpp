@@ -15,7 +15,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 const QString kAppId = u"org.example.GaokaoCountdown"_s;
-const QStringList kCommand { u"/usr/bin/gaokao-countdown"_s, u"--settings-dir"_s, u"/srv/班级"_s };
+// A program that is there: no entry is written for one that is not.
+const QStringList kCommand { u"/usr/bin/env"_s, u"--settings-dir"_s, u"/srv/班级"_s };
 
 // Stands in for the program: writes its arguments, each NUL-ended, to $ARGV_FILE.
 const QByteArray kRecorder = "#!/bin/sh\nfor a in \"$0\" \"$@\"; do printf '%s\\0' \"$a\"; done"
@@ -155,6 +156,18 @@ private slots:
         QVERIFY(autostart.setEnabled(true).isNone());
         QVERIFY(autostart.isEnabled());
         QVERIFY(autostart.setEnabled(false).isNone());
+    }
+
+    // A program removed while it ran (its package uninstalled) writes no entry
+    // that would start nothing.
+    void noEntryForAProgramThatIsGone()
+    {
+        const QTemporaryDir root;
+        const Autostart autostart(kAppId, { root.filePath(u"gaokao-countdown"_s) });
+        const FileTrouble trouble = autostart.setEnabled(true);
+        QCOMPARE(trouble.kind(), FileTrouble::Kind::ProgramMissing);
+        QVERIFY(trouble.message().contains(root.filePath(u"gaokao-countdown"_s)));
+        QVERIFY(!autostart.exists());
     }
 
 private:

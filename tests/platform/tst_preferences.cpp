@@ -192,7 +192,8 @@ private slots:
         if (!user.isEmpty())
             writeFile(userPath, user);
 
-        const Preferences preferences(userPath);
+        const Preferences preferences(
+            userPath, Preferences::defaultSystemFilePaths(), Preferences::Rights::User);
         QTEST(preferences.value(Choice::FullScreen), "fullScreen");
         QTEST(preferences.value(Choice::StayOnTop), "onTop");
         QCOMPARE(preferences.isLocked(), locked);
@@ -330,13 +331,49 @@ private slots:
             QTest::ignoreMessage(QtWarningMsg,
                 QRegularExpression(QRegularExpression::escape(QDir::toNativeSeparators(path))
                     + u".*"_s + QRegularExpression::escape(problem)));
-        const Preferences preferences(dir.filePath(u"user.ini"_s), { path });
+        const Preferences preferences(dir.filePath(u"user.ini"_s), { path }, Preferences::Rights::User);
         QTEST(preferences.isLocked(), "locked");
         QCOMPARE(preferences.problems().size(), problem.isEmpty() ? 0 : 1);
         QVERIFY(preferences.problems().join(u'\n').contains(problem));
     }
 
 #ifdef Q_OS_UNIX
+    // The school's lock holds a student and not root, who may change what it
+    // locks (next year's date among them) in their own files.
+    void theLockHoldsStudentsAndNotRoot_data()
+    {
+        QTest::addColumn<bool>("asRoot");
+        QTest::addColumn<bool>("locked");
+        QTest::addColumn<bool>("onTop"); // the school's true or the user's false
+        QTest::addColumn<FileTrouble::Kind>("saving");
+        QTest::newRow("root") << true << false << false << FileTrouble::Kind::None;
+        QTest::newRow("a student") << false << true << true << FileTrouble::Kind::LockedBySchool;
+    }
+
+    void theLockHoldsStudentsAndNotRoot()
+    {
+        QFETCH(bool, asRoot);
+        if (getuid() != 0)
+            QSKIP("Only root can be both.");
+        const QTemporaryDir dir;
+        QVERIFY(QFile::setPermissions(dir.path(),
+            QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
+                | QFile::ExeOther));
+        const QString school = dir.filePath(u"system.ini"_s);
+        writeFile(school, "[school]\nlocked=true\n[display]\nstayOnTop=true\n");
+        const QString user = dir.filePath(u"user.ini"_s);
+        writeFile(user, "[display]\nstayOnTop=false\n");
+        QFETCH(bool, locked);
+        QFETCH(bool, onTop);
+        QFETCH(FileTrouble::Kind, saving);
+        QVERIFY(runInChild(asRoot ? std::function<void()>([] {}) : dropRootInChild, [&] {
+            const Preferences preferences(user, { school });
+            return preferences.isLocked() == locked
+                && preferences.value(Choice::StayOnTop) == onTop
+                && preferences.setValue(Choice::FullScreen, true).kind() == saving;
+        }));
+    }
+
     // Root's file of mode 0600, read by a student: told, and no lock.
     void anUnreadableSchoolFileIsTold()
     {
