@@ -5,6 +5,7 @@
 #include "form1.h"
 #include "preferences.h"
 #include "programinfo.h"
+#include "userguide.h"
 #include "usermessage.h"
 
 #include <QAction>
@@ -123,5 +124,6 @@ void WindowMenu::showAbout()
 {
     // The details are where an administrator looks to see why the file for
     // every user did not count (no lock, say).
-    UserMessage::about(m_window, ProgramInfo::aboutText(), Preferences().problems().join(u'\n'));
+    UserMessage::about(m_window, ProgramInfo::aboutText(), Preferences().problems().join(u'\n'),
+        UserGuide::installedFile());
 }

@@ -4,15 +4,20 @@
 
 #include "programinfo.h"
 
+#include <QDesktopServices>
+#include <QDir>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
+#include <QUrl>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 QMessageBox::StandardButton answer(QMessageBox::Icon icon, const QString& caption,
     const QString& text, QMessageBox::StandardButtons buttons,
-    QMessageBox::StandardButton defaultButton, QWidget* parent, const QString& details = {})
+    QMessageBox::StandardButton defaultButton, QWidget* parent, const QString& details = {},
+    const QString& guide = {})
 {
     // Made on the heap: a parent that goes while the box is open takes the
     // box with it.
@@ -22,6 +27,17 @@ QMessageBox::StandardButton answer(QMessageBox::Icon icon, const QString& captio
     box->setDefaultButton(defaultButton);
     if (!details.isEmpty())
         box->setDetailedText(details);
+    if (!guide.isEmpty()) {
+        // Closes the box, as each of its buttons does, once the guide opens.
+        QPushButton* open = box->addButton(u"使用说明"_s, QMessageBox::HelpRole);
+        open->setObjectName(u"guide"_s);
+        QObject::connect(open, &QPushButton::clicked, box, [guide, parent] {
+            if (!QDesktopServices::openUrl(QUrl::fromLocalFile(guide)))
+                UserMessage::tell(parent, UserMessage::Kind::Warning,
+                    u"无法打开使用说明“%1”：没有找到可以打开网页的程序。"_s.arg(
+                        QDir::toNativeSeparators(guide)));
+        });
+    }
     const auto button = QMessageBox::StandardButton(box->exec());
     if (!box)
         return QMessageBox::NoButton;
@@ -55,10 +71,11 @@ bool UserMessage::ask(QWidget* parent, const QString& question)
         == QMessageBox::Yes;
 }
 
-void UserMessage::about(QWidget* parent, const QString& text, const QString& details)
+void UserMessage::about(
+    QWidget* parent, const QString& text, const QString& details, const QString& guide)
 {
     answer(QMessageBox::Information, u"关于"_s, text, QMessageBox::Ok, QMessageBox::Ok, parent,
-        details);
+        details, guide);
 }
 
 void UserMessage::Once::warn(QWidget* parent, const QString& text)

@@ -24,8 +24,10 @@ public:
     // Yes and No, No being the default. True for Yes.
     static bool ask(QWidget* parent, const QString& question);
     // The About box, under its own caption 关于; `details` behind its
-    // 显示详细信息 button when there are any.
-    static void about(QWidget* parent, const QString& text, const QString& details = {});
+    // 显示详细信息 button when there are any, and a 使用说明 button that opens
+    // `guide` (a file) in the user's browser when there is one.
+    static void about(QWidget* parent, const QString& text, const QString& details = {},
+        const QString& guide = {});
 
     // Tells a warning the first time only.
     class Once {

@@ -7,15 +7,17 @@
 #include <QPushButton>
 #include <QTimer>
 
-// Answers the next modal message box with `button` as soon as it shows, and
-// keeps what it showed. A box that never comes leaves nothing behind: the
-// polling ends with the answer's scope.
+// Answers the next modal message box with `button` as soon as it shows, or
+// with its button named `buttonName` when it has one, and keeps what it
+// showed. A box that never comes leaves nothing behind: the polling ends with
+// the answer's scope.
 class MessageBoxAnswer {
 public:
-    explicit MessageBoxAnswer(QMessageBox::StandardButton button = QMessageBox::Ok)
+    explicit MessageBoxAnswer(
+        QMessageBox::StandardButton button = QMessageBox::Ok, const QString& buttonName = {})
     {
         m_poll.setInterval(5);
-        QObject::connect(&m_poll, &QTimer::timeout, [this, button] {
+        QObject::connect(&m_poll, &QTimer::timeout, [this, button, buttonName] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!box || !box->isVisible())
                 return;
@@ -28,7 +30,10 @@ public:
             buttons = box->standardButtons();
             if (box->defaultButton())
                 defaultButton = box->standardButton(box->defaultButton());
-            box->button(button)->click();
+            for (QAbstractButton* each : box->buttons())
+                buttonNames.append(each->objectName());
+            auto* named = buttonName.isEmpty() ? nullptr : box->findChild<QPushButton*>(buttonName);
+            (named ? named : box->button(button))->click();
         });
         m_poll.start();
     }
@@ -45,6 +50,7 @@ public:
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+    QStringList buttonNames; // the object names of its buttons
 
 private:
     QTimer m_poll;

@@ -6,11 +6,13 @@
 #include "offscreenscreen.h"
 #include "picturebox.h"
 #include "picturebutton.h"
+#include "programinfo.h"
 #include "settingsstore.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QDesktopServices>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -286,6 +288,35 @@ private slots:
         QVERIFY(ok.detailedText.isEmpty());
     }
 
+    // 关于 offers the user's guide where a package put it beside the program,
+    // and opens it; without one, no button leads nowhere.
+    void theAboutBoxOpensTheGuideWhenThereIsOne_data()
+    {
+        QTest::addColumn<bool>("installed");
+        QTest::newRow("installed") << true;
+        QTest::newRow("none") << false;
+    }
+
+    void theAboutBoxOpensTheGuideWhenThereIsOne()
+    {
+        QFETCH(bool, installed);
+        // In the build tree, as the package puts it from the test's folder.
+        const QString guide = QDir::cleanPath(
+            QCoreApplication::applicationDirPath() + u'/' + ProgramInfo::guideFromProgramFolder);
+        const auto removeGuide = qScopeGuard([&guide] { QFile::remove(guide); });
+        if (installed) {
+            QFile file(guide);
+            QVERIFY(QDir().mkpath(QFileInfo(guide).path()) && file.open(QIODevice::WriteOnly));
+        }
+        m_opened.clear();
+        QDesktopServices::setUrlHandler(u"file"_s, this, "recordOpened");
+        const auto unset = qScopeGuard([] { QDesktopServices::unsetUrlHandler(u"file"_s); });
+        const MessageBoxAnswer answer(QMessageBox::Ok, u"guide"_s);
+        action(u"about"_s)->trigger();
+        QCOMPARE(answer.buttonNames.contains(u"guide"_s), installed);
+        QCOMPARE(m_opened, installed ? QList { QUrl::fromLocalFile(guide) } : QList<QUrl>());
+    }
+
     // Why the file for every user did not count shows in the about box's
     // details, its text as always.
     void theAboutBoxTellsTheSchoolFilesProblems()
@@ -309,6 +340,9 @@ private slots:
         QVERIFY(ok.text.contains(u"GPL-3.0-or-later"_s));
         QVERIFY(ok.detailedText.contains(QDir::toNativeSeparators(path)));
     }
+
+public slots:
+    void recordOpened(const QUrl& url) { m_opened.append(url); }
 
 private:
     // In the autostart folder under XDG_CONFIG_HOME; on Windows in the Run key.
@@ -349,6 +383,7 @@ private:
     std::unique_ptr<SettingsStore> m_store;
     std::unique_ptr<Form1> m_form;
     DisplayController* m_display = nullptr;
+    QList<QUrl> m_opened;
 };
 
 int main(int argc, char* argv[])
