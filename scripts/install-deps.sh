@@ -12,9 +12,11 @@ build=(cmake ninja-build g++ pkg-config qt6-base-dev libbenchmark-dev
 run=(xvfb xauth imagemagick x11-utils qt6-translations-l10n)
 test=(xvfb xauth x11-xserver-utils imagemagick python3 clang-14 libclang-rt-14-dev
       desktop-file-utils libglib2.0-bin appstream dpkg-dev file dbus-daemon at-spi2-core
-      qt6-translations-l10n lintian reuse openbox x11-utils man-db groff-base locales)
-# The Debian package: dpkg-shlibdeps finds the libraries it depends on.
-package=(dpkg-dev file)
+      qt6-translations-l10n lintian reuse openbox x11-utils man-db groff-base locales
+      python3-markdown)
+# The Debian package: dpkg-shlibdeps finds the libraries it depends on, and
+# python3-markdown makes the user's guide it carries.
+package=(dpkg-dev file python3-markdown)
 screenshots=(xvfb xauth imagemagick xdotool x11-utils openbox xcompmgr hsetroot faketime)
 bench=(xvfb xauth libx11-dev x11-apps x11-utils)
 # Cross-building for Windows, testing under Wine, and the installer.

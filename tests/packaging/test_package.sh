@@ -104,6 +104,43 @@ else
     fail "missing usr/share/doc/gaokao-countdown/changelog.gz"
 fi
 
+# The user's guide, where 关于's 使用说明 looks for it from the program, and
+# every link and picture of its web pages leading to a file and heading there.
+doc=usr/share/doc/gaokao-countdown
+for page in README.md README.en.md docs/admin.zh.md docs/admin.en.md README.html; do
+    expect_file "$doc/$page"
+done
+python3 - "$root/$doc" <<'CHECK' || fail "the guide's web pages have broken links"
+import re, sys
+from pathlib import Path
+root = Path(sys.argv[1])
+for page in root.rglob("*.html"):
+    text = page.read_text(encoding="utf-8")
+    for address in re.findall(r'(?:href|src)="([^"]+)"', text):
+        name, _, anchor = address.partition("#")
+        target = (page.parent / name) if name else page
+        if not target.is_file() or (anchor and f'id="{anchor}"' not in target.read_text(encoding="utf-8", errors="replace")):
+            print(f"{page.relative_to(root)}: {address} leads nowhere", file=sys.stderr)
+            sys.exit(1)
+CHECK
+
+# Removing the package takes away the login entry for every user that starts
+# its program, and only that one; an upgrade keeps it.
+dpkg-deb -e "$deb" "$work/control"
+autostart=$work/dpkg-root/etc/xdg/autostart
+mkdir -p "$autostart"
+for case in "remove /usr/bin/gaokao-countdown --settings-dir /srv/gaokao:gone" \
+    "remove /usr/bin/gaokao-countdown:gone" "purge /usr/bin/gaokao-countdown:gone" \
+    "upgrade /usr/bin/gaokao-countdown:kept" "remove /usr/local/bin/gaokao-countdown:kept" \
+    "remove /usr/bin/gaokao-countdown-old:kept"; do
+    action=${case%% *} exec_line=${case#* } expected=${case##*:}
+    exec_line=${exec_line%:*}
+    printf '[Desktop Entry]\nType=Application\nExec=%s\n' "$exec_line" >"$autostart/$app_id.desktop"
+    DPKG_ROOT=$work/dpkg-root "$work/control/postrm" "$action" || fail "postrm $action failed"
+    [ -e "$autostart/$app_id.desktop" ] && outcome=kept || outcome=gone
+    [ "$outcome" = "$expected" ] || fail "postrm $action: an entry starting $exec_line was $outcome"
+done
+
 # The entry names what the package holds: its program and its icon.
 if [ -f "$root/$desktop" ]; then
     exec_line=$(sed -n 's/^Exec=//p' "$root/$desktop")
