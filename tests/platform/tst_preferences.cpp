@@ -331,7 +331,8 @@ private slots:
             QTest::ignoreMessage(QtWarningMsg,
                 QRegularExpression(QRegularExpression::escape(QDir::toNativeSeparators(path))
                     + u".*"_s + QRegularExpression::escape(problem)));
-        const Preferences preferences(dir.filePath(u"user.ini"_s), { path }, Preferences::Rights::User);
+        const Preferences preferences(
+            dir.filePath(u"user.ini"_s), { path }, Preferences::Rights::User);
         QTEST(preferences.isLocked(), "locked");
         QCOMPARE(preferences.problems().size(), problem.isEmpty() ? 0 : 1);
         QVERIFY(preferences.problems().join(u'\n').contains(problem));
@@ -368,8 +369,7 @@ private slots:
         QFETCH(FileTrouble::Kind, saving);
         QVERIFY(runInChild(asRoot ? std::function<void()>([] {}) : dropRootInChild, [&] {
             const Preferences preferences(user, { school });
-            return preferences.isLocked() == locked
-                && preferences.value(Choice::StayOnTop) == onTop
+            return preferences.isLocked() == locked && preferences.value(Choice::StayOnTop) == onTop
                 && preferences.setValue(Choice::FullScreen, true).kind() == saving;
         }));
     }
