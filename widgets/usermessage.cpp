@@ -31,7 +31,7 @@ QMessageBox::StandardButton answer(QMessageBox::Icon icon, const QString& captio
         // Closes the box, as each of its buttons does, once the guide opens.
         QPushButton* open = box->addButton(u"使用说明"_s, QMessageBox::HelpRole);
         open->setObjectName(u"guide"_s);
-        QObject::connect(open, &QPushButton::clicked, box, [guide, parent] {
+        QObject::connect(open, &QPushButton::clicked, box.data(), [guide, parent] {
             if (!QDesktopServices::openUrl(QUrl::fromLocalFile(guide)))
                 UserMessage::tell(parent, UserMessage::Kind::Warning,
                     u"无法打开使用说明“%1”：没有找到可以打开网页的程序。"_s.arg(
