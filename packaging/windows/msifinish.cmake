@@ -24,16 +24,19 @@ list(APPEND queries
     "UPDATE Shortcut SET Name='${name}' WHERE Shortcut='StartMenuShortcut'")
 
 # Each property's value is written only when the property is given; the
-# login entry only for 1.
-list(APPEND queries
-    "UPDATE Component SET Condition='AUTOSTART=\"1\"' WHERE Component='Autostart'")
+# login entry only for 1. Windows looks at these conditions only when
+# installing; Wine's msiexec also when uninstalling, where a false one would
+# leave the value behind: there they hold.
+set(removing " OR REMOVE~=\"ALL\"")
+list(APPEND queries "UPDATE Component SET Condition='AUTOSTART=\"1\"${removing}' \
+WHERE Component='Autostart'")
 foreach(component_property IN ITEMS PolicySettingsDir:SETTINGSDIR PolicyLocked:LOCKED
         PolicyFullScreen:FULLSCREEN PolicyScreen:SCREEN)
     string(REPLACE ":" ";" pair ${component_property})
     list(GET pair 0 component)
     list(GET pair 1 property)
     list(APPEND queries
-        "UPDATE Component SET Condition='${property}' WHERE Component='${component}'")
+        "UPDATE Component SET Condition='${property}${removing}' WHERE Component='${component}'")
 endforeach()
 # They reach the installation's elevated part also when an administrator's
 # transform or command line gives them to a user's installation.

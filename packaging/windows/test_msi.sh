@@ -53,7 +53,9 @@ wineboot -i >/dev/null 2>&1
 wine winecfg /v win10
 drive_c=$WINEPREFIX/drive_c
 app=$drive_c/Program\ Files/gaokao-countdown
-start_menu=$drive_c/ProgramData/Microsoft/Windows/Start\ Menu/Programs/高考倒计时.lnk
+# Wine's msiexec puts an all-users installation's Start-menu shortcut in the
+# user's Start menu (Windows: in everyone's).
+start_menu=$drive_c/users/$(id -un)/AppData/Roaming/Microsoft/Windows/Start\ Menu/Programs/高考倒计时.lnk
 policies='HKLM\Software\Policies\gaokao-countdown'
 run_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
@@ -64,8 +66,8 @@ settings=("$drive_c/Program Files/VEKTemp/data.txt"
 
 # The products in Programs and Features, but those Wine comes with.
 product_codes() {
-    wine reg query "$uninstall_key" 2>/dev/null | tr -d '\r' | grep -oE '\{[0-9A-F-]{36}\}' \
-        | sort | comm -23 - <(echo "$wines")
+    { wine reg query "$uninstall_key" 2>/dev/null || true; } | tr -d '\r' \
+        | { grep -oE '\{[0-9A-F-]{36}\}' || true; } | sort | comm -23 - <(echo "$wines")
 }
 wines=""
 wines=$(product_codes)
@@ -81,7 +83,8 @@ diff <(unzip -Z1 "$zip" | grep -v '/$' | sed "s|^$package/||" | sort) \
 [ -f "$start_menu" ] || fail "no shortcut 高考倒计时 in the Start menu"
 wine reg query "$policies" >/dev/null 2>&1 && fail "policy values without properties"
 wine reg query "$run_key" /v "$app_id" >/dev/null 2>&1 && fail "a login entry without AUTOSTART"
-wine reg query "$uninstall_key" /s 2>/dev/null | grep -q 'DisplayName.*高考倒计时' \
+# (wine reg writes no Chinese: the registry's file, as Wine keeps it.)
+grep -qF '"DisplayName"="\x9ad8\x8003\x5012\x8ba1\x65f6"' "$WINEPREFIX/system.reg" \
     || fail "Programs and Features does not name 高考倒计时"
 
 # Started from there it writes the default settings file for everyone.
@@ -118,6 +121,8 @@ for next in rebuilt newer; do
     after=$(product_codes)
     [ "$(wc -l <<<"$after")" -eq 1 ] && [ "$after" != "$before" ] \
         || fail "the $next MSI did not replace the installed one: $before -> $after"
+    [ -f "$app/gaokao-countdown.exe" ] && [ -f "$start_menu" ] \
+        || fail "after the $next MSI the program or its shortcut is missing"
     expect_value SettingsDir REG_SZ "$share"
     expect_value Locked REG_DWORD 0x1
     expect_value FullScreen REG_DWORD 0x0
