@@ -89,7 +89,7 @@ grep -qF '"DisplayName"="\x9ad8\x8003\x5012\x8ba1\x65f6"' "$WINEPREFIX/system.re
 
 # Started from there it writes the default settings file for everyone.
 data=${settings[0]}
-wine "$app/gaokao-countdown.exe" >/dev/null 2>&1 &
+(wine "$app/gaokao-countdown.exe" >/dev/null 2>&1 &)
 for _ in $(seq 60); do [ -s "$data" ] && break; sleep 0.5; done
 [ -s "$data" ] || fail "the installed program wrote no $data"
 wineserver -k
