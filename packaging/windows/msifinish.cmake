@@ -53,6 +53,11 @@ foreach(switch IN ITEMS AUTOSTART LOCKED FULLSCREEN)
 ('NOT ${switch} OR ${switch}=\"0\" OR ${switch}=\"1\"', '${switch} 只能是 0 或 1。')")
 endforeach()
 
+# Another folder may be given (INSTALLDIR=...), but not the settings folder:
+# the program's files would be among the settings.
+list(APPEND queries "INSERT INTO LaunchCondition (Condition, Description) VALUES \
+('NOT (INSTALLDIR ~>< \"VEKTemp\")', '不能装到设置文件夹 VEKTemp 里，请换一个文件夹。')")
+
 # An MSI of the same version made again replaces the installed one too, as a
 # newer one does: the highest version it removes is its own (513: migrate the
 # features, the highest version included).

@@ -74,6 +74,8 @@ wines=$(product_codes)
 
 wine_msiexec /i "$msi" /qn LOCKED=yes && fail "LOCKED=yes was accepted"
 [ ! -e "$app" ] || fail "with LOCKED=yes the MSI installed"
+wine_msiexec /i "$msi" /qn 'INSTALLDIR=C:\Program Files\VEKTemp' \
+    && fail "the MSI installed into the settings folder"
 
 # Plainly: the zip's files, the shortcut, no policy and no login entry.
 wine_msiexec /i "$msi" /qn || fail "the silent install ended with $?"
