@@ -68,7 +68,7 @@ private slots:
         QTest::newRow("none") << QVariantMap() << QVariantMap() << true << true << file << 0;
         QTest::newRow("the user's, a number and a text")
             << QVariantMap() << QVariantMap { { u"Locked"_s, 0 }, { u"SettingsDir"_s, share } }
-            << false << false << share << 0;
+            << false << true << share << 0;
         QTest::newRow("the computer's first")
             << QVariantMap { { u"StayOnTop"_s, 0 } }
             << QVariantMap { { u"StayOnTop"_s, 1 }, { u"Locked"_s, u"yes"_s } } << true << false
@@ -89,7 +89,7 @@ private slots:
         const QTemporaryDir dir;
         const QString system = dir.filePath(u"system.ini"_s);
         writeFile(
-            system, "[school]\nlocked=true\nsettingsDir=C:\\gaokao\n[display]\nstayOnTop=true\n");
+            system, "[school]\nlocked=true\nsettingsDir=C:/gaokao\n[display]\nstayOnTop=true\n");
         if (problems)
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^组策略“HKEY_CURRENT_USER"_s));
         const Preferences preferences(dir.filePath(u"user.ini"_s), { system });
