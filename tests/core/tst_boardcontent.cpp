@@ -138,30 +138,19 @@ private slots:
     }
 
     // A Group Policy value stands over the file's, and is read as it is.
-    void policiesStandOverTheBoardsFile_data()
-    {
-        QTest::addColumn<QVariantMap>("policies");
-        QTest::addColumn<bool>("red");
-        QTest::addColumn<QString>("motto");
-        QTest::addColumn<bool>("rollOver");
-        QTest::newRow("none") << QVariantMap() << true << u"自强不息"_s << false;
-        QTest::newRow("all three") << QVariantMap { { u"Theme"_s, u"Dark"_s },
-            { u"Motto"_s, u" 厚德\t载物 "_s }, { u"RollOver"_s, 1 } }
-                                   << false << u"厚德 载物"_s << true;
-    }
-
     void policiesStandOverTheBoardsFile()
     {
-        QFETCH(QVariantMap, policies);
         const QTemporaryDir dir;
         const QString path = dir.filePath(u"prefs.ini"_s);
         writeFile(path, "[board]\ntheme=red\nmotto=自强不息\nrollOver=false\n");
-        Policies registry;
-        registry.add(policies, u"HKCU"_s);
-        const BoardOptions options = BoardOptions::read(Preferences(path, {}, registry));
-        QTEST(options.theme == BoardOptions::Theme::Red, "red");
-        QTEST(options.motto, "motto");
-        QTEST(options.rollOver, "rollOver");
+        Policies policies;
+        policies.add(
+            { { u"Theme"_s, u"Dark"_s }, { u"Motto"_s, u" 厚德\t载物 "_s }, { u"RollOver"_s, 1 } },
+            u"HKCU"_s);
+        const BoardOptions options = BoardOptions::read(Preferences(path, {}, policies));
+        QCOMPARE(options.theme, BoardOptions::Theme::Dark);
+        QCOMPARE(options.motto, u"厚德 载物"_s);
+        QVERIFY(options.rollOver);
     }
 };
 
