@@ -12,7 +12,7 @@ Policies Policies::fromSystem()
 {
     Policies policies;
     // The computer's first: its values stand over the user's.
-    for (const QString hive : { u"HKEY_LOCAL_MACHINE"_s, u"HKEY_CURRENT_USER"_s }) {
+    for (const QString& hive : { u"HKEY_LOCAL_MACHINE"_s, u"HKEY_CURRENT_USER"_s }) {
         const QString key = hive + u"\\Software\\Policies\\"_s + ProgramInfo::commandName;
         const QSettings registry(key, QSettings::NativeFormat);
         QVariantMap values;
