@@ -119,8 +119,9 @@ bool hasGroup(const QString& path, const QString& group)
 }
 }
 
-Preferences::Preferences(QString filePath, const QStringList& systemFilePaths)
+Preferences::Preferences(QString filePath, const QStringList& systemFilePaths, Policies policies)
     : m_filePath(std::move(filePath))
+    , m_policies(std::move(policies))
 {
     [[maybe_unused]] static const bool namesAdded = (addNames(), true);
     const auto found = std::find_if(systemFilePaths.cbegin(), systemFilePaths.cend(),
@@ -129,6 +130,37 @@ Preferences::Preferences(QString filePath, const QStringList& systemFilePaths)
         m_systemFilePath = *found;
         readSystemFile();
     }
+    readPolicies();
+}
+
+// A policy that is on or off, or none: one that is neither is a problem.
+std::optional<bool> Preferences::policyChoice(const QString& key)
+{
+    const std::optional<QString> text = m_policies.value(key);
+    if (!text)
+        return std::nullopt;
+    const std::optional<bool> on = toBool(*text);
+    if (!on) {
+        const QString line
+            = u"组策略“%1”中 %2 的值“%3”不是 1 或 0（也不是 true/false），已忽略。"_s.arg(
+                m_policies.place(key), Policies::valueName(key), *text);
+        m_problems.append(line);
+        logOnce(line);
+    }
+    return on;
+}
+
+void Preferences::readPolicies()
+{
+    for (const QString& line : m_policies.problems()) {
+        m_problems.append(line);
+        logOnce(line);
+    }
+    using C = Choice;
+    for (const C choice : { C::FullScreen, C::ScaleTextWithWindow, C::StayOnTop })
+        policyChoice(entry(choice).key);
+    if (const std::optional<bool> locked = policyChoice(kLockedKey))
+        m_locked = *locked;
 }
 
 void Preferences::readSystemFile()
@@ -182,7 +214,10 @@ bool Preferences::value(Choice choice) const
 {
     const Entry e = entry(choice);
     std::optional<bool> on;
-    if (!m_locked)
+    // Whether the program starts at login is the login entry's to say.
+    if (choice != Choice::StartAtLogin)
+        on = toBool(m_policies.value(e.key).value_or(QString()));
+    if (!on && !m_locked)
         on = toBool(storedText(m_filePath, e.key));
     if (!on)
         on = toBool(storedText(m_systemFilePath, e.key));
@@ -191,14 +226,19 @@ bool Preferences::value(Choice choice) const
 
 QString Preferences::schoolSettingsFolder() const
 {
-    const QString folder = unquoted(storedText(m_systemFilePath, kSettingsFolderKey));
+    QString folder = unquoted(m_policies.value(kSettingsFolderKey).value_or(QString()));
+    QString place = m_policies.place(kSettingsFolderKey);
+    if (folder.isEmpty()) {
+        folder = unquoted(storedText(m_systemFilePath, kSettingsFolderKey));
+        place = QDir::toNativeSeparators(m_systemFilePath);
+    }
     if (folder.isEmpty())
         return {};
     if (QDir::isAbsolutePath(folder))
         return QDir::cleanPath(folder);
     qCWarning(lcPreferences).noquote()
         << u"“%1”中的 settingsDir=%2 不是绝对路径，已忽略，仍用默认的设置文件夹。"_s.arg(
-               QDir::toNativeSeparators(m_systemFilePath), folder);
+               place, folder);
     return {};
 }
 
@@ -274,8 +314,8 @@ FileTrouble Preferences::setValue(Choice choice, bool on) const
 
 QString Preferences::value(Text text) const
 {
-    QString value;
-    if (!m_locked)
+    QString value = m_policies.value(textKey(text)).value_or(QString());
+    if (value.isEmpty() && !m_locked)
         value = storedText(m_filePath, textKey(text)).trimmed();
     if (value.isEmpty())
         value = storedText(m_systemFilePath, textKey(text)).trimmed();
