@@ -18,7 +18,8 @@ struct BoardOptions {
     QString motto;
     bool rollOver = true;
 
-    // From the user's file when it has the group, else the one for every user.
+    // From the user's file when it has the group, else the one for every user;
+    // a Group Policy value (Theme, Motto, RollOver) stands over either.
     static BoardOptions read(const Preferences& preferences);
     // Tells the preferences file's reader the group's names (see
     // CountdownSchema::registerNames()).

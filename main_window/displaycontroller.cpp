@@ -30,12 +30,17 @@ QList<QWidget*> controlWidgets(const Form1* window)
     return widgets;
 }
 
+// The screen of that name, else (as an administrator may give it, and the
+// MSI's SCREEN= does) of that number, 1 the first; none for neither.
 QScreen* screenNamed(const QString& name)
 {
-    for (QScreen* screen : QGuiApplication::screens())
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    for (QScreen* screen : screens)
         if (screen->name() == name)
             return screen;
-    return nullptr;
+    bool isNumber = false;
+    const int number = name.toInt(&isNumber);
+    return isNumber && number >= 1 && number <= screens.size() ? screens.at(number - 1) : nullptr;
 }
 }
 

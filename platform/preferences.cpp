@@ -122,18 +122,64 @@ bool hasGroup(const QString& path, const QString& group)
 }
 
 Preferences::Preferences(QString filePath, const QStringList& systemFilePaths, Rights rights)
+    : Preferences(std::move(filePath), systemFilePaths, Policies::fromSystem(), rights)
+{
+}
+
+Preferences::Preferences(
+    QString filePath, const QStringList& systemFilePaths, Policies policies, Rights rights)
     : m_filePath(std::move(filePath))
+    , m_policies(std::move(policies))
 {
     [[maybe_unused]] static const bool namesAdded = (addNames(), true);
     const auto found = std::find_if(systemFilePaths.cbegin(), systemFilePaths.cend(),
         [](const QString& path) { return QFileInfo(path).isFile(); });
     if (found != systemFilePaths.cend()) {
         m_systemFilePath = *found;
-        readSystemFile(rights);
+        readSystemFile();
+    }
+    readPolicies();
+    if (m_locked && rights == Rights::Administrator) {
+        m_locked = false;
+        static std::once_flag told;
+        std::call_once(told, [] {
+            qCInfo(lcPreferences).noquote()
+                << u"设置已由学校管理员锁定，但管理员不受锁定限制：这次运行可以更改设置。"_s;
+        });
     }
 }
 
-void Preferences::readSystemFile(Rights rights)
+// A policy that is on or off, or none: one that is neither is a problem.
+std::optional<bool> Preferences::policyChoice(const QString& key)
+{
+    const std::optional<QString> text = m_policies.value(key);
+    if (!text)
+        return std::nullopt;
+    const std::optional<bool> on = toBool(*text);
+    if (!on) {
+        const QString line
+            = u"组策略“%1”中 %2 的值“%3”不是 1 或 0（也不是 true/false），已忽略。"_s.arg(
+                m_policies.place(key), Policies::valueName(key), *text);
+        m_problems.append(line);
+        logOnce(line);
+    }
+    return on;
+}
+
+void Preferences::readPolicies()
+{
+    for (const QString& line : m_policies.problems()) {
+        m_problems.append(line);
+        logOnce(line);
+    }
+    using C = Choice;
+    for (const C choice : { C::FullScreen, C::ScaleTextWithWindow, C::StayOnTop })
+        policyChoice(entry(choice).key);
+    if (const std::optional<bool> locked = policyChoice(kLockedKey))
+        m_locked = *locked;
+}
+
+void Preferences::readSystemFile()
 {
     using Kind = FileTrouble::Kind;
     const auto tell = [this](const QString& line) {
@@ -164,15 +210,6 @@ void Preferences::readSystemFile(Rights rights)
             u"“%1”中 [school] 的 locked= 的值“%2”不是 true 或 false（也不是 yes/no、on/off、1/0），设置没有锁定。"_s
                 .arg(QDir::toNativeSeparators(m_systemFilePath), text));
     m_locked = locked.value_or(false);
-    if (m_locked && rights == Rights::Administrator) {
-        m_locked = false;
-        static std::once_flag told;
-        std::call_once(told, [this] {
-            qCInfo(lcPreferences).noquote()
-                << u"“%1”锁定了设置，但管理员不受锁定限制：这次运行可以更改设置。"_s.arg(
-                       QDir::toNativeSeparators(m_systemFilePath));
-        });
-    }
 }
 
 Preferences::Rights Preferences::runningUsersRights()
@@ -198,7 +235,10 @@ bool Preferences::value(Choice choice) const
 {
     const Entry e = entry(choice);
     std::optional<bool> on;
-    if (!m_locked)
+    // Whether the program starts at login is the login entry's to say.
+    if (choice != Choice::StartAtLogin)
+        on = toBool(m_policies.value(e.key).value_or(QString()));
+    if (!on && !m_locked)
         on = toBool(storedText(m_filePath, e.key));
     if (!on)
         on = toBool(storedText(m_systemFilePath, e.key));
@@ -207,14 +247,19 @@ bool Preferences::value(Choice choice) const
 
 QString Preferences::schoolSettingsFolder() const
 {
-    const QString folder = unquoted(storedText(m_systemFilePath, kSettingsFolderKey));
+    QString folder = unquoted(m_policies.value(kSettingsFolderKey).value_or(QString()));
+    QString place = m_policies.place(kSettingsFolderKey);
+    if (folder.isEmpty()) {
+        folder = unquoted(storedText(m_systemFilePath, kSettingsFolderKey));
+        place = QDir::toNativeSeparators(m_systemFilePath);
+    }
     if (folder.isEmpty())
         return {};
     if (QDir::isAbsolutePath(folder))
         return QDir::cleanPath(folder);
     qCWarning(lcPreferences).noquote()
         << u"“%1”中的 settingsDir=%2 不是绝对路径，已忽略，仍用默认的设置文件夹。"_s.arg(
-               QDir::toNativeSeparators(m_systemFilePath), folder);
+               place, folder);
     return {};
 }
 
@@ -290,8 +335,8 @@ FileTrouble Preferences::setValue(Choice choice, bool on) const
 
 QString Preferences::value(Text text) const
 {
-    QString value;
-    if (!m_locked)
+    QString value = m_policies.value(textKey(text)).value_or(QString());
+    if (value.isEmpty() && !m_locked)
         value = storedText(m_filePath, textKey(text)).trimmed();
     if (value.isEmpty())
         value = storedText(m_systemFilePath, textKey(text)).trimmed();

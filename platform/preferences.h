@@ -3,6 +3,7 @@
 #pragma once
 
 #include "filetrouble.h"
+#include "policies.h"
 
 #include <QSettings>
 #include <QString>
@@ -31,6 +32,9 @@ class QLockFile;
 // construction so tests can use temporary ones; which system file counts,
 // and whether it locks, is decided there, for the run. A save never waits
 // long for the file's lock, so the window that saves never stops.
+// On Windows a Group Policy value (see Policies) stands over both files:
+// Locked, SettingsDir, FullScreen, ScaleTextWithWindow, StayOnTop, Screen
+// and whatever other part of the program asks for through policy().
 class Preferences {
 public:
     enum class Choice { FullScreen, ScaleTextWithWindow, StayOnTop, StartAtLogin };
@@ -43,7 +47,9 @@ public:
     // The first of `systemFilePaths` that is a file is the system's.
     explicit Preferences(QString filePath = defaultFilePath(),
         const QStringList& systemFilePaths = defaultSystemFilePaths(),
-        Rights rights = runningUsersRights());
+        Policies policies = Policies::fromSystem(), Rights rights = runningUsersRights());
+    // The same with the system's policies, for a user with `rights`.
+    Preferences(QString filePath, const QStringList& systemFilePaths, Rights rights);
 
     // gaokao-countdown/gaokao-countdown.ini in the user's configuration
     // directory ($XDG_CONFIG_HOME, ~/.config, or the local application data
@@ -55,7 +61,7 @@ public:
     static Rights runningUsersRights();
     QString filePath() const { return m_filePath; }
 
-    // The stored choice: the user's, else the system's, else its default. A
+    // The stored choice: the policy's, else the user's, else the system's, else its default. A
     // file counts as silent on a choice when it has none, holds no spelling
     // of true or false (see toBool()) or is no regular file (a pipe, a
     // folder). While locked, the user's file is not read.
@@ -63,20 +69,22 @@ public:
     // Stores the choice and writes the user's file at once; what went wrong
     // when it could not be written. Refused while locked.
     [[nodiscard]] FileTrouble setValue(Choice choice, bool on) const;
-    // The stored text, trimmed, or an empty one; stored as setValue() does.
+    // The stored text, trimmed, or an empty one, the policy's first; stored as setValue() does.
     QString value(Text text) const;
     [[nodiscard]] FileTrouble setValue(Text text, const QString& value) const;
 
-    // Whether an administrator has locked the settings in the system's file,
-    // for this user.
+    // Whether an administrator has locked the settings, by policy or in the
+    // system's file, for this user: the computer's administrator is never
+    // locked.
     bool isLocked() const { return m_locked; }
     // What keeps the system's file from counting as its administrator meant,
     // one line each, as written to the log (gaokao.preferences): it cannot be
     // read, holds bytes that are no text or more than the program reads,
-    // nothing the program knows, or a lock that is neither true nor false.
+    // nothing the program knows, or a lock that is neither true nor false;
+    // a policy of the wrong kind, or no true or false where one is asked for.
     // Empty when all is well.
     QStringList problems() const { return m_problems; }
-    // The settings folder the system's file names, or empty. Only an
+    // The settings folder the policy or else the system's file names, or empty. Only an
     // absolute one counts: a relative one would depend on where the program
     // was started from, and is ignored with a warning in the log.
     QString schoolSettingsFolder() const;
@@ -85,6 +93,9 @@ public:
     // the user's when it has the group and the settings are not locked, else
     // the system's; not at all when that is no regular file.
     void read(const QString& group, const std::function<void(QSettings&)>& reader) const;
+    // The policy for the file's `key` ("board/theme"), if it is set: what
+    // read() hands its reader does not hold it.
+    std::optional<QString> policy(const QString& key) const { return m_policies.value(key); }
     // Lets `writer` change any group of the user's file, and writes the file
     // at once, as setValue() does; the other groups stay as they were. The
     // file is read under its lock, which every copy of the program holds
@@ -98,12 +109,15 @@ public:
     static std::optional<bool> toBool(QString text);
 
 private:
-    void readSystemFile(Rights rights);
+    void readSystemFile();
+    void readPolicies();
+    std::optional<bool> policyChoice(const QString& key);
     FileTrouble write(const std::function<void(QSettings&)>& writer) const;
     FileTrouble takeLock(QLockFile& editLock) const;
 
     QString m_filePath;
     QString m_systemFilePath;
+    Policies m_policies;
     bool m_locked = false;
     QStringList m_problems;
 };

@@ -61,7 +61,8 @@ wine winecfg /v win10
 wine "$setup" /S /AUTOSTART || fail "the silent install ended with $?"
 wineserver -w
 for file in gaokao-countdown.exe uninstall.exe Qt6Core.dll platforms/qwindows.dll \
-    translations/qtbase_zh_CN.qm LICENSE; do
+    translations/qtbase_zh_CN.qm LICENSE policies/gaokao-countdown.admx \
+    policies/zh-CN/gaokao-countdown.adml policies/en-US/gaokao-countdown.adml; do
     [ -f "$app/$file" ] || fail "not installed: $file"
 done
 [ -f "$start_menu" ] || fail "no shortcut in the Start menu"

@@ -36,6 +36,8 @@ private slots:
         QTest::newRow("missing number, remembered") << u"0"_s << u"RIGHT"_s << u"RIGHT"_s;
         QTest::newRow("remembered") << QString() << u"RIGHT"_s << u"RIGHT"_s;
         QTest::newRow("remembered, gone") << QString() << u"HDMI-9"_s << QString();
+        // As an administrator's policy or the MSI's SCREEN= gives it.
+        QTest::newRow("remembered by number") << QString() << u"#"_s << u"RIGHT"_s;
     }
 
     void fullScreenGoesToItsScreen()
@@ -43,9 +45,13 @@ private slots:
         QFETCH(QString, wanted);
         QFETCH(QString, remembered);
         QFETCH(QString, expected);
-        writeFile(preferencesFile(), "[display]\nfullScreen=true\nscreen=" + remembered.toUtf8());
+        const QString rightsNumber
+            = QString::number(QGuiApplication::screens().indexOf(screen(u"RIGHT"_s)) + 1);
         if (wanted == u"#"_s)
-            wanted = QString::number(QGuiApplication::screens().indexOf(screen(u"RIGHT"_s)) + 1);
+            wanted = rightsNumber;
+        if (remembered == u"#"_s)
+            remembered = rightsNumber;
+        writeFile(preferencesFile(), "[display]\nfullScreen=true\nscreen=" + remembered.toUtf8());
         const Startup::ScreenFound found = Startup::findScreen(wanted);
         QCOMPARE(found.error.startsWith(u"找不到屏幕“%1”"_s.arg(wanted)),
             !wanted.isEmpty() && !found.screen);

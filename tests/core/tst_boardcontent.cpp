@@ -3,7 +3,10 @@
 #include "localzone.h"
 
 #include "boardcontent.h"
+#include "boardoptions.h"
+#include "settingsfile.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
 
@@ -132,6 +135,22 @@ private slots:
         const BoardContent content = BoardContent::at({}, {}, {}, now);
         QCOMPARE(content.now, u"2026年12月8日 星期二 14:03:27"_s);
         QCOMPARE(content.bigText(), QString());
+    }
+
+    // A Group Policy value stands over the file's, and is read as it is.
+    void policiesStandOverTheBoardsFile()
+    {
+        const QTemporaryDir dir;
+        const QString path = dir.filePath(u"prefs.ini"_s);
+        writeFile(path, "[board]\ntheme=red\nmotto=自强不息\nrollOver=false\n");
+        Policies policies;
+        policies.add(
+            { { u"Theme"_s, u"Dark"_s }, { u"Motto"_s, u" 厚德\t载物 "_s }, { u"RollOver"_s, 1 } },
+            u"HKCU"_s);
+        const BoardOptions options = BoardOptions::read(Preferences(path, {}, policies));
+        QCOMPARE(options.theme, BoardOptions::Theme::Dark);
+        QCOMPARE(options.motto, u"厚德 载物"_s);
+        QVERIFY(options.rollOver);
     }
 };
 

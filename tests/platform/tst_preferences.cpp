@@ -338,6 +338,62 @@ private slots:
         QVERIFY(preferences.problems().join(u'\n').contains(problem));
     }
 
+    // Group Policy stands over both files, the computer's over the user's;
+    // a value of the wrong kind, or a lock neither on nor off, is told and
+    // left out.
+    void aPolicyStandsOverBothFiles_data()
+    {
+        QTest::addColumn<QVariantMap>("machine");
+        QTest::addColumn<QVariantMap>("user");
+        QTest::addColumn<bool>("fullScreen");
+        QTest::addColumn<bool>("onTop");
+        QTest::addColumn<bool>("locked");
+        QTest::addColumn<QString>("settingsDir");
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<int>("problems");
+        // The files: the system's locks, full screen on HDMI-1, the user's on top.
+        QTest::newRow("none") << QVariantMap() << QVariantMap() << true << false << true
+                              << u"/srv/file"_s << u"HDMI-1"_s << 0;
+        QTest::newRow("unlocked by policy: the user's counts again")
+            << QVariantMap { { u"Locked"_s, 0 } } << QVariantMap() << false << true << false
+            << u"/srv/file"_s << u"HDMI-1"_s << 0;
+        QTest::newRow("the computer's over the user's")
+            << QVariantMap { { u"FullScreen"_s, 0 }, { u"settingsdir"_s, u"/srv/machine"_s } }
+            << QVariantMap { { u"FullScreen"_s, 1 }, { u"StayOnTop"_s, 1u },
+                   { u"Screen"_s, u" DP-2 "_s }, { u"SettingsDir"_s, u"/srv/user"_s } }
+            << false << true << true << u"/srv/machine"_s << u"DP-2"_s << 0;
+        QTest::newRow("wrong kinds told")
+            << QVariantMap { { u"Locked"_s, u"maybe"_s }, { u"FullScreen"_s, 2 },
+                   { u"SettingsDir"_s, QStringList { u"/a"_s } } }
+            << QVariantMap { { u"StayOnTop"_s, QByteArray("1") } } << true << false << true
+            << u"/srv/file"_s << u"HDMI-1"_s << 4;
+    }
+
+    void aPolicyStandsOverBothFiles()
+    {
+        QFETCH(QVariantMap, machine);
+        QFETCH(QVariantMap, user);
+        QFETCH(int, problems);
+        const QTemporaryDir dir;
+        const QString system = dir.filePath(u"system.ini"_s), own = dir.filePath(u"user.ini"_s);
+        writeFile(system,
+            "[school]\nlocked=true\nsettingsDir=/srv/file\n[display]\nfullScreen=true\n"
+            "screen=HDMI-1\n");
+        writeFile(own, "[display]\nfullScreen=false\nstayOnTop=true\n");
+        for (int i = 0; i < problems; ++i)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^组策略“HK"_s));
+        Policies policies;
+        policies.add(machine, u"HKLM"_s);
+        policies.add(user, u"HKCU"_s);
+        const Preferences preferences(own, { system }, policies, Preferences::Rights::User);
+        QTEST(preferences.value(Choice::FullScreen), "fullScreen");
+        QTEST(preferences.value(Choice::StayOnTop), "onTop");
+        QTEST(preferences.isLocked(), "locked");
+        QTEST(QDir::fromNativeSeparators(preferences.schoolSettingsFolder()), "settingsDir");
+        QTEST(preferences.value(Preferences::Text::FullScreenScreen), "screen");
+        QCOMPARE(preferences.problems().size(), problems);
+    }
+
 #ifdef Q_OS_UNIX
     // The school's lock holds a student and not root, who may change what it
     // locks (next year's date among them) in their own files.
