@@ -10,31 +10,8 @@
 #   packaging/windows/test_installer.sh BUILD_DIR VERSION APP_ID
 set -euo pipefail
 
-build=$(realpath "$1")
-version=$2
-app_id=$3
-source_dir=$(dirname "$(realpath "$0")")/../..
-work=$(mktemp -d)
-export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-cleanup() {
-    wineserver -k 2>/dev/null || true
-    stop_virtual_display
-    rm -rf "$work"
-}
-source "$source_dir/scripts/virtual-display.sh"
-trap cleanup EXIT
-
-failures=0
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
-
-cmake --build "$build" --target windows-packages >"$work/build.log" 2>&1 \
-    || { cat "$work/build.log" >&2; echo "FAIL: building windows-packages" >&2; exit 1; }
-package=gaokao-countdown-$version
+source "$(dirname "$(realpath "$0")")/packagetest.sh"
 setup=$build/$package-windows-x64-setup.exe
-zip=$build/$package-windows-x64.zip
 # (grep -q would stop reading early, and unzip fail on the broken pipe.)
 unzip -Z1 "$zip" | grep -x "$package/gaokao-countdown.exe" >/dev/null \
     || fail "$zip lacks $package/gaokao-countdown.exe"
