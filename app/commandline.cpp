@@ -30,6 +30,9 @@ CommandLine::CommandLine(FolderCheck check)
           u"与 --board 一起时是大屏显示的屏幕，all 为每个屏幕各一个。"_s,
           u"屏幕"_s)
     , m_board(u"board"_s, u"大屏显示：教室后排也能看清的大字倒计时（F5 切换，Esc 退出）。"_s)
+    , m_quit(u"quit"_s,
+          u"请本用户正在运行的高考倒计时（使用同一个设置文件夹的）保存设置并退出；"
+          u"安装程序在升级前这样做。"_s)
     , m_help(QStringList { u"h"_s, u"help"_s }, u"显示本帮助并退出。"_s)
     , m_version(QStringList { u"v"_s, u"version"_s }, u"显示版本并退出。"_s)
     , m_folderCheck(std::move(check))
@@ -38,7 +41,7 @@ CommandLine::CommandLine(FolderCheck check)
     // "-platform" and the like are Qt's, not a row of one-letter options.
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     m_parser.addOptions({ m_fullScreen, m_onTop, m_board, m_settingsDir, m_screen, m_autostart,
-        m_help, m_version });
+        m_quit, m_help, m_version });
 }
 
 bool CommandLine::isThereButNoFolder(const QString& path)
@@ -143,6 +146,12 @@ CommandLine::Outcome CommandLine::parse(const QStringList& arguments)
         m_options.settingsFolder = QFileInfo(folder).absoluteFilePath();
         m_options.loginArguments = QStringList { u"--settings-dir"_s, m_options.settingsFolder };
     }
+    if (m_parser.isSet(m_quit) && m_parser.isSet(m_autostart)) {
+        m_error = u"--quit 不能与 --autostart 一起使用。"_s + hint;
+        return Outcome::Error;
+    }
+    if (m_parser.isSet(m_quit))
+        return Outcome::Quit;
     return m_parser.isSet(m_autostart) ? Outcome::AutostartForAll : Outcome::Run;
 }
 

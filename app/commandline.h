@@ -34,14 +34,14 @@ struct CommandLineOptions {
 // The program's command line: --fullscreen, --on-top, --settings-dir DIR,
 // --screen N|NAME (full screen on that screen), --board (the classroom board,
 // on the screen --screen names, or with --screen all on every screen),
-// --autostart=all|off-all,
+// --autostart=all|off-all, --quit (the running copy saves and ends),
 // --help and --version, described in Chinese. Qt's own texts of the parser
 // (usage line, headings, errors) are Chinese through Qt's translations. A
 // --settings-dir that names a plain file is refused; the look at it never
 // holds up the start for long, since the folder may be on a stalled share.
 class CommandLine {
 public:
-    enum class Outcome { Run, Help, Version, AutostartForAll, Error };
+    enum class Outcome { Run, Help, Version, AutostartForAll, Quit, Error };
 
     // Whether `path` names something that is there and is not a folder.
     using FolderCheck = std::function<bool(const QString& path)>;
@@ -85,6 +85,7 @@ private:
     QCommandLineOption m_autostart;
     QCommandLineOption m_screen;
     QCommandLineOption m_board;
+    QCommandLineOption m_quit;
     QCommandLineOption m_help;
     QCommandLineOption m_version;
     FolderCheck m_folderCheck;

@@ -75,6 +75,8 @@ int main(int argc, char* argv[])
         Startup::chosenScreen(options->board ? QString() : options->screen));
     QObject::connect(
         &singleCopy, &SingleCopy::showRequested, display, &DisplayController::bringForward);
+    // As the window's closing: everything waiting is saved on the way out.
+    QObject::connect(&singleCopy, &SingleCopy::quitRequested, &form, &QWidget::close);
     form.show();
     countdowns.load();
     views.stayAbove(&form);

@@ -9,9 +9,17 @@
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QTimer>
+#include <QVariant>
 
 namespace {
+constexpr QByteArrayView kShow = "show\n";
+constexpr QByteArrayView kQuit = "quit\n";
 constexpr QByteArrayView kShown = "shown\n";
+constexpr QByteArrayView kEnding = "ending\n";
+// A start of an older version asks nothing: after this long it is taken to
+// ask for the window.
+constexpr std::chrono::milliseconds kOlderStartWait { 300 };
+constexpr char kAnswered[] = "gaokaoAnswered";
 }
 
 SingleCopy::SingleCopy(const QString& settingsFolder, QObject* parent)
@@ -40,7 +48,7 @@ bool SingleCopy::handedToRunningCopy()
     const bool hasTurn = turn.tryLock(int(kAnswerWait.count()));
     if (!hasTurn)
         qCWarning(lcCopy) << "no turn to start:" << turn.error();
-    const Answer answer = askRunningCopy();
+    const Answer answer = askRunningCopy(Request::Show);
     if (answer == Answer::Shown)
         return true;
     if (answer == Answer::Silent)
@@ -52,7 +60,30 @@ bool SingleCopy::handedToRunningCopy()
     return false;
 }
 
-SingleCopy::Answer SingleCopy::askRunningCopy() const
+SingleCopy::QuitOutcome SingleCopy::askToQuit() const
+{
+    if (!m_endpoint.isUsable())
+        return QuitOutcome::NoneRunning;
+    qint64 process = 0;
+    switch (askRunningCopy(Request::Quit, &process)) {
+    case Answer::Ending:
+        // It has the question, and says so before it saves: its end is the
+        // sign that it has saved.
+        return CopyEndpoint::processEnded(process, QDeadlineTimer(kEndWait))
+            ? QuitOutcome::Ended
+            : QuitOutcome::StillRunning;
+    case Answer::Shown:
+        return QuitOutcome::OlderCopy;
+    case Answer::Silent:
+        return QuitOutcome::StillRunning;
+    case Answer::Nobody:
+    case Answer::Stranger:
+        break;
+    }
+    return QuitOutcome::NoneRunning;
+}
+
+SingleCopy::Answer SingleCopy::askRunningCopy(Request request, qint64* process) const
 {
     CopyEndpoint::allowAnswerToComeForward();
     // A copy that hangs still accepts the connection (the system does that
@@ -66,11 +97,18 @@ SingleCopy::Answer SingleCopy::askRunningCopy() const
         return Answer::Nobody;
     if (!CopyEndpoint::peerIsThisUser(socket.socketDescriptor()))
         return Answer::Stranger;
+    if (process)
+        *process = CopyEndpoint::peerProcessId(socket.socketDescriptor());
+    const QByteArrayView question = request == Request::Quit ? kQuit : kShow;
+    socket.write(question.data(), question.size());
     while (!socket.canReadLine()) {
         if (deadline.hasExpired() || !socket.waitForReadyRead(int(deadline.remainingTime())))
             return socket.state() == QLocalSocket::ConnectedState ? Answer::Silent : Answer::Nobody;
     }
-    return socket.readLine() == kShown ? Answer::Shown : Answer::Silent;
+    const QByteArray line = socket.readLine();
+    if (line == kShown)
+        return Answer::Shown;
+    return line == kEnding ? Answer::Ending : Answer::Silent;
 }
 
 void SingleCopy::listen()
@@ -100,12 +138,34 @@ void SingleCopy::answer()
             socket->disconnectFromServer();
             continue;
         }
-        emit showRequested();
-        socket->write(kShown.data(), kShown.size());
-        socket->flush();
-        // The start that asked ends the connection once it has the answer:
-        // Windows tells it who answers only while the pipe stays connected.
-        // One that keeps it open is let go when it can no longer be waiting.
-        QTimer::singleShot(2 * kAnswerWait, socket, &QObject::deleteLater);
+        connect(socket, &QLocalSocket::readyRead, socket, [this, socket] {
+            if (socket->canReadLine())
+                respond(socket, socket->readLine());
+        });
+        QTimer::singleShot(kOlderStartWait, socket, [this, socket] { respond(socket, kShow); });
+        if (socket->canReadLine())
+            respond(socket, socket->readLine());
     }
+}
+
+void SingleCopy::respond(QLocalSocket* socket, QByteArrayView request)
+{
+    if (socket->property(kAnswered).toBool())
+        return;
+    socket->setProperty(kAnswered, true);
+    if (request == kQuit) {
+        // Said before the end, which may wait on a slow share; the connection
+        // stays until this copy is gone.
+        socket->write(kEnding.data(), kEnding.size());
+        socket->flush();
+        emit quitRequested();
+        return;
+    }
+    emit showRequested();
+    socket->write(kShown.data(), kShown.size());
+    socket->flush();
+    // The start that asked ends the connection once it has the answer:
+    // Windows tells it who answers only while the pipe stays connected.
+    // One that keeps it open is let go when it can no longer be waiting.
+    QTimer::singleShot(2 * kAnswerWait, socket, &QObject::deleteLater);
 }

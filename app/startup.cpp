@@ -5,10 +5,13 @@
 #include "autostart.h"
 #include "console.h"
 #include "displaycheck.h"
+#include "preferences.h"
 #include "programarguments.h"
 #include "programinfo.h"
 #include "qttranslations.h"
+#include "singlecopy.h"
 
+#include <QDir>
 #include <QList>
 #include <cstdio>
 #include <cstdlib>
@@ -53,6 +56,28 @@ int setAutostartForAll(const CommandLineOptions& options)
         (on ? u"已为本机所有用户设置开机自动启动%1\n"_s : u"已取消本机所有用户的开机自动启动%1\n"_s)
             .arg(where));
     return 0;
+}
+
+// --quit: the copy running with this run's settings folder saves and ends.
+int askRunningCopyToQuit(const CommandLineOptions& options)
+{
+    const QString folder = QDir::toNativeSeparators(options.settingsFolder);
+    switch (SingleCopy(options.settingsFolder).askToQuit()) {
+    case SingleCopy::QuitOutcome::Ended:
+        print(stdout, u"正在运行的高考倒计时已保存设置并退出（设置文件夹：%1）。\n"_s.arg(folder));
+        return 0;
+    case SingleCopy::QuitOutcome::NoneRunning:
+        print(stdout, u"没有使用设置文件夹 %1 的高考倒计时在运行。\n"_s.arg(folder));
+        return 0;
+    case SingleCopy::QuitOutcome::OlderCopy:
+        printError(u"正在运行的是旧版本的高考倒计时，它不认识这个请求；请在它的窗口里退出。"_s);
+        return Startup::kStillRunning;
+    case SingleCopy::QuitOutcome::StillRunning:
+        break;
+    }
+    printError(u"正在运行的高考倒计时没有在 %1 秒内退出。"_s.arg(
+        std::chrono::duration_cast<std::chrono::seconds>(SingleCopy::kEndWait).count()));
+    return Startup::kStillRunning;
 }
 
 // While the application starts, Qt's messages wait here: a window system that
@@ -110,6 +135,12 @@ std::optional<int> Startup::answerBeforeDisplay(int argc, char* argv[])
         }
         if (outcome == CommandLine::Outcome::AutostartForAll)
             return setAutostartForAll(line.options());
+        if (outcome == CommandLine::Outcome::Quit) {
+            // The folder the copy would run with, the school's included.
+            line.setSchoolFolder(Preferences().schoolSettingsFolder());
+            (void)line.parse(CommandLine::withoutQtOptions(arguments));
+            return askRunningCopyToQuit(line.options());
+        }
     }
 
     if (!DisplayCheck::available(arguments, QProcessEnvironment::systemEnvironment())) {

@@ -15,18 +15,19 @@
 // without a display the program says so in one line and ends, instead of
 // Qt's abort. Exit statuses: 0 for an answer, 1 without a display or when
 // the login entry for every user could not be written, 2 for a bad command
-// line.
+// line, 3 when --quit leaves a copy running.
 // Lines for the terminal are in the locale's character set.
 namespace Startup {
 
 inline constexpr int kNoDisplay = 1;
 inline constexpr int kNotWritten = 1;
 inline constexpr int kBadCommandLine = 2;
+inline constexpr int kStillRunning = 3;
 
 // Answers --help and --version, sets or removes the login entry for every
-// user, refuses a bad command line, or finds that no display can be there;
-// the exit status then, otherwise nothing. A plain
-// start parses nothing.
+// user, asks the running copy to end (--quit), refuses a bad command line,
+// or finds that no display can be there; the exit status then, otherwise
+// nothing. A plain start parses nothing.
 std::optional<int> answerBeforeDisplay(int argc, char* argv[]);
 
 // The application, or the end of the program with one line when its window

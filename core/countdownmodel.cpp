@@ -6,6 +6,7 @@
 #include "countdownschema.h"
 #include "logging.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -44,12 +45,19 @@ CountdownModel::CountdownModel(Preferences preferences, QObject* parent)
     m_moveSave.setSingleShot(true);
     m_moveSave.setInterval(kMoveSaveDelayMs);
     connect(&m_moveSave, &QTimer::timeout, this, &CountdownModel::save);
+    // When Windows ends the session, the program is ended right after this
+    // signal, with no destructor run: what waits is saved now.
+    if (QCoreApplication* app = QCoreApplication::instance())
+        connect(app, &QCoreApplication::aboutToQuit, this, &CountdownModel::saveWaiting);
 }
+
+CountdownModel::~CountdownModel() { saveWaiting(); }
 
 // A place moved just before the end, or a change a failed save left, is
 // still tried; nobody is told any more.
-CountdownModel::~CountdownModel()
+void CountdownModel::saveWaiting()
 {
+    m_moveSave.stop();
     if (hasChanges())
         (void)store(false);
 }

@@ -57,7 +57,8 @@ public:
 
     // Locked when `preferences` are (the school's lock).
     explicit CountdownModel(Preferences preferences, QObject* parent = nullptr);
-    // Saves a place moved just before the end.
+    // Saves a place moved just before the end, also as the system ends the
+    // session (QCoreApplication::aboutToQuit), when no destructor runs.
     ~CountdownModel() override;
 
     // Reads the entries from the file, in place of any held: removed() for
@@ -114,6 +115,7 @@ private:
     Item* find(Id id);
     const Item* find(Id id) const;
     bool hasChanges() const;
+    void saveWaiting();
     // Saves the changes, and tells of the entries that came and went with
     // the file's new content when `announce`.
     FileTrouble store(bool announce);

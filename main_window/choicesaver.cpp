@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "choicesaver.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 using namespace Qt::StringLiterals;
@@ -13,6 +14,13 @@ ChoiceSaver::ChoiceSaver(Preferences preferences, QWidget* window)
     m_timer.setSingleShot(true);
     m_timer.setInterval(kSaveDelayMs);
     QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] { saveAndTell(); });
+    // When Windows ends the session, the program is ended right after this
+    // signal, with no destructor run: what waits is saved now, untold.
+    QObject::connect(
+        QCoreApplication::instance(), &QCoreApplication::aboutToQuit, &m_timer, [this] {
+            m_timer.stop();
+            (void)save();
+        });
 }
 
 ChoiceSaver::~ChoiceSaver() { (void)save(); }

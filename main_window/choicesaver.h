@@ -13,7 +13,9 @@ class QWidget;
 // Writes the window's choices to the program's preferences a moment after
 // they change, so that a burst of them (F11 held down) makes one write and
 // the window changes first; whatever still waits is written when the saver
-// goes with its window, as the program ends. A save that fails is told once,
+// goes with its window, as the program ends, or as the system ends the
+// session (log-off, shutdown), which on Windows ends the program with no
+// destructor run. A save that fails is told once,
 // with its reason, over the window; the choices still hold for the run, and
 // the ones not written are tried again with the next save. While the
 // preferences are locked, nothing is saved, and nothing said about it.

@@ -9,7 +9,11 @@ beside it. A link to another page given leads to its web page; a link to a
 file the guide does not carry (the developers' notes) keeps its words and
 loses its address. Runs on Debian's python3-markdown.
 
-  guide-to-html.py SOURCE_DIR OUT_DIR PAGE...
+  guide-to-html.py SOURCE_DIR OUT_DIR PAGE[=NAME]...
+
+A page given as PAGE=NAME becomes OUT/NAME instead (README.md=使用说明.html
+for Windows, where the guide sits beside the program), and the other pages'
+links lead there.
 """
 import posixpath
 import re
@@ -66,8 +70,9 @@ class Links(Treeprocessor):
             address = element.get("href")
             target = self.target(address)
             if target in self.pages:
-                path, hash_, anchor = address.partition("#")
-                element.set("href", path[: -len(".md")] + ".html" + hash_ + anchor)
+                _, hash_, anchor = address.partition("#")
+                here = posixpath.dirname(self.pages[self.page]) or "."
+                element.set("href", posixpath.relpath(self.pages[target], here) + hash_ + anchor)
             elif target.lower().endswith(PICTURES):
                 self.pictures.add(target)
             else:
@@ -104,7 +109,7 @@ def convert(source, out, page, pages, pictures):
         f"<title>{markdown.util.code_escape(title)}</title>\n<style>{STYLE}</style>\n"
         f"</head>\n<body>\n{body}\n</body>\n</html>\n"
     )
-    target = out / (page[: -len(".md")] + ".html")
+    target = out / pages[page]
     target.parent.mkdir(parents=True, exist_ok=True)
     target.write_text(html, encoding="utf-8")
 
@@ -112,10 +117,14 @@ def convert(source, out, page, pages, pictures):
 def main():
     if len(sys.argv) < 4:
         sys.exit(__doc__)
-    source, out, pages = Path(sys.argv[1]), Path(sys.argv[2]), sys.argv[3:]
+    source, out = Path(sys.argv[1]), Path(sys.argv[2])
+    pages = {}
+    for argument in sys.argv[3:]:
+        page, _, name = argument.partition("=")
+        pages[page] = name or page[: -len(".md")] + ".html"
     pictures = set()
     for page in pages:
-        convert(source, out, page, set(pages), pictures)
+        convert(source, out, page, pages, pictures)
     for picture in sorted(pictures):
         if not (source / picture).is_file():
             sys.exit(f"{picture}: no such picture, shown in the guide")

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QDeadlineTimer>
 #include <QString>
 
 // Where one user's copies of the program find each other, one name per
@@ -38,6 +39,10 @@ public:
     // Whether the process at the other end of a connected local socket
     // (QLocalSocket::socketDescriptor()) runs as this user.
     static bool peerIsThisUser(qintptr descriptor);
+    // The process at the other end of a connected local socket, or 0.
+    static qint64 peerProcessId(qintptr descriptor);
+    // Whether process `id` has ended, waiting until `deadline` for it to.
+    static bool processEnded(qint64 id, QDeadlineTimer deadline);
 
     // Lets the copy that answers bring its window in front of this start's
     // (Windows gives that right to the process in front only).

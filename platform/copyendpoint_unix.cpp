@@ -7,8 +7,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/socket.h>
@@ -91,6 +93,27 @@ bool CopyEndpoint::peerIsThisUser(qintptr descriptor)
     socklen_t size = sizeof peer;
     return ::getsockopt(int(descriptor), SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0
         && size == sizeof peer && peer.uid == ::geteuid();
+}
+
+qint64 CopyEndpoint::peerProcessId(qintptr descriptor)
+{
+    struct ucred peer { };
+    socklen_t size = sizeof peer;
+    return ::getsockopt(int(descriptor), SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0
+            && size == sizeof peer
+        ? peer.pid
+        : 0;
+}
+
+bool CopyEndpoint::processEnded(qint64 id, QDeadlineTimer deadline)
+{
+    // Not a child of this one: there is nothing to wait on but its being.
+    while (id > 0 && (::kill(pid_t(id), 0) == 0 || errno == EPERM)) {
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(50);
+    }
+    return true;
 }
 
 void CopyEndpoint::allowAnswerToComeForward() { }

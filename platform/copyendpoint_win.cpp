@@ -50,7 +50,7 @@ QString CopyEndpoint::folderKey(const QString& settingsFolder)
     return QDir::cleanPath(QFileInfo(settingsFolder).absoluteFilePath()).toLower();
 }
 
-bool CopyEndpoint::peerIsThisUser(qintptr descriptor)
+qint64 CopyEndpoint::peerProcessId(qintptr descriptor)
 {
     const auto pipe = reinterpret_cast<HANDLE>(descriptor);
     DWORD flags = 0;
@@ -58,8 +58,26 @@ bool CopyEndpoint::peerIsThisUser(qintptr descriptor)
     if (!GetNamedPipeInfo(pipe, &flags, nullptr, nullptr, nullptr)
         || !((flags & PIPE_SERVER_END) ? GetNamedPipeClientProcessId(pipe, &peer)
                                        : GetNamedPipeServerProcessId(pipe, &peer)))
+        return 0;
+    return peer;
+}
+
+bool CopyEndpoint::processEnded(qint64 id, QDeadlineTimer deadline)
+{
+    const HANDLE process = id > 0 ? OpenProcess(SYNCHRONIZE, FALSE, DWORD(id)) : nullptr;
+    if (!process)
+        return true;
+    const DWORD waited = WaitForSingleObject(process, DWORD(deadline.remainingTime()));
+    CloseHandle(process);
+    return waited == WAIT_OBJECT_0;
+}
+
+bool CopyEndpoint::peerIsThisUser(qintptr descriptor)
+{
+    const qint64 peer = peerProcessId(descriptor);
+    if (!peer)
         return false;
-    const HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, peer);
+    const HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, DWORD(peer));
     if (!process)
         return false;
     const std::unique_ptr<char[]> theirs = tokenUser(process);

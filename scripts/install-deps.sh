@@ -22,7 +22,7 @@ bench=(xvfb xauth libx11-dev x11-apps x11-utils)
 # Cross-building for Windows, testing under Wine, the installer and the MSI.
 windows=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev icu-devtools wine wine64
          nsis wixl msitools zip unzip xvfb xauth x11-utils imagemagick openbox fonts-noto-cjk fonts-wine
-         fonts-hosny-amiri qt6-translations-l10n)
+         fonts-hosny-amiri qt6-translations-l10n python3-markdown)
 
 wanted=("${build[@]}")
 for purpose in "$@"; do

@@ -53,6 +53,13 @@ foreach(switch IN ITEMS AUTOSTART LOCKED FULLSCREEN)
 ('NOT ${switch} OR ${switch}=\"0\" OR ${switch}=\"1\"', '${switch} 只能是 0 或 1。')")
 endforeach()
 
+# Windows 10 1607 (build 14393), on many classroom boards, and later; 7 and 8
+# are refused. (Nobody is there to warn on 1607 to 1803 in a Group Policy
+# installation, which the NSIS installer does.)
+list(APPEND queries "INSERT INTO LaunchCondition (Condition, Description) VALUES \
+('Installed OR NOT WINDOWSBUILD OR WINDOWSBUILD >= 14393', '${name}需要 Windows 10 1607\
+（内部版本 14393）或更新的 Windows，这台电脑上的 Windows 太旧了。')")
+
 # Another folder may be given (INSTALLDIR=...), but not the settings folder:
 # the program's files would be among the settings.
 list(APPEND queries "INSERT INTO LaunchCondition (Condition, Description) VALUES \

@@ -3,9 +3,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Windows packages of a windows build tree, then tries the
 # installer under Wine in a fresh prefix: it refuses a Windows older than 10
-# 1809, installs silently with the files, shortcuts, Uninstall key and login
-# entry in place, the program starts, and the silent uninstall removes all of
-# it but never the settings.
+# 1607 and warns on 1607, installs silently with the files, shortcuts, Uninstall key and login
+# entry in place, the program starts, an installation over the running
+# program ends it first, and the silent uninstall removes all of it but never
+# the settings; each step in the installer's log.
 #
 #   packaging/windows/test_installer.sh BUILD_DIR VERSION APP_ID
 set -euo pipefail
@@ -27,19 +28,38 @@ desktop=$drive_c/users/Public/Desktop/高考倒计时.lnk
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\gaokao-countdown'
 run_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
 
-# A new prefix says Windows 7: the installer refuses, also when silent.
+# What the installer wrote to its log beside it (UTF-16), since `since`.
+setup_log=$build/gaokao-countdown-setup.log
+logged() { iconv -f UTF-16 -t UTF-8 "$setup_log" 2>/dev/null | tr -d '\r' | tail -n "+$1"; }
+log_lines() { logged 1 | wc -l; }
+rm -f "$setup_log"
+
+# A new prefix says Windows 7: the installer refuses, also when silent, and
+# says why in its log.
 status=0
 wine "$setup" /S || status=$?
 wineserver -w
 [ "$status" -eq 2 ] || fail "on Windows 7 the installer ended with $status, not 2"
 [ ! -e "$app" ] || fail "on Windows 7 the installer installed"
+logged 1 | grep -q '太旧了，无法安装' || fail "the refusal is not in the log: $(logged 1)"
 
+# Windows 10 1607, as on classroom boards: a warning, which a silent
+# installation writes to the log, and goes on.
 wine winecfg /v win10
-wine "$setup" /S /AUTOSTART || fail "the silent install ended with $?"
+current='HKLM\Software\Microsoft\Windows NT\CurrentVersion'
+for value in CurrentBuild CurrentBuildNumber; do
+    wine reg add "$current" /v $value /d 14393 /f >/dev/null 2>&1
+done
+since=$(($(log_lines) + 1))
+wine "$setup" /S /AUTOSTART || fail "the silent install on 1607 ended with $?"
 wineserver -w
+logged "$since" | grep -q '未在此版本的 Windows 上测试过（内部版本 14393' \
+    || fail "no warning for build 14393 in the log: $(logged "$since")"
+wine winecfg /v win10
 for file in gaokao-countdown.exe uninstall.exe Qt6Core.dll platforms/qwindows.dll \
     translations/qtbase_zh_CN.qm LICENSE policies/gaokao-countdown.admx \
-    policies/zh-CN/gaokao-countdown.adml policies/en-US/gaokao-countdown.adml; do
+    policies/zh-CN/gaokao-countdown.adml policies/en-US/gaokao-countdown.adml \
+    使用说明.html docs/admin.zh.html docs/screenshot-main.png; do
     [ -f "$app/$file" ] || fail "not installed: $file"
 done
 [ -f "$start_menu" ] || fail "no shortcut in the Start menu"
@@ -88,6 +108,17 @@ sleep 2
 import -window "$window" "$work/tick2.png" 2>/dev/null || true
 [ -s "$work/tick1.png" ] && ! cmp -s "$work/tick1.png" "$work/tick2.png" \
     || fail "the window did not change in two seconds"
+
+# Installed again over the running program: it is asked to save and end
+# first, and does.
+pid=$(pgrep -f 'gaokao-countdown\.exe$' | head -1 || true)
+since=$(($(log_lines) + 1))
+wine "$setup" /S || fail "installing over the running program ended with $?"
+wineserver -w
+[ -n "$pid" ] && ! kill -0 "$pid" 2>/dev/null || fail "the program still runs after the installation"
+logged "$since" | grep -q '（--quit），结果 0：正在运行的高考倒计时已保存设置并退出' \
+    || fail "the running program was not asked to end: $(logged "$since")"
+logged "$since" | grep -q '已安装到' || fail "the second installation is not in the log"
 wineserver -k
 wineserver -w
 

@@ -5,7 +5,8 @@
 # under Wine's msiexec in a fresh prefix, as a school's deployment would: it
 # refuses a switch that is not 0 or 1, installs silently the same files as
 # the zip with the Start-menu shortcut, the program starts from there and
-# writes its settings; the properties arrive as the policy values and the
+# writes its settings, and keeps running until the next MSI asks it to end;
+# the properties arrive as the policy values and the
 # login entry; a rebuilt and a newer MSI replace the installed one, an older
 # one is refused; the silent uninstall removes all of it but never the
 # settings.
@@ -71,8 +72,9 @@ data=${settings[0]}
 (wine "$app/gaokao-countdown.exe" >/dev/null 2>&1 &)
 for _ in $(seq 60); do [ -s "$data" ] && break; sleep 0.5; done
 [ -s "$data" ] || fail "the installed program wrote no $data"
-wineserver -k
-wineserver -w
+# It keeps running into the upgrade below, which asks it to end first.
+running=$(pgrep -f 'gaokao-countdown\.exe$' | head -1 || true)
+[ -n "$running" ] || fail "the installed program does not run"
 
 # An MSI made again (another product code, the same version) replaces the
 # installed one, then a newer one does; an older one is then refused. Both
@@ -97,6 +99,10 @@ for next in rebuilt newer; do
     before=$(product_codes)
     wine_msiexec /i "$work/$next.msi" /qn AUTOSTART=1 "SETTINGSDIR=$share" LOCKED=1 \
         FULLSCREEN=0 SCREEN=2 || fail "the $next MSI ended with $?"
+    if [ -n "$running" ]; then
+        ! kill -0 "$running" 2>/dev/null || fail "the program still runs after the $next MSI"
+        running=""
+    fi
     after=$(product_codes)
     [ "$(wc -l <<<"$after")" -eq 1 ] && [ "$after" != "$before" ] \
         || fail "the $next MSI did not replace the installed one: $before -> $after"

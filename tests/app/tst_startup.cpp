@@ -3,6 +3,8 @@
 #include "copyendpoint.h"
 
 #include <QFile>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
@@ -12,6 +14,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #ifdef Q_OS_UNIX
 #include "forkedchild.h"
 
@@ -427,6 +430,49 @@ private slots:
         }
         RunningCopy three(root, folder);
         QTRY_VERIFY_WITH_TIMEOUT(!three.isRunning(), 4000);
+    }
+
+    // --quit, as an installer asks before it replaces the program: a copy
+    // with the folder saves and ends the normal way; an older one only shows
+    // its window, and the installer must know it still runs.
+    void quitAsksTheRunningCopy_data()
+    {
+        QTest::addColumn<QString>("running"); // copy, none or older
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("a copy runs") << u"copy"_s << 0 << u"已保存设置并退出"_s;
+        QTest::newRow("none runs") << u"none"_s << 0 << u"在运行"_s;
+        QTest::newRow("an older copy") << u"older"_s << 3 << u"旧版本"_s;
+    }
+
+    void quitAsksTheRunningCopy()
+    {
+        QFETCH(QString, running);
+        QFETCH(int, status);
+        QFETCH(QString, told);
+        const QTemporaryDir root;
+        std::optional<RunningCopy> copy;
+        QLocalServer older;
+        if (running == u"copy"_s) {
+            copy.emplace(root, u"a"_s);
+            QTRY_VERIFY_WITH_TIMEOUT(copy->hasWindow(), 10000);
+        } else if (running == u"older"_s) {
+            QVERIFY(older.listen(CopyEndpoint(root.filePath(u"a"_s)).serverName()));
+            connect(&older, &QLocalServer::newConnection, &older,
+                [&older] { older.nextPendingConnection()->write("shown\n"); });
+        }
+        QProcess quit;
+        quit.start(QStringLiteral(GAOKAO_PROGRAM),
+            { u"--settings-dir"_s, root.filePath(u"a"_s), u"--quit"_s });
+        QTRY_VERIFY_WITH_TIMEOUT(quit.state() == QProcess::NotRunning, 20000);
+        const QString said = QString::fromUtf8(quit.readAll() + quit.readAllStandardError());
+        QCOMPARE(quit.exitCode(), status);
+        QVERIFY2(said.contains(told), qPrintable(said));
+        if (copy) {
+            QVERIFY(!copy->isRunning());
+            QCOMPARE(copy->process.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(copy->process.exitCode(), 0);
+        }
     }
 
     // Another user's program at the names where a start could look for the
