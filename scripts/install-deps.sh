@@ -19,9 +19,10 @@ test=(xvfb xauth x11-xserver-utils imagemagick python3 clang-14 libclang-rt-14-d
 package=(dpkg-dev file python3-markdown)
 screenshots=(xvfb xauth imagemagick xdotool x11-utils openbox xcompmgr hsetroot faketime)
 bench=(xvfb xauth libx11-dev x11-apps x11-utils)
-# Cross-building for Windows, testing under Wine, the installer and the MSI.
+# Cross-building for Windows, testing under Wine, the installer and the MSI
+# (and the user's guide they carry).
 windows=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev icu-devtools wine wine64
-         nsis wixl msitools zip unzip xvfb xauth x11-utils imagemagick openbox fonts-noto-cjk fonts-wine
+         nsis wixl msitools zip unzip xvfb xauth x11-utils xdotool imagemagick openbox fonts-noto-cjk fonts-wine
          fonts-hosny-amiri qt6-translations-l10n python3-markdown)
 
 wanted=("${build[@]}")

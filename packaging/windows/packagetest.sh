@@ -21,6 +21,18 @@ cleanup() {
 source "$source_dir/scripts/virtual-display.sh"
 trap cleanup EXIT
 
+# Chinese text in the installers' dialogs: they ask for 宋体 (SimSun), which
+# a Wine prefix lacks, and would show empty boxes; a CJK font of the system
+# stands in. (wine reg writes no Chinese names: regedit reads them from a
+# UTF-16 file.)
+chinese_dialog_fonts() {
+    local reg=$work/fonts.reg
+    printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
+        '[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes]' \
+        '"宋体"="Noto Sans CJK SC"' '"SimSun"="Noto Sans CJK SC"' | iconv -t UTF-16 >"$reg"
+    wine regedit /S "$reg" >/dev/null 2>&1
+}
+
 failures=0
 fail() {
     echo "FAIL: $*" >&2

@@ -21,6 +21,7 @@ unzip -Z1 "$zip" | grep -x "$package/gaokao-countdown.exe" >/dev/null \
 unset QT_QPA_PLATFORM
 start_virtual_display 1024x768x24
 wineboot -i >/dev/null 2>&1
+chinese_dialog_fonts
 drive_c=$WINEPREFIX/drive_c
 app=$drive_c/Program\ Files/gaokao-countdown
 start_menu=$drive_c/ProgramData/Microsoft/Windows/Start\ Menu/Programs/高考倒计时.lnk
@@ -140,6 +141,23 @@ wine reg query "$run_key" /v "$app_id" >/dev/null 2>&1 && fail "the login entry 
 for file in "${settings[@]}"; do
     [ "$(cat "$file" 2>/dev/null)" = settings ] || fail "the uninstaller removed $file"
 done
+
+# Each page of the installer as a user goes through it, pressing Enter, for
+# a person to look at: installer-pages/1.png to 6.png in the build folder
+# (welcome, licence, components, folder, installing, finished).
+pages=$build/installer-pages
+rm -rf "$pages"
+mkdir -p "$pages"
+wine "$setup" >/dev/null 2>&1 &
+for page in 1 2 3 4 5 6; do
+    sleep 4
+    import -window root "$pages/$page.png" 2>/dev/null || fail "no picture of page $page"
+    xdotool key Return
+done
+sleep 2
+[ -f "$app/gaokao-countdown.exe" ] || fail "going through the installer's pages did not install"
+wineserver -k
+wineserver -w
 
 [ "$failures" -eq 0 ] && echo "the installer installs, starts and uninstalls under Wine"
 exit $((failures > 0))

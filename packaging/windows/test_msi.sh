@@ -28,6 +28,7 @@ wine_msiexec() {
 unset QT_QPA_PLATFORM
 start_virtual_display 1024x768x24
 wineboot -i >/dev/null 2>&1
+chinese_dialog_fonts
 wine winecfg /v win10
 drive_c=$WINEPREFIX/drive_c
 app=$drive_c/Program\ Files/gaokao-countdown
