@@ -20,15 +20,17 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-void print(std::FILE* stream, const QString& text)
+void print(
+    std::FILE* stream, const QString& text, Console::Unseen unseen = Console::Unseen::ShowInABox)
 {
-    Console::write(stream == stdout ? Console::Stream::Output : Console::Stream::Error, text);
+    Console::write(
+        stream == stdout ? Console::Stream::Output : Console::Stream::Error, text, unseen);
 }
 
 // A bad command line, told on standard error after the program's name.
-void printError(const QString& error)
+void printError(const QString& error, Console::Unseen unseen = Console::Unseen::ShowInABox)
 {
-    print(stderr, u"%1：%2\n"_s.arg(ProgramInfo::commandName, error));
+    print(stderr, u"%1：%2\n"_s.arg(ProgramInfo::commandName, error), unseen);
 }
 
 // --autostart=all or off-all: the login entry for every user, starting this
@@ -59,24 +61,30 @@ int setAutostartForAll(const CommandLineOptions& options)
 }
 
 // --quit: the copy running with this run's settings folder saves and ends.
+// An installer asks it, maybe where nobody sees a message box (an MSI's
+// silent installation at start-up): what it says goes only where it is read.
 int askRunningCopyToQuit(const CommandLineOptions& options)
 {
+    constexpr auto unseen = Console::Unseen::Drop;
     const QString folder = QDir::toNativeSeparators(options.settingsFolder);
     switch (SingleCopy(options.settingsFolder).askToQuit()) {
     case SingleCopy::QuitOutcome::Ended:
-        print(stdout, u"正在运行的高考倒计时已保存设置并退出（设置文件夹：%1）。\n"_s.arg(folder));
+        print(stdout, u"正在运行的高考倒计时已保存设置并退出（设置文件夹：%1）。\n"_s.arg(folder),
+            unseen);
         return 0;
     case SingleCopy::QuitOutcome::NoneRunning:
-        print(stdout, u"没有使用设置文件夹 %1 的高考倒计时在运行。\n"_s.arg(folder));
+        print(stdout, u"没有使用设置文件夹 %1 的高考倒计时在运行。\n"_s.arg(folder), unseen);
         return 0;
     case SingleCopy::QuitOutcome::OlderCopy:
-        printError(u"正在运行的是旧版本的高考倒计时，它不认识这个请求；请在它的窗口里退出。"_s);
+        printError(
+            u"正在运行的是旧版本的高考倒计时，它不认识这个请求；请在它的窗口里退出。"_s, unseen);
         return Startup::kStillRunning;
     case SingleCopy::QuitOutcome::StillRunning:
         break;
     }
     printError(u"正在运行的高考倒计时没有在 %1 秒内退出。"_s.arg(
-        std::chrono::duration_cast<std::chrono::seconds>(SingleCopy::kEndWait).count()));
+                   std::chrono::duration_cast<std::chrono::seconds>(SingleCopy::kEndWait).count()),
+        unseen);
     return Startup::kStillRunning;
 }
 

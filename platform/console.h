@@ -19,7 +19,10 @@
 namespace Console {
 
 enum class Stream { Output, Error };
+// Where there is neither console nor file nor pipe: a message box, or
+// nothing, for a run that nobody may be there to answer (an installer's).
+enum class Unseen { ShowInABox, Drop };
 
-void write(Stream stream, const QString& text);
+void write(Stream stream, const QString& text, Unseen unseen = Unseen::ShowInABox);
 
 }

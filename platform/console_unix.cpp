@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <langinfo.h>
 
-void Console::write(Stream stream, const QString& text)
+void Console::write(Stream stream, const QString& text, Unseen)
 {
     // QCoreApplication takes the locale from the environment too, but the
     // lines before any application need it as well.

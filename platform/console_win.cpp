@@ -37,7 +37,7 @@ bool writeToConsole(HANDLE console, const QString& text)
 }
 }
 
-void Console::write(Stream stream, const QString& text)
+void Console::write(Stream stream, const QString& text, Unseen unseen)
 {
     const HANDLE own
         = GetStdHandle(stream == Stream::Output ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
@@ -47,7 +47,8 @@ void Console::write(Stream stream, const QString& text)
         if (WriteFile(own, bytes.constData(), DWORD(bytes.size()), &written, nullptr))
             return;
     }
-    if (writeToConsole(own, text) || writeToConsole(parentConsole(), text))
+    if (writeToConsole(own, text) || writeToConsole(parentConsole(), text)
+        || unseen == Unseen::Drop)
         return;
     // MessageBoxW shows plain text: nothing in it is read as markup.
     const QString shown = text.trimmed();
