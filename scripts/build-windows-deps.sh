@@ -65,9 +65,10 @@ qt_features=(
     # Of the network module only the local socket is used: no HTTP or DNS. (TLS
     # stays: without it 6.4.2 still builds its TLS plugins, and they fail.)
     -DFEATURE_http=OFF -DFEATURE_dnslookup=OFF -DFEATURE_networkdiskcache=OFF
-    # No Markdown, ODF or PDF is read or written, and Windows draws the text itself.
+    # No Markdown, ODF or PDF is read or written. (FreeType stays: the tests'
+    # offscreen platform is built only with it.)
     -DFEATURE_textmarkdownreader=OFF -DFEATURE_textmarkdownwriter=OFF -DFEATURE_textodfwriter=OFF
-    -DFEATURE_pdf=OFF -DFEATURE_freetype=OFF
+    -DFEATURE_pdf=OFF
     -DFEATURE_gif=ON -DFEATURE_jpeg=ON -DFEATURE_ico=ON -DFEATURE_png=ON
     # Debian's source leaves out wintab.h.
     -DFEATURE_tabletevent=OFF
