@@ -60,6 +60,28 @@ list(APPEND queries "INSERT INTO LaunchCondition (Condition, Description) VALUES
 ('Installed OR NOT WINDOWSBUILD OR WINDOWSBUILD >= 14393', '${name}需要 Windows 10 1607\
 （内部版本 14393）或更新的 Windows，这台电脑上的 Windows 太旧了。')")
 
+# Before its files are replaced or removed, a running copy of the program
+# saves and ends: asked (its own question), then, as an older version does not
+# know it, closed as by its window's close button. Neither stops the
+# installation (type 34, the program in a folder, + 64, its outcome
+# ignored); a copy that stays makes Windows replace the files at the next
+# start. The question goes through cmd.exe with the output led away: an
+# older program would show its answer in a message box, which nobody may be
+# there to close (a Group Policy installation at start-up), and one not there
+# at all is no failure. The 64-bit system folder's: Wine without its 32-bit
+# part runs nothing from the other. (wixl writes no such custom actions.)
+set(running "WIX_UPGRADE_DETECTED OR REMOVE~=\"ALL\"")
+list(APPEND queries
+    "INSERT INTO CustomAction (Action, Type, Source, Target) VALUES ('AskRunningCopyToQuit', 98, \
+'System64Folder', '\"[System64Folder]cmd.exe\" /d /s /c \"\"[INSTALLDIR]gaokao-countdown.exe\" --quit \
+>nul 2>&1\"')"
+    "INSERT INTO CustomAction (Action, Type, Source, Target) VALUES ('CloseRunningCopies', 98, \
+'System64Folder', '\"[System64Folder]taskkill.exe\" /IM gaokao-countdown.exe')"
+    "INSERT INTO InstallExecuteSequence (Action, Condition, Sequence) VALUES \
+('AskRunningCopyToQuit', '${running}', 1390)"
+    "INSERT INTO InstallExecuteSequence (Action, Condition, Sequence) VALUES \
+('CloseRunningCopies', '${running}', 1395)")
+
 # Another folder may be given (INSTALLDIR=...), but not the settings folder:
 # the program's files would be among the settings.
 list(APPEND queries "INSERT INTO LaunchCondition (Condition, Description) VALUES \
