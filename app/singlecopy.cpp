@@ -18,7 +18,7 @@ constexpr QByteArrayView kShown = "shown\n";
 constexpr QByteArrayView kEnding = "ending\n";
 // A start of an older version asks nothing: after this long it is taken to
 // ask for the window.
-constexpr std::chrono::milliseconds kOlderStartWait { 300 };
+constexpr std::chrono::milliseconds kOlderStartWait { 500 };
 constexpr char kAnswered[] = "gaokaoAnswered";
 }
 
