@@ -144,7 +144,8 @@ done
 
 # Each page of the installer as a user goes through it, pressing Enter, for
 # a person to look at: installer-pages/1.png to 6.png in the build folder
-# (welcome, licence, components, folder, installing, finished).
+# (welcome, licence, components, folder, finished, and the program the last
+# page starts).
 pages=$build/installer-pages
 rm -rf "$pages"
 mkdir -p "$pages"
