@@ -13,6 +13,7 @@
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -21,6 +22,17 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+// Who is at the other end of a connected local socket, as the system says.
+std::optional<ucred> peerCredentials(qintptr descriptor)
+{
+    ucred peer {};
+    socklen_t size = sizeof peer;
+    if (::getsockopt(int(descriptor), SOL_SOCKET, SO_PEERCRED, &peer, &size) != 0
+        || size != sizeof peer)
+        return std::nullopt;
+    return peer;
+}
+
 // What becomes of a folder of the user's own that others may enter.
 enum class OpenToOthers { Refused, Closed };
 
@@ -89,20 +101,14 @@ QString CopyEndpoint::folderKey(const QString& settingsFolder)
 
 bool CopyEndpoint::peerIsThisUser(qintptr descriptor)
 {
-    struct ucred peer { };
-    socklen_t size = sizeof peer;
-    return ::getsockopt(int(descriptor), SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0
-        && size == sizeof peer && peer.uid == ::geteuid();
+    const std::optional<ucred> peer = peerCredentials(descriptor);
+    return peer && peer->uid == ::geteuid();
 }
 
 qint64 CopyEndpoint::peerProcessId(qintptr descriptor)
 {
-    struct ucred peer { };
-    socklen_t size = sizeof peer;
-    return ::getsockopt(int(descriptor), SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0
-            && size == sizeof peer
-        ? peer.pid
-        : 0;
+    const std::optional<ucred> peer = peerCredentials(descriptor);
+    return peer ? peer->pid : 0;
 }
 
 bool CopyEndpoint::processEnded(qint64 id, QDeadlineTimer deadline)
