@@ -9,6 +9,8 @@
 #include "displaycontroller.h"
 #include "examschedule.h"
 #include "fontsubstitutes.h"
+#include "knownpreferences.h"
+#include "logging.h"
 #include "form1.h"
 #include "picturefile.h"
 #include "preferences.h"
@@ -33,11 +35,6 @@ int main(int argc, char* argv[])
     // cost nothing one would notice.
     qputenv("QT_ENABLE_REGEXP_JIT", "0");
 #endif
-    // Before the preferences file is first read: its reader then knows every
-    // name the program keeps there.
-    CountdownSchema::registerNames();
-    ExamSchedule::registerNames();
-    BoardOptions::registerNames();
     if (const std::optional<int> status = Startup::answerBeforeDisplay(argc, argv))
         return *status;
     const std::unique_ptr<QApplication> app = Startup::createApplication(argc, argv);
@@ -49,6 +46,9 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(ProgramInfo::appId);
     installQtTranslations(*app);
     const Preferences preferences;
+    if (const QString unknown = preferences.unknownContent(KnownPreferences::groups());
+        !unknown.isEmpty())
+        qCWarning(lcPreferences).noquote() << unknown;
     const std::optional<CommandLineOptions> options
         = Startup::readOptions(preferences.schoolSettingsFolder());
     if (!options)

@@ -4,9 +4,6 @@
 
 #include "countdownschema.h"
 #include "logging.h"
-#include "preferencenames.h"
-
-#include <QSettings>
 
 using namespace Qt::StringLiterals;
 
@@ -14,35 +11,34 @@ namespace {
 // A line of the board: longer ones are cut, as a screen holds no more.
 constexpr int kMaxMottoLength = 40;
 
-const QString kGroup = u"board"_s;
-const QString kTheme = u"theme"_s;
-const QString kMotto = u"motto"_s;
-const QString kRollOver = u"rollOver"_s;
+enum Key { ThemeKey, MottoKey, RollOverKey };
 }
 
-void BoardOptions::registerNames()
+const PreferenceGroup& BoardOptions::group()
 {
-    PreferenceNames::add(
-        { kGroup + u'/' + kTheme, kGroup + u'/' + kMotto, kGroup + u'/' + kRollOver });
+    // Each a Group Policy value too: Theme, Motto, RollOver.
+    static const PreferenceGroup group { u"board"_s,
+        {
+            { u"theme"_s, u"dark"_s, true },
+            { u"motto"_s, {}, true },
+            { u"rollOver"_s, u"true"_s, true },
+        } };
+    return group;
 }
 
 BoardOptions BoardOptions::read(const Preferences& preferences)
 {
     BoardOptions options;
     QStringList notes;
-    QString theme;
-    QString motto;
-    QString rollOver;
-    preferences.read(kGroup, [&](QSettings& file) {
-        file.beginGroup(kGroup);
-        theme = file.value(kTheme).toString();
-        motto = file.value(kMotto).toString();
-        rollOver = file.value(kRollOver).toString();
-    });
-    // A policy stands over the file (Theme, Motto, RollOver).
-    theme = preferences.policy(kGroup + u'/' + kTheme).value_or(theme).trimmed();
-    motto = preferences.policy(kGroup + u'/' + kMotto).value_or(motto).simplified();
-    rollOver = preferences.policy(kGroup + u'/' + kRollOver).value_or(rollOver);
+    const PreferenceGroup& keys = group();
+    const PreferenceValues file = preferences.read(keys);
+    // A policy stands over the file.
+    const auto value = [&](Key key) {
+        return preferences.policy(keys, key).value_or(file.value(keys.key(key).name));
+    };
+    const QString theme = value(ThemeKey).trimmed();
+    QString motto = value(MottoKey).simplified();
+    const QString rollOver = value(RollOverKey);
     if (theme.compare("red"_L1, Qt::CaseInsensitive) == 0)
         options.theme = Theme::Red;
     else if (!theme.isEmpty() && theme.compare("dark"_L1, Qt::CaseInsensitive) != 0)

@@ -21,7 +21,6 @@ struct BoardOptions {
     // From the user's file when it has the group, else the one for every user;
     // a Group Policy value (Theme, Motto, RollOver) stands over either.
     static BoardOptions read(const Preferences& preferences);
-    // Tells the preferences file's reader the group's names (see
-    // CountdownSchema::registerNames()).
-    static void registerNames();
+    // The group [board]: theme, motto, rollOver.
+    static const PreferenceGroup& group();
 };

@@ -41,7 +41,6 @@ CountdownModel::CountdownModel(Preferences preferences, QObject* parent)
     , m_preferences(std::move(preferences))
     , m_locked(m_preferences.isLocked())
 {
-    CountdownSchema::registerNames();
     m_moveSave.setSingleShot(true);
     m_moveSave.setInterval(kMoveSaveDelayMs);
     connect(&m_moveSave, &QTimer::timeout, this, &CountdownModel::save);
@@ -65,9 +64,7 @@ void CountdownModel::saveWaiting()
 void CountdownModel::load()
 {
     m_moveSave.stop();
-    CountdownArray array;
-    m_preferences.read(
-        CountdownArray::group(), [&](QSettings& file) { array = CountdownArray::read(file); });
+    const CountdownArray array(m_preferences.read(CountdownSchema::group()));
     const CountdownArray::Reading reading = array.readEntries();
     for (const QString& line : reading.skipped + reading.notes)
         qCWarning(lcCountdowns).noquote() << line;
@@ -217,12 +214,13 @@ FileTrouble CountdownModel::store(bool announce)
     std::vector<Id> owners;
     // The file is read again under its lock: what other copies of the
     // program and a school's tools wrote since stays.
-    const FileTrouble trouble = m_preferences.edit([&](QSettings& file) {
-        m_preferences.read(CountdownArray::group(),
-            [&](QSettings& current) { array = CountdownArray::read(current); });
-        owners = merge(array);
-        array.write(file);
-    });
+    const FileTrouble trouble
+        = m_preferences.edit(CountdownSchema::group(), [&](PreferenceValues& values) {
+              // The user's list, or the school's where the user has none yet.
+              array = CountdownArray(m_preferences.read(CountdownSchema::group()));
+              owners = merge(array);
+              values = array.values();
+          });
     if (!trouble.isNone())
         return trouble;
     array.renumber();

@@ -2,10 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "countdownschema.h"
 
-#include "countdownarray.h"
-#include "preferencenames.h"
+#include "localtimetext.h"
 #include "preferences.h"
-#include "preferencesformat.h"
 
 #include <QMetaEnum>
 
@@ -90,23 +88,6 @@ std::optional<QPoint> pointValue(const QString& text)
     return point;
 }
 
-// "2027-03-15T08:00", "2027-03-15T08:00:30" or "2027-03-15" for 00:00.
-bool readTarget(const QString& text, Entry& entry)
-{
-    const qsizetype t = text.indexOf(u'T');
-    const QDate date = QDate::fromString(t < 0 ? text : text.left(t), u"yyyy-MM-dd"_s);
-    QTime time(0, 0);
-    if (t >= 0) {
-        const QString clock = text.sliced(t + 1);
-        time = QTime::fromString(clock, clock.size() > 5 ? u"HH:mm:ss"_s : u"HH:mm"_s);
-    }
-    if (!date.isValid() || !time.isValid())
-        return false;
-    entry.date = date;
-    entry.time = time;
-    return true;
-}
-
 // Every key of an entry, in the order written. A required key's reader says
 // why the entry is skipped when it cannot read it (the title is read first,
 // so that the others can name the entry); an optional one's says whether it
@@ -169,8 +150,11 @@ QString readTargetKey(const QString& text, qint64 number, Entry& entry)
     };
     if (text.isEmpty())
         return said(u"没有日期"_s);
-    if (!readTarget(text, entry))
+    const std::optional<LocalTimeText> target = LocalTimeText::read(text);
+    if (!target)
         return said(u"的日期“%1”无法识别"_s.arg(shown(text)));
+    entry.date = target->date;
+    entry.time = target->time;
     if (!isInRange(entry.date))
         return said(u"的日期“%1”不在 %2 至 %3 年之间"_s.arg(shown(text))
                         .arg(CountdownSchema::kFirstYear)
@@ -178,11 +162,7 @@ QString readTargetKey(const QString& text, qint64 number, Entry& entry)
     return {};
 }
 
-QString writeTarget(const Entry& entry)
-{
-    const QString time = entry.time.toString(entry.time.second() ? u"HH:mm:ss"_s : u"HH:mm"_s);
-    return entry.date.toString(u"yyyy-MM-dd"_s) + u'T' + time;
-}
+QString writeTarget(const Entry& entry) { return LocalTimeText::written(entry.date, entry.time); }
 
 bool readPosition(const QString& text, Entry& entry)
 {
@@ -271,22 +251,16 @@ KeyValues CountdownSchema::written(const CountdownEntry& entry, KeyValues keys)
     return keys;
 }
 
-QStringList CountdownSchema::keyNames()
+const PreferenceGroup& CountdownSchema::group()
 {
-    QStringList names;
-    for (const Key& key : kKeys)
-        names << key.name;
-    return names;
-}
-
-void CountdownSchema::registerNames()
-{
-    const QStringList names = keyNames();
-    QStringList keys { CountdownArray::group() + u'/' + CountdownArray::sizeKey() };
-    for (const QString& name : names)
-        keys << CountdownArray::group() + u'/' + name;
-    PreferenceNames::add(keys);
-    PreferencesFormat::addKeyOrder(names);
+    static const PreferenceGroup group = [] {
+        const Entry defaults;
+        QList<PreferenceKey> keys;
+        for (const Key& key : kKeys)
+            keys.append({ key.name, key.write(defaults), false });
+        return PreferenceGroup(u"countdowns"_s, keys, PreferenceGroup::Kind::Array);
+    }();
+    return group;
 }
 
 QString CountdownSchema::shown(const QString& value)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "countdownentry.h"
+#include "preferencegroup.h"
 
 #include <QMap>
 #include <QString>
@@ -32,7 +33,7 @@ constexpr int kFirstYear = 1900;
 constexpr int kLastYear = 9999;
 
 // One entry's keys as the file holds them ("title" → "一模"), values as text.
-using KeyValues = QMap<QString, QString>;
+using KeyValues = PreferenceValues;
 
 // Why a title cannot be a countdown's, in a sentence the dialog shows as it
 // is (名称不能为空。, 名称最多 40 个字。...), or empty when it can. The title
@@ -61,14 +62,9 @@ Reading read(const KeyValues& keys, qint64 number);
 // a key of another version of the program survives a change.
 KeyValues written(const CountdownEntry& entry, KeyValues keys = {});
 
-// The key names in the order they are written: what a countdown is and
-// when, then how its widget shows.
-QStringList keyNames();
-// Tells the preferences file's reader and writer the countdowns' names: the
-// reader then takes them in any case, and the writer puts an entry's keys in
-// keyNames()' order. Called before the file is first read (by main() and by
-// CountdownModel); calling it again is harmless.
-void registerNames();
+// The group [countdowns], an array whose entries have the keys above in the
+// order written: what a countdown is and when, then how its widget shows.
+const PreferenceGroup& group();
 
 // A value from the file as a text quotes it: cut at 40 characters, control
 // characters shown as �, so that the text stays one short line.

@@ -3,12 +3,10 @@
 #include "examschedule.h"
 
 #include "countdownschema.h"
+#include "localtimetext.h"
 #include "logging.h"
-#include "preferencenames.h"
-#include "preferencesformat.h"
+#include "preferencearray.h"
 #include "timeleft.h"
-
-#include <QSettings>
 
 #include <algorithm>
 
@@ -16,45 +14,26 @@ using namespace Qt::StringLiterals;
 using Subject = ExamSchedule::Subject;
 
 namespace {
-const QString kGroup = u"exam"_s;
-const QString kSize = u"size"_s;
-const QString kName = u"subject"_s;
-const QString kStart = u"start"_s;
-const QString kEnd = u"end"_s;
+enum Key { NameKey, StartKey, EndKey };
 // Far more than an exam week has; a file that says more is not read further.
 constexpr int kMaxEntries = 40;
 constexpr int kMaxNameLength = 20;
 constexpr int kFirstYear = 1900;
 constexpr int kLastYear = 9999;
 
-using KeyValues = std::vector<std::pair<QString, QVariant>>;
-
-int entryNumber(const QString& name)
+// A moment as a person may write it, within the years the board counts.
+std::optional<QDateTime> readTime(const QString& text)
 {
-    bool ok = false;
-    const int number = name.toInt(&ok);
-    return ok && number > 0 && QString::number(number) == name ? number : 0;
-}
-
-// 2027-06-07T09:00, with :ss or a blank for the T, as a person may write it.
-std::optional<QDateTime> readTime(QString text)
-{
-    text = text.trimmed();
-    if (text.size() > 10 && text[10] == u' ')
-        text[10] = u'T';
-    const QDate date = QDate::fromString(text.left(10), u"yyyy-MM-dd"_s);
-    const QString clock = text.mid(11);
-    const QTime time = QTime::fromString(clock, clock.size() > 5 ? u"HH:mm:ss"_s : u"HH:mm"_s);
-    if (text.size() < 16 || text[10] != u'T' || !date.isValid() || !time.isValid()
-        || date.year() < kFirstYear || date.year() > kLastYear)
+    const std::optional<LocalTimeText> moment = LocalTimeText::read(text);
+    if (!moment || moment->date.year() < kFirstYear || moment->date.year() > kLastYear)
         return std::nullopt;
-    return TimeLeft::localMoment(date, time);
+    return TimeLeft::localMoment(moment->date, moment->time);
 }
 
 struct Scan {
     ExamSchedule::Loaded loaded;
-    // The numbers of the entries kept as they stand.
-    std::vector<int> unread;
+    // The entries kept as they stand, by their place in the array.
+    std::vector<std::size_t> unread;
 };
 
 QString nameProblem(const QString& name, int number)
@@ -87,16 +66,17 @@ QString timeProblem(const Subject& subject, int number, const std::vector<Subjec
     return {};
 }
 
-// The entry in the current group, or why it is skipped.
-QString readEntry(const QSettings& file, int number, const std::vector<Subject>& read,
+// The entry with `keys`, or why it is skipped.
+QString readEntry(const PreferenceValues& keys, int number, const std::vector<Subject>& read,
     const std::vector<int>& readNumbers, Subject& subject)
 {
-    subject.name = file.value(kName).toString().trimmed();
+    const PreferenceGroup& group = ExamSchedule::group();
+    subject.name = keys.value(group.key(NameKey).name).trimmed();
     if (QString why = nameProblem(subject.name, number); !why.isEmpty())
         return why;
     const QString shownName = CountdownSchema::shown(subject.name);
-    const auto time = [&](const QString& key, const QString& what, QDateTime& into) {
-        const QString text = file.value(key).toString();
+    const auto time = [&](Key key, const QString& what, QDateTime& into) {
+        const QString text = keys.value(group.key(key).name);
         const std::optional<QDateTime> moment = readTime(text);
         if (moment && moment->isValid()) {
             into = *moment;
@@ -107,86 +87,70 @@ QString readEntry(const QSettings& file, int number, const std::vector<Subject>&
         return u"第 %1 科“%2”的%3时间“%4”无法识别"_s.arg(number).arg(
             shownName, what, CountdownSchema::shown(text));
     };
-    if (QString why = time(kStart, u"开始"_s, subject.start); !why.isEmpty())
+    if (QString why = time(StartKey, u"开始"_s, subject.start); !why.isEmpty())
         return why;
-    if (QString why = time(kEnd, u"结束"_s, subject.end); !why.isEmpty())
+    if (QString why = time(EndKey, u"结束"_s, subject.end); !why.isEmpty())
         return why;
     return timeProblem(subject, number, read, readNumbers);
 }
 
-std::vector<int> entryNumbers(const QSettings& file)
-{
-    std::vector<int> numbers;
-    for (const QString& name : file.childGroups())
-        if (const int number = entryNumber(name))
-            numbers.push_back(number);
-    std::sort(numbers.begin(), numbers.end());
-    return numbers;
-}
-
-Scan scanArray(QSettings& file)
+Scan scanArray(const PreferenceArray& array)
 {
     Scan scan;
-    std::vector<int> numbers = entryNumbers(file);
-    const QString sizeText = file.value(kSize).toString();
-    bool isNumber = false;
-    const qlonglong size = sizeText.toLongLong(&isNumber);
-    if (isNumber && size >= 0) {
-        // As QSettings reads an array: entries beyond its size are not part of it.
-        std::erase_if(numbers, [&](int number) { return number > size; });
-    } else if (!numbers.empty()) {
+    if (!array.declaredSize() && !array.entries().empty()) {
         // A hand-written file may lack it; the entries are there all the same.
         scan.loaded.skipped << u"考试安排的科目数（size）“%1”无法识别，按编号读取了各科。"_s.arg(
-            CountdownSchema::shown(sizeText));
+            CountdownSchema::shown(array.sizeText()));
     }
-    if (numbers.size() > std::size_t(kMaxEntries)) {
-        scan.loaded.skipped << u"考试安排有 %1 科，只读了前 %2 科，其余已跳过。"_s
-                                   .arg(numbers.size())
-                                   .arg(kMaxEntries);
-        scan.unread.assign(numbers.begin() + kMaxEntries, numbers.end());
-        numbers.resize(kMaxEntries);
+    std::size_t count = array.entries().size();
+    if (count > std::size_t(kMaxEntries)) {
+        scan.loaded.skipped << u"考试安排有 %1 科，只读了前 %2 科，其余已跳过。"_s.arg(count).arg(
+            kMaxEntries);
+        for (std::size_t i = kMaxEntries; i < count; ++i)
+            scan.unread.push_back(i);
+        count = kMaxEntries;
     }
     std::vector<int> readNumbers;
-    for (const int number : numbers) {
-        file.beginGroup(QString::number(number));
+    for (std::size_t i = 0; i < count; ++i) {
+        const int number = int(array.numbers()[i]);
         Subject subject;
-        const QString why = readEntry(file, number, scan.loaded.subjects, readNumbers, subject);
-        file.endGroup();
+        const QString why
+            = readEntry(array.entries()[i], number, scan.loaded.subjects, readNumbers, subject);
         if (why.isEmpty()) {
             scan.loaded.subjects.push_back(subject);
             readNumbers.push_back(number);
         } else {
             scan.loaded.skipped << why + u"，已跳过。"_s;
-            scan.unread.push_back(number);
+            scan.unread.push_back(i);
         }
     }
+    std::sort(scan.unread.begin(), scan.unread.end());
     std::stable_sort(scan.loaded.subjects.begin(), scan.loaded.subjects.end(),
         [](const Subject& a, const Subject& b) { return a.start < b.start; });
     return scan;
 }
-
-KeyValues keyValues(const QSettings& file)
-{
-    KeyValues values;
-    for (const QString& key : file.allKeys())
-        values.emplace_back(key, file.value(key));
-    return values;
 }
+
+const PreferenceGroup& ExamSchedule::group()
+{
+    static const PreferenceGroup group { u"exam"_s,
+        {
+            { u"subject"_s, {}, false },
+            { u"start"_s, {}, false },
+            { u"end"_s, {}, false },
+        },
+        PreferenceGroup::Kind::Array };
+    return group;
 }
 
 ExamSchedule::ExamSchedule(Preferences preferences)
     : m_preferences(std::move(preferences))
 {
-    registerNames();
 }
 
 ExamSchedule::Loaded ExamSchedule::load() const
 {
-    Scan scan;
-    m_preferences.read(kGroup, [&](QSettings& file) {
-        file.beginGroup(kGroup);
-        scan = scanArray(file);
-    });
+    const Scan scan = scanArray(PreferenceArray(m_preferences.read(group())));
     for (const QString& line : std::as_const(scan.loaded.skipped))
         qCWarning(lcBoard).noquote() << line;
     return scan.loaded;
@@ -194,46 +158,24 @@ ExamSchedule::Loaded ExamSchedule::load() const
 
 FileTrouble ExamSchedule::save(const std::vector<Subject>& subjects) const
 {
-    bool hadSchedule = false;
-    m_preferences.read(kGroup, [&](QSettings& file) {
-        file.beginGroup(kGroup);
-        hadSchedule = !file.childKeys().isEmpty() || !file.childGroups().isEmpty();
-    });
-    return m_preferences.edit([&](QSettings& file) {
-        file.beginGroup(kGroup);
-        std::vector<KeyValues> kept;
-        for (const int number : scanArray(file).unread) {
-            file.beginGroup(QString::number(number));
-            if (KeyValues values = keyValues(file); !values.empty())
-                kept.push_back(std::move(values));
-            file.endGroup();
+    return m_preferences.edit(group(), [&](PreferenceValues& values) {
+        // The user's schedule, or the school's where the user has none yet:
+        // its entries that were not read stay, after the saved ones.
+        PreferenceArray array(m_preferences.read(group()));
+        const Scan scan = scanArray(array);
+        std::vector<PreferenceValues> entries;
+        for (const Subject& subject : subjects) {
+            PreferenceValues keys;
+            keys.insert(group().key(NameKey).name, subject.name);
+            keys.insert(group().key(StartKey).name, timeText(subject.start));
+            keys.insert(group().key(EndKey).name, timeText(subject.end));
+            entries.push_back(keys);
         }
-        KeyValues others = keyValues(file);
-        std::erase_if(others, [](const auto& keyValue) {
-            const QString& key = keyValue.first;
-            return key == kSize || entryNumber(key.section(u'/', 0, 0)) > 0;
-        });
-        file.remove(QString());
-        for (const auto& [key, value] : others)
-            file.setValue(key, value);
-        // Written as 0 where there was a schedule: a user who emptied it then
-        // has none, rather than the school's again.
-        const std::size_t size = subjects.size() + kept.size();
-        if (size > 0 || hadSchedule)
-            file.setValue(kSize, qulonglong(size));
-        for (std::size_t i = 0; i < size; ++i) {
-            file.beginGroup(QString::number(i + 1));
-            if (i < subjects.size()) {
-                file.setValue(kName, subjects[i].name);
-                file.setValue(kStart, timeText(subjects[i].start));
-                file.setValue(kEnd, timeText(subjects[i].end));
-            } else {
-                for (const auto& [key, value] : kept[i - subjects.size()])
-                    file.setValue(key, value);
-            }
-            file.endGroup();
-        }
-        file.endGroup();
+        for (const std::size_t at : scan.unread)
+            entries.push_back(array.entries()[at]);
+        array.entries() = std::move(entries);
+        array.renumber();
+        values = array.values();
     });
 }
 
@@ -282,12 +224,5 @@ QString ExamSchedule::problem(const std::vector<Subject>& subjects)
 
 QString ExamSchedule::timeText(const QDateTime& time)
 {
-    return time.toString(time.time().second() ? u"yyyy-MM-ddTHH:mm:ss"_s : u"yyyy-MM-ddTHH:mm"_s);
-}
-
-void ExamSchedule::registerNames()
-{
-    PreferenceNames::add({ kGroup + u'/' + kSize, kGroup + u'/' + kName, kGroup + u'/' + kStart,
-        kGroup + u'/' + kEnd });
-    PreferencesFormat::addKeyOrder({ kName, kStart, kEnd });
+    return LocalTimeText::written(time.date(), time.time());
 }

@@ -46,9 +46,8 @@ public:
     static QString problem(const std::vector<Subject>& subjects);
     // The common schedule of the 3+1+2 model in `year`, 7 to 9 June.
     static std::vector<Subject> common(int year);
-    // Tells the preferences file's reader and writer the group's names (see
-    // CountdownSchema::registerNames()).
-    static void registerNames();
+    // The group [exam], an array of subject, start and end.
+    static const PreferenceGroup& group();
     // "2027-06-07T09:00", as the file holds a time.
     static QString timeText(const QDateTime& time);
 

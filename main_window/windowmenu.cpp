@@ -3,6 +3,7 @@
 #include "windowmenu.h"
 
 #include "form1.h"
+#include "knownpreferences.h"
 #include "preferences.h"
 #include "programinfo.h"
 #include "userguide.h"
@@ -124,6 +125,6 @@ void WindowMenu::showAbout()
 {
     // The details are where an administrator looks to see why the file for
     // every user did not count (no lock, say).
-    UserMessage::about(m_window, ProgramInfo::aboutText(), Preferences().problems().join(u'\n'),
+    UserMessage::about(m_window, ProgramInfo::aboutText(), KnownPreferences::problems(Preferences()).join(u'\n'),
         UserGuide::installedFile());
 }

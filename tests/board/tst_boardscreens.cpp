@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "asanotheruser.h"
 #include "fakeclock.h"
 #include "messageboxanswer.h"
 #include "offscreenscreen.h"
@@ -103,6 +104,37 @@ private slots:
         dialog.accept();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(schedule.load().subjects, ExamSchedule::common(2027));
+    }
+
+    // A save that failed leaves nothing behind: 取消 then changes neither the
+    // file nor what the dialog shows when opened again, and a later read
+    // writes nothing.
+    void aCancelledEditAfterAFailedSaveChangesNothing()
+    {
+        const QTemporaryDir dir;
+        const QString path = dir.filePath(u"prefs.ini"_s);
+        const ExamSchedule schedule { Preferences(path, {}) };
+        QVERIFY(schedule.save(ExamSchedule::common(2027)).isNone());
+        const QByteArray saved = readFile(path);
+        constexpr auto readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+        QVERIFY(QFile::setPermissions(path, readOnly));
+        QVERIFY(QFile::setPermissions(dir.path(),
+            readOnly | QFile::WriteOwner | QFile::ExeOwner | QFile::WriteGroup | QFile::ExeGroup
+                | QFile::WriteOther | QFile::ExeOther));
+        {
+            ExamDialog dialog(schedule, 2027, {});
+            dialog.table()->removeRow(0);
+            const AsAnotherUser nobody;
+            const MessageBoxAnswer answer;
+            dialog.accept();
+            QVERIFY2(answer.text.contains(u"没有访问权限"_s), qPrintable(answer.text));
+            dialog.reject();
+        }
+        QCOMPARE(readFile(path), saved);
+        QCOMPARE(ExamDialog(schedule, 2027, {}).subjects(), ExamSchedule::common(2027));
+        QVERIFY(QFile::setPermissions(path, readOnly | QFile::WriteOwner));
+        QCOMPARE(schedule.load().subjects, ExamSchedule::common(2027));
+        QCOMPARE(readFile(path), saved);
     }
 
     void examDialogUnderTheSchoolsLock()

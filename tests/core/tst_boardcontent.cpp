@@ -17,6 +17,18 @@ class TestBoardContent : public QObject {
 private slots:
     // The board through the months before the exam, the exam week with the
     // common schedule (or none), and after it; local time in `zone`.
+    // The first read in a process takes the names in any case: no reader
+    // has to be told them first.
+    void theFirstReadTakesAnyCase()
+    {
+        const QTemporaryDir dir;
+        const QString path = dir.filePath(u"prefs.ini"_s);
+        writeFile(path, "[Board]\nTheme=red\nROLLOVER=false\n");
+        const BoardOptions options = BoardOptions::read(Preferences(path, {}, Policies()));
+        QCOMPARE(options.theme, BoardOptions::Theme::Red);
+        QVERIFY(!options.rollOver);
+    }
+
     void throughTime_data()
     {
         QTest::addColumn<QByteArray>("zone");

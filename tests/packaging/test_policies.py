@@ -19,12 +19,13 @@ REF = re.compile(r"\$\((string|presentation)\.([^)]+)\)")
 
 
 def program_value_names(source):
-    """What the program asks the registry for: the preferences file's keys
-    with a capital, but the login entry's."""
-    keys = re.findall(r'u"\w+/(\w+)"_s', (source / "platform/preferences.cpp").read_text())
-    board = (source / "core/boardoptions.cpp").read_text()
-    keys += re.findall(r'const QString k(?!Group)\w+ = u"(\w+)"_s', board)
-    return {k[0].upper() + k[1:] for k in keys if k != "startAtLogin"}
+    """What the program asks the registry for: the keys its preferences
+    groups declare with a policy ({ u"name"_s, default, true })."""
+    declared = re.compile(r'\{\s*u"(\w+)"_s,\s*(?:u"\w*"_s|\{\})\s*,\s*true\s*\}')
+    keys = []
+    for path in ("preferences/preferences.cpp", "core/boardoptions.cpp"):
+        keys += declared.findall((source / path).read_text())
+    return {k[0].upper() + k[1:] for k in keys}
 
 
 def main(source):

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "atomicfile.h"
 
+#include "diskwrite.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -10,15 +12,6 @@
 #include <QRegularExpression>
 #include <QScopeGuard>
 
-#ifdef Q_OS_UNIX
-#include <cerrno>
-#include <cstdio>
-#include <unistd.h>
-#endif
-#ifdef Q_OS_WIN
-#include <io.h>
-#include <windows.h>
-#endif
 
 using namespace Qt::StringLiterals;
 
@@ -78,23 +71,6 @@ FileTrouble openCopy(QFile& copy, const QFileInfo& target)
             return FileTrouble::fromSystemText(copy.errorString());
     }
 }
-
-// Puts `from` in the place of `to` in one step, never leaving a moment
-// without the file. QFile::rename refuses to replace an existing file.
-FileTrouble moveOver(const QString& from, const QString& to)
-{
-#ifdef Q_OS_WIN
-    if (MoveFileExW(QDir::toNativeSeparators(from).toStdWString().c_str(),
-            QDir::toNativeSeparators(to).toStdWString().c_str(),
-            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return {};
-    return FileTrouble::fromSystemText(qt_error_string()); // GetLastError()'s text
-#else
-    if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
-        return {};
-    return FileTrouble::fromErrno(errno);
-#endif
-}
 }
 
 namespace AtomicFile {
@@ -103,18 +79,7 @@ FileTrouble sync(QFileDevice& file)
 {
     if (!file.flush())
         return FileTrouble::fromSystemText(file.errorString());
-#ifdef Q_OS_UNIX
-    // Some file systems give out the space only now (delayed allocation);
-    // one that cannot sync at all is no reason to fail.
-    if (::fsync(file.handle()) != 0 && errno != EINVAL && errno != ENOTSUP)
-        return FileTrouble::fromErrno(errno);
-#elif defined(Q_OS_WIN)
-    // Windows gives out the space at the write already, so only the wait
-    // matters here, and a file that cannot be flushed is no reason to fail.
-    if (file.handle() != -1)
-        FlushFileBuffers(reinterpret_cast<HANDLE>(_get_osfhandle(file.handle())));
-#endif
-    return {};
+    return DiskWrite::waitForDisk(file);
 }
 
 FileTrouble replace(const QString& path, const QByteArray& bytes)
@@ -138,7 +103,7 @@ FileTrouble replace(const QString& path, const QByteArray& bytes)
     if (FileTrouble trouble = sync(copy); !trouble.isNone())
         return trouble;
     copy.close();
-    if (FileTrouble trouble = moveOver(copy.fileName(), target.filePath()); !trouble.isNone())
+    if (FileTrouble trouble = DiskWrite::renameOver(copy.fileName(), target.filePath()); !trouble.isNone())
         return trouble;
     removeCopy.dismiss();
     return {};

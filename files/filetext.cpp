@@ -5,6 +5,7 @@
 #include "textcodec.h"
 
 #include <QStringDecoder>
+#include <QStringEncoder>
 
 using namespace Qt::StringLiterals;
 
@@ -142,4 +143,21 @@ FileText::Decoded FileText::decode(QByteArrayView bytes, Encoding encoding)
         break;
     }
     return decoded;
+}
+
+QByteArray FileText::encode(QStringView text, Encoding encoding)
+{
+    switch (encoding) {
+    case Encoding::Utf8:
+        return text.toUtf8();
+    case Encoding::Utf16LE:
+        return QStringEncoder(QStringConverter::Utf16LE).encode(text);
+    case Encoding::Utf16BE:
+        return QStringEncoder(QStringConverter::Utf16BE).encode(text);
+    case Encoding::Gb18030: {
+        static const TextCodec gb18030(kGb18030Name);
+        return gb18030.encode(text);
+    }
+    }
+    Q_UNREACHABLE();
 }

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "preferences.h"
 
+#include "atomicfile.h"
+#include "inidocument.h"
 #include "logging.h"
-#include "preferencenames.h"
-#include "preferencesformat.h"
 #include "programinfo.h"
 #include "runninguser.h"
 #include "systemconfigfolders.h"
@@ -23,54 +23,62 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-struct Entry {
-    QString key;
-    bool defaultValue;
+// The groups the preferences keep themselves, each key once, in the order
+// written. The display's keys are indexed by Preferences::Choice and Text.
+enum DisplayKey { FullScreenKey, ScaleTextKey, StayOnTopKey, ScreenKey };
+const PreferenceGroup kDisplay { u"display"_s,
+    {
+        { u"fullScreen"_s, u"false"_s, true },
+        { u"scaleTextWithWindow"_s, u"false"_s, true },
+        { u"stayOnTop"_s, u"false"_s, true },
+        { u"screen"_s, {}, true },
+    } };
+// Whether the program starts at login is the login entry's to say: no policy.
+const PreferenceGroup kStartup { u"startup"_s, { { u"startAtLogin"_s, u"false"_s, false } } };
+enum SchoolKey { LockedKey, SettingsFolderKey };
+const PreferenceGroup kSchool { u"school"_s,
+    {
+        { u"locked"_s, u"false"_s, true },
+        { u"settingsDir"_s, {}, true },
+    } };
+
+struct Place {
+    const PreferenceGroup& group;
+    int index;
 };
 
-// The file's schema: one key and one default per choice.
-Entry entry(Preferences::Choice choice)
+Place placeOf(Preferences::Choice choice)
 {
     using C = Preferences::Choice;
     switch (choice) {
     case C::FullScreen:
-        return { u"display/fullScreen"_s, false };
+        return { kDisplay, FullScreenKey };
     case C::ScaleTextWithWindow:
-        return { u"display/scaleTextWithWindow"_s, false };
+        return { kDisplay, ScaleTextKey };
     case C::StayOnTop:
-        return { u"display/stayOnTop"_s, false };
+        return { kDisplay, StayOnTopKey };
     case C::StartAtLogin:
-        return { u"startup/startAtLogin"_s, false };
+        return { kStartup, 0 };
     }
     Q_UNREACHABLE();
 }
 
-// One key per text; a text the file lacks reads as empty.
-QString textKey(Preferences::Text text)
+Place placeOf(Preferences::Text text)
 {
     switch (text) {
     case Preferences::Text::FullScreenScreen:
-        return u"display/screen"_s;
+        return { kDisplay, ScreenKey };
     }
     Q_UNREACHABLE();
+}
+
+QString policyKey(const PreferenceGroup& group, int index)
+{
+    return group.name() + u'/' + group.key(index).name;
 }
 
 // How long a save waits for another copy of the program to finish its own.
 constexpr int kLockWaitMs = 300;
-
-const QString kLockedKey = u"school/locked"_s;
-const QString kSettingsFolderKey = u"school/settingsDir"_s;
-
-// The names of every key above, in the spelling the program writes.
-void addNames()
-{
-    using C = Preferences::Choice;
-    QStringList keys { kLockedKey, kSettingsFolderKey,
-        textKey(Preferences::Text::FullScreenScreen) };
-    for (const C choice : { C::FullScreen, C::ScaleTextWithWindow, C::StayOnTop, C::StartAtLogin })
-        keys.append(entry(choice).key);
-    PreferenceNames::add(keys);
-}
 
 // A line for the log, once a run however often the files are read (the
 // about box reads them again).
@@ -85,20 +93,13 @@ void logOnce(const QString& line)
     }
 }
 
-// Opening a named pipe waits for a writer, for good: only a regular file, or
-// none yet, is handed to QSettings.
-bool isUsable(const QString& path)
+// What the file at `path` says for the group's key at `index`; empty when
+// it says nothing, or is none (or no regular file).
+QString storedText(const QString& path, const PreferenceGroup& group, int index)
 {
-    const QFileInfo file(path);
-    return !file.exists() || file.isFile();
-}
-
-// What a file says for `key`; empty when it says nothing, or is none.
-QString storedText(const QString& path, const QString& key)
-{
-    if (path.isEmpty() || !isUsable(path))
+    if (path.isEmpty())
         return {};
-    return QSettings(path, PreferencesFormat::format()).value(key).toString();
+    return IniDocument::read(path).values(group).value(group.key(index).name);
 }
 
 // A value as a person may write it, perhaps in quotes.
@@ -108,16 +109,6 @@ QString unquoted(QString text)
     if (text.size() >= 2 && text.startsWith(u'"') && text.endsWith(u'"'))
         text = text.sliced(1, text.size() - 2).trimmed();
     return text;
-}
-
-// Whether the file holds any key of `group`.
-bool hasGroup(const QString& path, const QString& group)
-{
-    if (!isUsable(path))
-        return false;
-    QSettings file(path, PreferencesFormat::format());
-    file.beginGroup(group);
-    return !file.allKeys().isEmpty();
 }
 }
 
@@ -131,7 +122,6 @@ Preferences::Preferences(
     : m_filePath(std::move(filePath))
     , m_policies(std::move(policies))
 {
-    [[maybe_unused]] static const bool namesAdded = (addNames(), true);
     const auto found = std::find_if(systemFilePaths.cbegin(), systemFilePaths.cend(),
         [](const QString& path) { return QFileInfo(path).isFile(); });
     if (found != systemFilePaths.cend()) {
@@ -150,8 +140,9 @@ Preferences::Preferences(
 }
 
 // A policy that is on or off, or none: one that is neither is a problem.
-std::optional<bool> Preferences::policyChoice(const QString& key)
+std::optional<bool> Preferences::policyChoice(const PreferenceGroup& group, int index)
 {
+    const QString key = policyKey(group, index);
     const std::optional<QString> text = m_policies.value(key);
     if (!text)
         return std::nullopt;
@@ -172,16 +163,17 @@ void Preferences::readPolicies()
         m_problems.append(line);
         logOnce(line);
     }
-    using C = Choice;
-    for (const C choice : { C::FullScreen, C::ScaleTextWithWindow, C::StayOnTop })
-        policyChoice(entry(choice).key);
-    if (const std::optional<bool> locked = policyChoice(kLockedKey))
+    // Every policy of a choice that is on or off.
+    for (const PreferenceGroup* group : { &kDisplay, &kSchool })
+        for (int i = 0; i < group->keys().size(); ++i)
+            if (group->key(i).policy && group->key(i).defaultValue == u"false"_s && i != LockedKey)
+                policyChoice(*group, i);
+    if (const std::optional<bool> locked = policyChoice(kSchool, LockedKey))
         m_locked = *locked;
 }
 
 void Preferences::readSystemFile()
 {
-    using Kind = FileTrouble::Kind;
     const auto tell = [this](const QString& line) {
         m_problems.append(line);
         logOnce(line);
@@ -191,25 +183,46 @@ void Preferences::readSystemFile()
     };
     // A file too long or with bytes that are no text is still read as far as
     // it goes; one that cannot be opened (mode 0600 for root) not at all.
-    const FileTrouble trouble = PreferencesFormat::check(m_systemFilePath);
-    if (!trouble.isNone())
+    FileTrouble unreadable;
+    const IniDocument file = IniDocument::read(m_systemFilePath, &unreadable);
+    if (!unreadable.isNone()) {
+        tellTrouble(unreadable);
+        return;
+    }
+    if (const FileTrouble trouble = file.writeTrouble(); !trouble.isNone())
         tellTrouble(trouble);
-    if (trouble.kind() != Kind::None && trouble.kind() != Kind::TooLongToRead
-        && trouble.kind() != Kind::NotAllText)
+    const PreferenceValues school = file.values(kSchool);
+    const QString lockedName = kSchool.key(LockedKey).name;
+    if (!school.contains(lockedName))
         return;
-    const QSettings file(m_systemFilePath, PreferencesFormat::format());
-    const QStringList keys = file.allKeys();
-    if (std::none_of(keys.cbegin(), keys.cend(), PreferenceNames::isKnown))
-        tellTrouble(FileTrouble(Kind::NothingKnown));
-    if (!file.contains(kLockedKey))
-        return;
-    const QString text = file.value(kLockedKey).toString();
+    const QString text = school.value(lockedName);
     const std::optional<bool> locked = toBool(text);
     if (!locked)
         tell(
             u"“%1”中 [school] 的 locked= 的值“%2”不是 true 或 false（也不是 yes/no、on/off、1/0），设置没有锁定。"_s
                 .arg(QDir::toNativeSeparators(m_systemFilePath), text));
     m_locked = locked.value_or(false);
+}
+
+QList<const PreferenceGroup*> Preferences::ownGroups() { return { &kDisplay, &kStartup, &kSchool }; }
+
+QString Preferences::unknownContent(const QList<const PreferenceGroup*>& known) const
+{
+    if (m_systemFilePath.isEmpty())
+        return {};
+    FileTrouble unreadable;
+    const IniDocument file = IniDocument::read(m_systemFilePath, &unreadable);
+    if (!unreadable.isNone())
+        return {};
+    for (const PreferenceGroup* group : known) {
+        const PreferenceValues values = file.values(*group);
+        for (auto it = values.cbegin(); it != values.cend(); ++it)
+            if (group->declares(it.key()))
+                return {};
+    }
+    return FileTrouble(FileTrouble::Kind::NothingKnown)
+        .during(FileTrouble::Operation::ReadSystemFile, m_systemFilePath)
+        .message();
 }
 
 Preferences::Rights Preferences::runningUsersRights()
@@ -233,24 +246,25 @@ QStringList Preferences::defaultSystemFilePaths()
 
 bool Preferences::value(Choice choice) const
 {
-    const Entry e = entry(choice);
+    const Place place = placeOf(choice);
+    const PreferenceKey& key = place.group.key(place.index);
     std::optional<bool> on;
-    // Whether the program starts at login is the login entry's to say.
-    if (choice != Choice::StartAtLogin)
-        on = toBool(m_policies.value(e.key).value_or(QString()));
+    if (key.policy)
+        on = toBool(policy(place.group, place.index).value_or(QString()));
     if (!on && !m_locked)
-        on = toBool(storedText(m_filePath, e.key));
+        on = toBool(storedText(m_filePath, place.group, place.index));
     if (!on)
-        on = toBool(storedText(m_systemFilePath, e.key));
-    return on.value_or(e.defaultValue);
+        on = toBool(storedText(m_systemFilePath, place.group, place.index));
+    return on.value_or(toBool(key.defaultValue).value_or(false));
 }
 
 QString Preferences::schoolSettingsFolder() const
 {
-    QString folder = unquoted(m_policies.value(kSettingsFolderKey).value_or(QString()));
-    QString place = m_policies.place(kSettingsFolderKey);
+    const QString key = policyKey(kSchool, SettingsFolderKey);
+    QString folder = unquoted(m_policies.value(key).value_or(QString()));
+    QString place = m_policies.place(key);
     if (folder.isEmpty()) {
-        folder = unquoted(storedText(m_systemFilePath, kSettingsFolderKey));
+        folder = unquoted(storedText(m_systemFilePath, kSchool, SettingsFolderKey));
         place = QDir::toNativeSeparators(m_systemFilePath);
     }
     if (folder.isEmpty())
@@ -263,15 +277,21 @@ QString Preferences::schoolSettingsFolder() const
     return {};
 }
 
-void Preferences::read(const QString& group, const std::function<void(QSettings&)>& reader) const
+PreferenceValues Preferences::read(const PreferenceGroup& group) const
 {
-    QString path = m_filePath;
-    if (m_locked || (!m_systemFilePath.isEmpty() && !hasGroup(m_filePath, group)))
-        path = m_systemFilePath;
-    if (path.isEmpty() || !isUsable(path))
-        return;
-    QSettings file(path, PreferencesFormat::format());
-    reader(file);
+    if (m_locked)
+        return IniDocument::read(m_systemFilePath).values(group);
+    const IniDocument own = IniDocument::read(m_filePath);
+    if (m_systemFilePath.isEmpty() || own.hasGroup(group.name()))
+        return own.values(group);
+    return IniDocument::read(m_systemFilePath).values(group);
+}
+
+std::optional<QString> Preferences::policy(const PreferenceGroup& group, int index) const
+{
+    if (!group.key(index).policy)
+        return std::nullopt;
+    return m_policies.value(policyKey(group, index));
 }
 
 std::optional<bool> Preferences::toBool(QString text)
@@ -312,34 +332,30 @@ FileTrouble Preferences::takeLock(QLockFile& editLock) const
     if (!QDir().mkpath(QFileInfo(m_filePath).absolutePath()))
         return FileTrouble::fromErrno(errno == EEXIST ? ENOTDIR : errno);
     // Held from before the file is read until it is written, by every copy
-    // of the program: what a writer merges its changes into (the desktop
-    // countdowns) is then what the file holds as it is written.
-    if (FileTrouble trouble = tryLock(editLock); !trouble.isNone())
-        return trouble;
-    // QSettings takes the file's own lock as it writes, and waits for it
-    // without end: a folder in the lock's place, or an older copy of the
-    // program stuck while holding it, would stop the window for good. So
-    // that lock is taken here first with a bounded wait, and let go at once
-    // for QSettings to take. A lock left by a copy that crashed is stale,
-    // and QLockFile removes it. Saving on another thread instead would leave
-    // a save stuck there for good, and the last save, as the program ends,
-    // waiting on it.
-    QLockFile lock(m_filePath + u".lock"_s);
-    return tryLock(lock);
+    // of the program (older ones too): what a writer merges its changes into
+    // (the desktop countdowns) is then what the file holds as it is written.
+    // The wait is bounded: a folder in the lock's place, or a copy stuck
+    // while holding it, never stops the window for good. A lock left by a
+    // copy that crashed is stale, and QLockFile removes it.
+    return tryLock(editLock);
 }
 
 FileTrouble Preferences::setValue(Choice choice, bool on) const
 {
-    return edit([&](QSettings& file) { file.setValue(entry(choice).key, on); });
+    const Place place = placeOf(choice);
+    return edit(place.group, [&](PreferenceValues& values) {
+        values.insert(place.group.key(place.index).name, on ? u"true"_s : u"false"_s);
+    });
 }
 
 QString Preferences::value(Text text) const
 {
-    QString value = m_policies.value(textKey(text)).value_or(QString());
+    const Place place = placeOf(text);
+    QString value = policy(place.group, place.index).value_or(QString());
     if (value.isEmpty() && !m_locked)
-        value = storedText(m_filePath, textKey(text)).trimmed();
+        value = storedText(m_filePath, place.group, place.index).trimmed();
     if (value.isEmpty())
-        value = storedText(m_systemFilePath, textKey(text)).trimmed();
+        value = storedText(m_systemFilePath, place.group, place.index).trimmed();
     return value;
 }
 
@@ -348,38 +364,45 @@ FileTrouble Preferences::setValue(Text text, const QString& value) const
     // The file is read line by line: a line break would start another key.
     QString line = value;
     line.replace(u'\n', u' ').replace(u'\r', u' ');
-    return edit([&](QSettings& file) { file.setValue(textKey(text), line); });
+    const Place place = placeOf(text);
+    return edit(place.group, [&](PreferenceValues& values) {
+        values.insert(place.group.key(place.index).name, line.trimmed());
+    });
 }
 
-FileTrouble Preferences::edit(const std::function<void(QSettings&)>& writer) const
+FileTrouble Preferences::edit(
+    const PreferenceGroup& group, const std::function<void(PreferenceValues&)>& change) const
 {
-    return write(writer).during(FileTrouble::Operation::Write, m_filePath);
+    return write(group, change).during(FileTrouble::Operation::Write, m_filePath);
 }
 
-FileTrouble Preferences::write(const std::function<void(QSettings&)>& writer) const
+FileTrouble Preferences::write(
+    const PreferenceGroup& group, const std::function<void(PreferenceValues&)>& change) const
 {
     if (m_locked)
         return FileTrouble(FileTrouble::Kind::LockedBySchool);
-    if (!isUsable(m_filePath))
+    const QFileInfo info(m_filePath);
+    if (info.exists() && !info.isFile())
         return FileTrouble(FileTrouble::Kind::NotAFile);
     QLockFile editLock(m_filePath + u".edit.lock"_s);
     if (FileTrouble trouble = takeLock(editLock); !trouble.isNone())
         return trouble;
-    // Refused before QSettings holds the change, which would keep it for the
-    // next file of this name it reads, as if saved; checked under the lock, so
-    // that it is the file about to be merged into.
-    if (FileTrouble trouble = PreferencesFormat::check(m_filePath); !trouble.isNone())
+    // Read under the lock: the file about to be changed is the file as it
+    // stands. Only that read and this change are held, and only here.
+    IniDocument file = IniDocument::read(m_filePath);
+    if (FileTrouble trouble = file.writeTrouble(); !trouble.isNone())
         return trouble;
-    PreferencesFormat::clearWriteTrouble();
-    QSettings file(m_filePath, PreferencesFormat::format());
-    writer(file);
-    file.sync();
-    if (file.status() == QSettings::NoError)
+    PreferenceValues values = file.values(group);
+    const QByteArray before = file.bytes();
+    change(values);
+    // A line break in a value would end its line early.
+    for (QString& value : values)
+        value.replace(u'\n', u' ').replace(u'\r', u' ');
+    file.setValues(group, values);
+    const QByteArray after = file.bytes();
+    if (after == before)
         return {};
-    if (FileTrouble trouble = PreferencesFormat::writeTrouble(); !trouble.isNone())
-        return trouble;
-    // QSettings does not write a file it may not write.
-    const QFileInfo info(m_filePath);
-    return FileTrouble(info.exists() && !info.isWritable() ? FileTrouble::Kind::NoPermission
-                                                           : FileTrouble::Kind::Other);
+    if (after.size() > IniDocument::maxBytes())
+        return FileTrouble(FileTrouble::Kind::TooLongToRead, u"1 MiB"_s);
+    return AtomicFile::replace(m_filePath, after);
 }

@@ -4,8 +4,8 @@
 
 #include "filetrouble.h"
 #include "policies.h"
+#include "preferencegroup.h"
 
-#include <QSettings>
 #include <QString>
 #include <QStringList>
 
@@ -25,10 +25,13 @@ class QLockFile;
 // RunningUser), who set the lock and may change what it holds. The system's
 // file is never written at all. It may also name
 // the settings folder, "[school] settingsDir=". The four choices and their
-// defaults are listed once, in preferences.cpp; every choice starts off,
-// every text empty.
+// defaults are declared once, in preferences.cpp, as the groups [display],
+// [startup] and [school]; every choice starts off, every text empty.
 // Other parts of the program keep their own groups in the same files (the
-// desktop countdowns), through read() and edit(). The files are given at
+// desktop countdowns, the board, the exam schedule), each declared once as a
+// PreferenceGroup, through read() and edit(). Nothing is kept between two
+// reads: each reads the file as it stands, and an edit exists only inside
+// its own save. The files are given at
 // construction so tests can use temporary ones; which system file counts,
 // and whether it locks, is decided there, for the run. A save never waits
 // long for the file's lock, so the window that saves never stops.
@@ -89,20 +92,30 @@ public:
     // was started from, and is ignored with a warning in the log.
     QString schoolSettingsFolder() const;
 
-    // Hands `reader` the file whose `group` counts, to read that group from:
-    // the user's when it has the group and the settings are not locked, else
-    // the system's; not at all when that is no regular file.
-    void read(const QString& group, const std::function<void(QSettings&)>& reader) const;
-    // The policy for the file's `key` ("board/theme"), if it is set: what
-    // read() hands its reader does not hold it.
-    std::optional<QString> policy(const QString& key) const { return m_policies.value(key); }
-    // Lets `writer` change any group of the user's file, and writes the file
-    // at once, as setValue() does; the other groups stay as they were. The
-    // file is read under its lock, which every copy of the program holds
-    // until its write is done: what `writer` reads (also through read()) is
-    // what it writes over. Refused while locked, and for a file longer than
-    // the program reads whole.
-    [[nodiscard]] FileTrouble edit(const std::function<void(QSettings&)>& writer) const;
+    // The keys of `group` in the file where the group counts: the user's
+    // when it has the group and the settings are not locked, else the
+    // system's; none when that is no regular file. Read now, as the file is.
+    PreferenceValues read(const PreferenceGroup& group) const;
+    // The policy for the group's key at `index`, if it is declared to have
+    // one and one is set: what read() gives does not hold it.
+    std::optional<QString> policy(const PreferenceGroup& group, int index) const;
+    // Lets `change` change `group` of the user's file, given as the file
+    // holds it now, and writes the file at once; every line of the file that
+    // the change leaves as it was keeps its bytes. The file is read under its
+    // lock, which every copy of the program holds until its write is done:
+    // what `change` is given (and what it reads through read()) is what it
+    // writes over. Nothing is written when nothing changed. Refused while
+    // locked, and for a file longer than the program reads whole or with
+    // bytes that are no text; when refused or failed, the file is as it was.
+    [[nodiscard]] FileTrouble edit(
+        const PreferenceGroup& group, const std::function<void(PreferenceValues&)>& change) const;
+
+    // The groups this class keeps itself: [display], [startup] and [school].
+    static QList<const PreferenceGroup*> ownGroups();
+    // The line for the log and 关于 when the system's file holds no key of
+    // any of the `known` groups (a file meant for another program, or
+    // misspelt throughout); empty otherwise.
+    QString unknownContent(const QList<const PreferenceGroup*>& known) const;
 
     // True or false as a person may write it in the file: true, yes, on, 1
     // and their opposites, any case, quoted or not.
@@ -111,8 +124,9 @@ public:
 private:
     void readSystemFile();
     void readPolicies();
-    std::optional<bool> policyChoice(const QString& key);
-    FileTrouble write(const std::function<void(QSettings&)>& writer) const;
+    std::optional<bool> policyChoice(const PreferenceGroup& group, int index);
+    FileTrouble write(
+        const PreferenceGroup& group, const std::function<void(PreferenceValues&)>& change) const;
     FileTrouble takeLock(QLockFile& editLock) const;
 
     QString m_filePath;

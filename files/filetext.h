@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 
@@ -37,5 +38,9 @@ struct Decoded {
 // read as Chinese Windows writes it, where a lone 0x80 is the euro sign; a
 // character cut off at the end counts as replaced.
 Decoded decode(QByteArrayView bytes, Encoding encoding);
+
+// `text` in `encoding`, without a byte-order mark; empty when there is no
+// converter for it (see TextCodec).
+QByteArray encode(QStringView text, Encoding encoding);
 
 } // namespace FileText

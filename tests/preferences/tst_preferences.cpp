@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "preferences.h"
-#include "preferencesformat.h"
 #include "settingsfile.h"
 
 #include <QDir>
@@ -9,7 +8,6 @@
 #include <QLockFile>
 #include <QRegularExpression>
 #include <QScopeGuard>
-#include <QSettings>
 #include <QStringEncoder>
 #include <QSysInfo>
 #include <QTemporaryDir>
@@ -23,6 +21,12 @@
 
 using namespace Qt::StringLiterals;
 using Choice = Preferences::Choice;
+
+namespace {
+// A list as the desktop countdowns keep one.
+const PreferenceGroup kList { u"countdowns"_s, { { u"title"_s }, { u"target"_s } },
+    PreferenceGroup::Kind::Array };
+}
 
 class TestPreferences : public QObject {
     Q_OBJECT
@@ -56,34 +60,37 @@ private slots:
     }
 
     // The file keeps the layout Qt's own INI format reads and writes; one
-    // edited by hand in Notepad reads too. A list keeps its section, its size
-    // first, its entries by number and in each the names of addKeyOrder() first.
-    void theFileIsQtsIniLayout_data()
+    // edited by hand in Notepad reads too. A save changes the lines it
+    // changes and no other: the rest keep their bytes, case and line ends.
+    void aSaveChangesOnlyItsOwnLines_data()
     {
         QTest::addColumn<QByteArray>("old");
-        QTest::addColumn<QByteArray>("before");
-        QTest::newRow("as Qt writes it")
-            << QByteArray("[display]\nstayOnTop=true\n") << QByteArray();
-        QTest::newRow("byte-order mark, CR LF")
-            << QByteArray("\xEF\xBB\xBF[display]\r\nstayOnTop=true\r\n") << QByteArray();
+        QTest::addColumn<QByteArray>("saved");
+        QTest::newRow("as Qt writes it") << QByteArray("[display]\nstayOnTop=true\n")
+                                         << QByteArray("[display]\nstayOnTop=true\n\n[startup]\n"
+                                                       "startAtLogin=true\n");
+        QTest::newRow("byte-order mark, CR LF, another case")
+            << QByteArray("\xEF\xBB\xBF[DISPLAY]\r\nStayOnTop=true\r\n[Startup]\r\n"
+                          "; by hand\r\nStartAtLogin = no\r\n")
+            << QByteArray("\xEF\xBB\xBF[DISPLAY]\r\nStayOnTop=true\r\n[Startup]\r\n"
+                          "; by hand\r\nstartAtLogin=true\r\n");
         const QByteArray list = "[countdowns]\nsize=10\n1\\title=一模\n1\\target=2027-03-15\n"
                                 "2\\title=二模\n10\\title=高考\n\n";
-        QTest::newRow("a list") << list + "[display]\nstayOnTop=true\n" << list;
-        QTest::newRow("another case, written as the program spells it")
-            << QByteArray("[DISPLAY]\r\nStayOnTop=true\r\n") << QByteArray();
+        QTest::newRow("a list, the key given twice")
+            << list + "[startup]\nstartAtLogin=false\nstartAtLogin=true\n[display]\n"
+            << list + "[startup]\nstartAtLogin=true\nstartAtLogin=true\n[display]\n";
+        QTest::newRow("no line end at the end") << QByteArray("[startup]\nstartAtLogin=false")
+                                                << QByteArray("[startup]\nstartAtLogin=true\n");
     }
 
-    void theFileIsQtsIniLayout()
+    void aSaveChangesOnlyItsOwnLines()
     {
         QFETCH(QByteArray, old);
-        QFETCH(QByteArray, before);
         const QTemporaryDir dir;
         const QString path = dir.filePath(u"prefs.ini"_s);
         writeFile(path, old);
-        PreferencesFormat::addKeyOrder({ u"title"_s, u"target"_s });
         QVERIFY(Preferences(path).setValue(Choice::StartAtLogin, true).isNone());
-        QCOMPARE(
-            readFile(path), before + "[display]\nstayOnTop=true\n\n[startup]\nstartAtLogin=true\n");
+        QTEST(readFile(path), "saved");
     }
 
     // What a hand-edited file may say; anything else is the default (off).
@@ -198,19 +205,17 @@ private slots:
         QTEST(preferences.value(Choice::StayOnTop), "onTop");
         QCOMPARE(preferences.isLocked(), locked);
         QTEST(preferences.schoolSettingsFolder(), "settingsDir");
-        QString countdowns;
-        preferences.read(u"countdowns"_s,
-            [&](QSettings& file) { countdowns = file.value(u"countdowns/size"_s).toString(); });
-        QTEST(countdowns, "countdowns");
+        QTEST(preferences.read(kList).value(u"size"_s), "countdowns");
         // Locked, the user's file stays as it was, or absent.
         const QByteArray before = readFile(userPath);
         QCOMPARE(preferences.setValue(Choice::StayOnTop, true).isNone(), !locked);
         QCOMPARE(readFile(userPath) == before, locked);
     }
 
-    // Files as editors save them read as written, and a save writes UTF-8
-    // that reads back the same; a file with bytes that are no text is never
-    // written.
+    // Files as editors save them read as written, and a save keeps every
+    // line it does not change byte for byte, in the file's own encoding, also
+    // where the reader had to guess it; a file with bytes that are no text
+    // is never written.
     void filesInEveryEncodingRead_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -230,6 +235,14 @@ private slots:
         QTest::newRow("GBK, Greek") << gb18030(text.arg(u"Ω"_s)) << u"Ω"_s << true;
         QTest::newRow("bytes that are no text")
             << text.arg(u"A"_s).toUtf8().replace("=A", "=A\xFF") << u"A\uFFFD"_s << false;
+        QTest::newRow("UTF-8 of two-byte characters, read as GBK")
+            << QByteArray("[board]\r\nmotto=Carpe diem \xC2\xB7 \xC3\x87a ira\r\n")
+                   + text.arg(u"Ça"_s).toUtf8()
+            << u"脟a"_s << true;
+        QTest::newRow("a GBK line and a UTF-8 line")
+            << gb18030(u"[countdowns]\r\nsize=2\r\n2\\title=数学\r\n"_s)
+                   + u"1\\title=语文\r\n"_s.toUtf8()
+            << u"璇枃"_s << true;
         QTest::newRow("UTF-16 without its mark")
             << QByteArray(utf16(QStringConverter::Utf16LE)).sliced(2) << QString() << false;
     }
@@ -245,8 +258,9 @@ private slots:
         const FileTrouble trouble = Preferences(path, {}).setValue(Choice::StayOnTop, true);
         if (QFETCH(bool, saved); saved) {
             QVERIFY(trouble.isNone());
-            QVERIFY(QString::fromUtf8(readFile(path)).contains(u"1\\title="_s + title));
+            QVERIFY(readFile(path).startsWith(bytes));
             QCOMPARE(firstTitle(path), title);
+            QVERIFY(Preferences(path, {}).value(Choice::StayOnTop));
         } else {
             QVERIFY(trouble.message().contains(u"无法识别为文字的字节"_s));
             QVERIFY(trouble.message().contains(u"未改动"_s));
@@ -277,10 +291,8 @@ private slots:
         const QTemporaryDir dir;
         const QString path = dir.filePath(u"prefs.ini"_s);
         writeFile(path, bytes);
-        QString last;
-        Preferences(path, {}).read(u"countdowns"_s, [&](QSettings& file) {
-            last = file.value(u"countdowns/%1/title"_s.arg(countdowns)).toString();
-        });
+        const QString last
+            = Preferences(path, {}).read(kList).value(u"%1/title"_s.arg(countdowns));
         QCOMPARE(last.isEmpty(), !saved);
         const FileTrouble trouble = Preferences(path, {}).setValue(Choice::StayOnTop, true);
         QCOMPARE(trouble.isNone(), saved);
@@ -511,10 +523,7 @@ private slots:
 private:
     static QString firstTitle(const QString& path)
     {
-        QString title;
-        Preferences(path, {}).read(u"countdowns"_s,
-            [&](QSettings& file) { title = file.value(u"countdowns/1/title"_s).toString(); });
-        return title;
+        return Preferences(path, {}).read(kList).value(u"1/title"_s);
     }
 };
 
