@@ -166,7 +166,8 @@ void Preferences::readPolicies()
     // Every policy of a choice that is on or off.
     for (const PreferenceGroup* group : { &kDisplay, &kSchool })
         for (int i = 0; i < group->keys().size(); ++i)
-            if (group->key(i).policy && group->key(i).defaultValue == u"false"_s && i != LockedKey)
+            if (group->key(i).policy && group->key(i).defaultValue == u"false"_s
+                && !(group == &kSchool && i == LockedKey))
                 policyChoice(*group, i);
     if (const std::optional<bool> locked = policyChoice(kSchool, LockedKey))
         m_locked = *locked;

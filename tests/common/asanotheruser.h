@@ -16,14 +16,16 @@ public:
     AsAnotherUser()
     {
 #ifdef Q_OS_UNIX
-        m_switched = geteuid() == 0 && seteuid(65534) == 0;
+        // The real user too: access(), and so whether a file counts as
+        // writable, asks the real one. The saved one stays root, to come back.
+        m_switched = geteuid() == 0 && setresuid(65534, 65534, 0) == 0;
 #endif
     }
     ~AsAnotherUser()
     {
 #ifdef Q_OS_UNIX
         if (m_switched)
-            (void)seteuid(0);
+            (void)setresuid(0, 0, 0);
 #endif
     }
     AsAnotherUser(const AsAnotherUser&) = delete;

@@ -63,7 +63,8 @@ private slots:
         subjects.push_back(ExamSchedule::common(2027)[2]);
         QVERIFY(schedule.save(subjects).isNone());
         const QByteArray file = readFile(path);
-        QVERIFY2(file.startsWith("[display]\nstayOnTop=true\n\n[exam]\nsize=3\n" + kChinese), file);
+        QVERIFY2(file.startsWith("[exam]\nsize=3\n" + kChinese), file);
+        QVERIFY2(file.endsWith("\n[display]\nstayOnTop=true\n"), file);
         if (read == 1)
             QVERIFY2(file.contains(second.replace("2\\", "3\\").split('\n').first()), file);
         if (!skipped.isEmpty())
