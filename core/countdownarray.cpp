@@ -18,15 +18,14 @@ CountdownArray::Reading CountdownArray::readEntries() const
     }
     const std::size_t count = std::min<std::size_t>(entries().size(), kMaxEntries);
     for (std::size_t i = 0; i < count; ++i) {
-        CountdownSchema::Reading one
-            = CountdownSchema::read(entries()[i], m_array.numbers()[i]);
+        CountdownSchema::Reading one = CountdownSchema::read(entries()[i], m_array.numbers()[i]);
         reading.entries.push_back(one.entry);
         if (!one.skipped.isEmpty())
             reading.skipped << one.skipped;
         reading.notes << one.notes;
     }
     if (size && *size > kMaxEntries)
-        reading.skipped << u"倒计时有 %1 个，只读了前 %2 个，其余已跳过。"_s.arg(*size)
-                               .arg(kMaxEntries);
+        reading.skipped << u"倒计时有 %1 个，只读了前 %2 个，其余已跳过。"_s.arg(*size).arg(
+            kMaxEntries);
     return reading;
 }

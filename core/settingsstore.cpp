@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settingsstore.h"
 
+#include "settingstrouble.h"
+
 #include "atomicfile.h"
 #include "datevalue.h"
 #include "folder.h"
@@ -125,7 +127,8 @@ FileTrouble SettingsStore::SaveSettings(const QString& year, const QString& mont
     const QString target = targetLine(year, month, day);
     const qint64 budget = textBudget(stamp, target);
     if (encode(title).size() + encode(heading).size() - 4 > budget)
-        return FileTrouble::textTooLong(budget).during(FileTrouble::Operation::Write, filePath());
+        return SettingsTrouble::textTooLong(budget).during(
+            FileTrouble::Operation::Write, filePath());
     if (FileTrouble trouble = Folder::create(m_folder); !trouble.isNone())
         return trouble;
     return writeLines({ stamp, target, title, heading });
@@ -142,8 +145,7 @@ FileTrouble SettingsStore::writeLines(const QStringList& lines) const
     // A converter Qt was built without encodes every line to nothing: such a
     // save would replace the user's file with four empty lines.
     if (!TextCodec(m_encoding).isValid())
-        return FileTrouble(FileTrouble::Kind::NoConverter)
-            .during(FileTrouble::Operation::Write, filePath());
+        return SettingsTrouble::noConverter().during(FileTrouble::Operation::Write, filePath());
     QByteArray bytes;
     for (const QString& line : lines)
         bytes += encode(line, m_encoding.constData());
@@ -158,22 +160,22 @@ FileTrouble SettingsStore::writeLines(const QStringList& lines) const
 
 FileTrouble SettingsStore::troubleOf(const LoadResult& load) const
 {
-    using Kind = FileTrouble::Kind;
     using Operation = FileTrouble::Operation;
     switch (load.status) {
     case LoadStatus::Ok:
         if (load.texts != TextsStatus::Replaced)
             return {};
-        return FileTrouble(Kind::UnreadableTexts).during(Operation::ReadSettings, filePath());
+        return SettingsTrouble::unreadableTexts().during(Operation::ReadSettings, filePath());
     case LoadStatus::Missing:
         // The file cannot be there when its folder could not be made.
         if (!load.folderTrouble.isNone())
             return load.folderTrouble.as(Operation::CreateSettingsFolder, m_folder);
         return load.openTrouble.as(Operation::ReadSettings, filePath());
     case LoadStatus::TooFewLines:
-        return FileTrouble::tooFewLines(kMaxReadBytes).during(Operation::ReadSettings, filePath());
+        return SettingsTrouble::tooFewLines(kMaxReadBytes)
+            .during(Operation::ReadSettings, filePath());
     case LoadStatus::BadTarget:
-        return FileTrouble(Kind::BadTargetLine).during(Operation::ReadSettings, filePath());
+        return SettingsTrouble::badTargetLine().during(Operation::ReadSettings, filePath());
     }
     return {};
 }

@@ -12,7 +12,6 @@
 #include <QRegularExpression>
 #include <QScopeGuard>
 
-
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -103,7 +102,8 @@ FileTrouble replace(const QString& path, const QByteArray& bytes)
     if (FileTrouble trouble = sync(copy); !trouble.isNone())
         return trouble;
     copy.close();
-    if (FileTrouble trouble = DiskWrite::renameOver(copy.fileName(), target.filePath()); !trouble.isNone())
+    if (FileTrouble trouble = DiskWrite::renameOver(copy.fileName(), target.filePath());
+        !trouble.isNone())
         return trouble;
     removeCopy.dismiss();
     return {};

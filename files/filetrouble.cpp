@@ -55,17 +55,11 @@ FileTrouble FileTrouble::fromSystemText(const QString& systemText)
     return FileTrouble(Kind::Other, systemText);
 }
 
-FileTrouble FileTrouble::textTooLong(qint64 byteBudget)
+FileTrouble FileTrouble::described(Kind kind, QString reason, QString sentence)
 {
-    FileTrouble trouble(Kind::TextTooLong);
-    trouble.m_byteBudget = byteBudget;
-    return trouble;
-}
-
-FileTrouble FileTrouble::tooFewLines(qint64 readBytes)
-{
-    FileTrouble trouble(Kind::TooFewLines);
-    trouble.m_byteBudget = readBytes;
+    FileTrouble trouble(kind);
+    trouble.m_reason = std::move(reason);
+    trouble.m_sentence = std::move(sentence);
     return trouble;
 }
 
@@ -88,6 +82,8 @@ FileTrouble FileTrouble::as(Operation operation, const QString& path) const
 
 QString FileTrouble::text() const
 {
+    if (!m_reason.isEmpty())
+        return m_reason;
     switch (m_kind) {
     case Kind::None:
         return {};
@@ -109,25 +105,6 @@ QString FileTrouble::text() const
         return u"文件所在的磁盘没有响应"_s;
     case Kind::Locked:
         return u"文件被锁定：可能有另一个程序正在写入，或旁边的 .lock 锁文件无法删除"_s;
-    case Kind::NotAPicture:
-        return u"这不是图片，或是不支持的图片格式"_s;
-    case Kind::Incomplete:
-        return u"文件不完整，图片只读出了一部分"_s;
-    case Kind::TooLarge:
-        return m_systemText.isEmpty() ? u"图片太大，无法显示"_s
-                                      : u"图片太大，无法显示（%1）"_s.arg(m_systemText);
-    case Kind::BadPictureData:
-        return u"图片数据有误（%1）"_s.arg(m_systemText);
-    case Kind::TextTooLong:
-        return u"软件上方标题和曜刻1内容太长，保存后程序将无法读回。两项合计最多 %1 个汉字或 %2 个英文字母，请删减后再保存"_s
-            .arg(m_byteBudget / 2)
-            .arg(m_byteBudget);
-    case Kind::TooFewLines:
-        return u"前 %1 KiB 内不足四行"_s.arg(m_byteBudget / 1024);
-    case Kind::BadTargetLine:
-        return u"第 2 行不是有效的日期"_s;
-    case Kind::UnreadableTexts:
-        return u"第 3、4 行（标题和曜刻内容）中有无法识别的字符，已显示为“\uFFFD”"_s;
     case Kind::ControlCharacters:
         return u"程序的路径或参数（设置文件夹、屏幕名）中有控制字符，登录项无法记录"_s;
     case Kind::PercentInProgramPath:
@@ -135,8 +112,6 @@ QString FileTrouble::text() const
     case Kind::ProgramMissing:
         return u"程序文件“%1”已不存在（可能已被卸载或移走），登录时无法启动它"_s.arg(
             QDir::toNativeSeparators(m_systemText));
-    case Kind::NoConverter:
-        return u"本程序所用的 Qt 缺少 GB18030 编码转换，无法按设置文件的格式写入"_s;
     case Kind::LockedBySchool:
         return u"设置已由学校管理员锁定"_s;
     case Kind::TooLongToRead:
@@ -146,6 +121,17 @@ QString FileTrouble::text() const
             + leftAsItIs();
     case Kind::NothingKnown:
         return u"其中没有本程序认得的节或键"_s;
+    case Kind::NotAPicture:
+    case Kind::Incomplete:
+    case Kind::TooLarge:
+    case Kind::BadPictureData:
+    case Kind::TextTooLong:
+    case Kind::TooFewLines:
+    case Kind::BadTargetLine:
+    case Kind::UnreadableTexts:
+    case Kind::NoConverter:
+        // Worded where they are met (described()).
+        break;
     case Kind::Other:
         break;
     }
@@ -163,9 +149,8 @@ QString FileTrouble::message() const
 {
     if (isNone())
         return {};
-    // Not a failure: the file read, and shows what it could.
-    if (m_kind == Kind::UnreadableTexts)
-        return u"设置文件“%1”的%2。"_s.arg(QDir::toNativeSeparators(m_path), text());
+    if (!m_sentence.isEmpty())
+        return m_sentence.arg(QDir::toNativeSeparators(m_path), text());
     const QString what = [this]() -> QString {
         switch (m_operation) {
         case Operation::Unnamed:

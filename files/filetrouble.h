@@ -8,8 +8,10 @@
 // what was done to which file (once `during()` says so) and the reason. The
 // common reasons get a short Chinese text; the system's own text follows only
 // for the rest, where it is all there is to say. Every file the program reads
-// or writes reports its failures this way, and both windows show them, so
-// the sentences are worded in one place, filetrouble.cpp.
+// or writes reports its failures this way, and both windows show them: what
+// any file meets is worded here, in filetrouble.cpp; what only the settings
+// file or a picture meets, beside the code that reads them
+// (SettingsTrouble, PictureTrouble).
 class FileTrouble {
 public:
     enum class Kind {
@@ -66,10 +68,11 @@ public:
     // The trouble behind a QFileDevice::errorString(), which is the system's
     // text for an error number whenever the system gave one.
     static FileTrouble fromSystemText(const QString& systemText);
-    // Title and heading over `byteBudget` GB18030 bytes together.
-    static FileTrouble textTooLong(qint64 byteBudget);
-    // Fewer than four lines in the first `readBytes` of the settings file.
-    static FileTrouble tooFewLines(qint64 readBytes);
+    // A trouble of a kind that the part of the program that meets it words
+    // itself (the settings file's lines, a picture's data): `reason` is what
+    // text() gives, and `sentence`, when given, the whole of message(), with
+    // %1 for the path and %2 for the reason.
+    static FileTrouble described(Kind kind, QString reason, QString sentence = {});
 
     // This trouble, met doing `operation` to `path` (a file, a folder or a
     // registry key). No trouble stays none, and one that names its operation
@@ -94,7 +97,8 @@ private:
 
     Kind m_kind = Kind::None;
     QString m_systemText;
-    qint64 m_byteBudget = 0;
+    QString m_reason;
+    QString m_sentence;
     Operation m_operation = Operation::Unnamed;
     QString m_path;
 };

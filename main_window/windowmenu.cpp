@@ -125,6 +125,6 @@ void WindowMenu::showAbout()
 {
     // The details are where an administrator looks to see why the file for
     // every user did not count (no lock, say).
-    UserMessage::about(m_window, ProgramInfo::aboutText(), KnownPreferences::problems(Preferences()).join(u'\n'),
-        UserGuide::installedFile());
+    UserMessage::about(m_window, ProgramInfo::aboutText(),
+        KnownPreferences::problems(Preferences()).join(u'\n'), UserGuide::installedFile());
 }

@@ -266,10 +266,11 @@ void IniDocument::setValues(const PreferenceGroup& group, const PreferenceValues
     const auto header = std::find_if(m_lines.cbegin(), m_lines.cend(),
         [&](const Line& line) { return line.group == name && line.kind == Line::Kind::Header; });
     if (header == m_lines.cend() && !name.isEmpty()) {
-        if (!m_lines.empty() && !FileText::decode(m_lines.back().raw, m_encoding).text.trimmed().isEmpty())
+        if (!m_lines.empty()
+            && !FileText::decode(m_lines.back().raw, m_encoding).text.trimmed().isEmpty())
             m_lines.push_back({ lineEnd(), Line::Kind::Other, m_lines.back().group, {}, {} });
-        m_lines.push_back(
-            { encodedLine(u'[' + group.name() + u']') + lineEnd(), Line::Kind::Header, name, {}, {} });
+        m_lines.push_back({ encodedLine(u'[' + group.name() + u']') + lineEnd(), Line::Kind::Header,
+            name, {}, {} });
     }
     for (const QString& key : std::as_const(added)) {
         // After the last of the group's keys written before it; else first
@@ -282,8 +283,7 @@ void IniDocument::setValues(const PreferenceGroup& group, const PreferenceValues
                 continue;
             if (firstOfGroup < 0)
                 firstOfGroup = line.kind == Line::Kind::Header ? i + 1 : i;
-            if (line.kind == Line::Kind::Key
-                && group.writtenBefore(group.spelled(line.key), key))
+            if (line.kind == Line::Kind::Key && group.writtenBefore(group.spelled(line.key), key))
                 at = i + 1;
         }
         if (at < 0)

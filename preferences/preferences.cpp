@@ -205,7 +205,10 @@ void Preferences::readSystemFile()
     m_locked = locked.value_or(false);
 }
 
-QList<const PreferenceGroup*> Preferences::ownGroups() { return { &kDisplay, &kStartup, &kSchool }; }
+QList<const PreferenceGroup*> Preferences::ownGroups()
+{
+    return { &kDisplay, &kStartup, &kSchool };
+}
 
 QString Preferences::unknownContent(const QList<const PreferenceGroup*>& known) const
 {

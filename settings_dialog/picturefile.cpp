@@ -4,6 +4,7 @@
 
 #include "filetrouble.h"
 #include "picturestructure.h"
+#include "picturetrouble.h"
 #include "regularfile.h"
 
 #include <QFile>
@@ -17,10 +18,9 @@ namespace PictureFile {
 namespace {
     FileTrouble tooLarge(const QSize& size)
     {
-        return FileTrouble(FileTrouble::Kind::TooLarge,
-            u"%1×%2 像素，最多 %3 万像素"_s.arg(size.width())
-                .arg(size.height())
-                .arg(kMaxPixels / 10000));
+        return PictureTrouble::tooLarge(u"%1×%2 像素，最多 %3 万像素"_s.arg(size.width())
+                                            .arg(size.height())
+                                            .arg(kMaxPixels / 10000));
     }
 
     bool beyondAllocationLimit(const QSize& size, QImage::Format format)
@@ -49,7 +49,7 @@ ReadResult read(const QString& path)
     if (const FileTrouble trouble = RegularFile::open(file, path); !trouble.isNone())
         return failed(trouble);
     if (PictureStructure::check(file) == PictureStructure::Verdict::Incomplete)
-        return failed(FileTrouble(FileTrouble::Kind::Incomplete));
+        return failed(PictureTrouble::incomplete());
     file.seek(0);
     QImageReader reader(&file);
     const QSize size = reader.size();
@@ -60,7 +60,7 @@ ReadResult read(const QString& path)
         return { picture, {} };
     switch (reader.error()) {
     case QImageReader::UnsupportedFormatError:
-        return failed(FileTrouble(FileTrouble::Kind::NotAPicture));
+        return failed(PictureTrouble::notAPicture());
     case QImageReader::DeviceError:
         return failed(FileTrouble::fromSystemText(file.errorString()));
     default:
@@ -69,7 +69,7 @@ ReadResult read(const QString& path)
         if (beyondAllocationLimit(size, reader.imageFormat()))
             return failed(tooLarge(size));
         // The decoder's own words say what is wrong inside the picture.
-        return failed(FileTrouble(FileTrouble::Kind::BadPictureData, reader.errorString()));
+        return failed(PictureTrouble::badData(reader.errorString()));
     }
 }
 

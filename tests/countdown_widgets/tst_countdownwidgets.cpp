@@ -500,7 +500,7 @@ private slots:
     // Told once, in the file trouble's own words; the widgets stay.
     void aFailedSaveIsToldOnce()
     {
-        QVERIFY(QDir().mkdir(m_preferences + u".lock"_s));
+        QVERIFY(QDir().mkdir(m_preferences + u".edit.lock"_s));
         auto set = makeSet();
         const MessageBoxAnswer ok;
         for (const QString& title : { u"一模"_s, u"二模"_s }) {
@@ -509,7 +509,7 @@ private slots:
             });
             set->commands.add();
         }
-        QVERIFY(QDir(m_preferences + u".lock"_s).removeRecursively());
+        QVERIFY(QDir(m_preferences + u".edit.lock"_s).removeRecursively());
         QVERIFY(ok.text.startsWith(FileTrouble(FileTrouble::Kind::Locked)
                                        .during(FileTrouble::Operation::Write, m_preferences)
                                        .message()));

@@ -19,7 +19,7 @@ private slots:
     {
         const QTemporaryDir dir;
         const QString path = dir.filePath(u"gaokao-countdown.ini"_s);
-        QVERIFY(QDir().mkdir(path + u".lock"_s));
+        QVERIFY(QDir().mkdir(path + u".edit.lock"_s));
         const Preferences preferences(path);
         QWidget window;
         auto saver = std::make_unique<ChoiceSaver>(preferences, &window);
@@ -31,7 +31,7 @@ private slots:
                 QDir::toNativeSeparators(path), FileTrouble(FileTrouble::Kind::Locked).text()));
         QCOMPARE(ok.textFormat, Qt::PlainText);
         saver->remember(Choice::StayOnTop, true);
-        QVERIFY(QDir(path + u".lock"_s).removeRecursively());
+        QVERIFY(QDir(path + u".edit.lock"_s).removeRecursively());
         saver.reset();
         QVERIFY(preferences.value(Choice::FullScreen));
         QVERIFY(preferences.value(Choice::StayOnTop));

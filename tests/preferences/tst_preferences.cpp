@@ -24,8 +24,8 @@ using Choice = Preferences::Choice;
 
 namespace {
 // A list as the desktop countdowns keep one.
-const PreferenceGroup kList { u"countdowns"_s, { { u"title"_s, {}, false }, { u"target"_s, {}, false } },
-    PreferenceGroup::Kind::Array };
+const PreferenceGroup kList { u"countdowns"_s,
+    { { u"title"_s, {}, false }, { u"target"_s, {}, false } }, PreferenceGroup::Kind::Array };
 }
 
 class TestPreferences : public QObject {
@@ -236,12 +236,13 @@ private slots:
         QTest::newRow("bytes that are no text")
             << text.arg(u"A"_s).toUtf8().replace("=A", "=A\xFF") << u"A\uFFFD"_s << false;
         QTest::newRow("UTF-8 of two-byte characters, read as GBK")
-            << QByteArray("[board]\r\nmotto=Carpe diem \xC2\xB7 \xC3\x87" "a ira\r\n")
-                   + text.arg(u"Ça"_s).toUtf8()
+            << QByteArray("[board]\r\nmotto=Carpe diem \xC2\xB7 \xC3\x87"
+                          "a ira\r\n")
+                + text.arg(u"Ça"_s).toUtf8()
             << u"脟a"_s << true;
         QTest::newRow("a GBK line and a UTF-8 line")
             << gb18030(u"[countdowns]\r\nsize=2\r\n2\\title=数学\r\n"_s)
-                   + u"1\\title=语文\r\n"_s.toUtf8()
+                + u"1\\title=语文\r\n"_s.toUtf8()
             << u"璇\uE15F枃"_s << true;
         QTest::newRow("UTF-16 without its mark")
             << QByteArray(utf16(QStringConverter::Utf16LE)).sliced(2) << QString() << false;
@@ -291,8 +292,7 @@ private slots:
         const QTemporaryDir dir;
         const QString path = dir.filePath(u"prefs.ini"_s);
         writeFile(path, bytes);
-        const QString last
-            = Preferences(path, {}).read(kList).value(u"%1/title"_s.arg(countdowns));
+        const QString last = Preferences(path, {}).read(kList).value(u"%1/title"_s.arg(countdowns));
         QCOMPARE(last.isEmpty(), !saved);
         const FileTrouble trouble = Preferences(path, {}).setValue(Choice::StayOnTop, true);
         QCOMPARE(trouble.isNone(), saved);
