@@ -9,6 +9,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <map>
 
 using namespace Qt::StringLiterals;
 using FileText::Encoding;
@@ -66,7 +67,7 @@ qint64 IniDocument::maxBytes() { return kMaxBytes; }
 IniDocument IniDocument::read(const QString& path, FileTrouble* trouble)
 {
     IniDocument document;
-    if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
+    if (!QFileInfo::exists(path))
         return document;
     QFile file;
     if (FileTrouble why = RegularFile::open(file, path); !why.isNone()) {
@@ -272,25 +273,47 @@ void IniDocument::setValues(const PreferenceGroup& group, const PreferenceValues
         m_lines.push_back({ encodedLine(u'[' + group.name() + u']') + lineEnd(), Line::Kind::Header,
             name, {}, {} });
     }
-    for (const QString& key : std::as_const(added)) {
-        // After the last of the group's keys written before it; else first
-        // in the group.
-        qsizetype at = -1;
-        qsizetype firstOfGroup = -1;
-        for (qsizetype i = 0; i < qsizetype(m_lines.size()); ++i) {
-            const Line& line = m_lines[std::size_t(i)];
-            if (line.group != name)
-                continue;
-            if (firstOfGroup < 0)
-                firstOfGroup = line.kind == Line::Kind::Header ? i + 1 : i;
-            if (line.kind == Line::Kind::Key && group.writtenBefore(group.spelled(line.key), key))
-                at = i + 1;
-        }
-        if (at < 0)
-            at = firstOfGroup < 0 ? 0 : firstOfGroup;
-        m_lines.insert(m_lines.begin() + at,
-            { keyLine(key, values[key]), Line::Kind::Key, name, key, values[key] });
+    // Each new key goes after the last of the group's keys written before
+    // it, else first in the group: after the line of that index, in the
+    // order written. Found among the lines there were, once each, so that a
+    // list of hundreds written anew costs no more than reading it.
+    qsizetype firstOfGroup = -1;
+    std::vector<std::pair<qsizetype, QString>> existing;
+    for (qsizetype i = 0; i < qsizetype(m_lines.size()); ++i) {
+        const Line& line = m_lines[std::size_t(i)];
+        if (line.group != name)
+            continue;
+        if (firstOfGroup < 0)
+            firstOfGroup = line.kind == Line::Kind::Header ? i : i - 1;
+        if (line.kind == Line::Kind::Key)
+            existing.emplace_back(i, group.spelled(line.key));
     }
+    std::multimap<qsizetype, QString> after;
+    for (const QString& key : std::as_const(added)) {
+        qsizetype at = firstOfGroup;
+        for (const auto& [index, spelled] : existing)
+            if (group.writtenBefore(spelled, key))
+                at = std::max(at, index);
+        after.emplace(at, key);
+    }
+    const QByteArray end = lineEnd();
+    std::vector<Line> merged;
+    merged.reserve(m_lines.size() + after.size());
+    const auto addAfter = [&](qsizetype index) {
+        const auto [from, to] = after.equal_range(index);
+        for (auto it = from; it != to; ++it) {
+            const QString& value = values[it->second];
+            merged.push_back(
+                { encodedLine(QString(it->second).replace(u'/', u'\\') + u'=' + value) + end,
+                    Line::Kind::Key, name, it->second, value });
+        }
+    };
+    addAfter(-1);
+    for (qsizetype i = 0; i < qsizetype(m_lines.size()); ++i) {
+        merged.push_back(std::move(m_lines[std::size_t(i)]));
+        addAfter(i);
+    }
+    m_lines = std::move(merged);
 }
 
 QByteArray IniDocument::bytes() const
