@@ -11,7 +11,6 @@
 #include "timeleft.h"
 #include "windowmenu.h"
 
-#include <QLabel>
 #include <QMenu>
 #include <QPointer>
 #include <QTimer>
@@ -25,8 +24,9 @@ BoardMenuItems::BoardMenuItems(WindowMenu* menu, Form1* window, const Preference
     , m_boards(new BoardScreens(
           preferences, systemNow,
           [window] {
-              const std::optional<double> target = window->lastLoadedTarget();
-              return BoardContent::Source { window->Labname->text(), window->Labtime1->text(),
+              const ShownSettings& shown = window->shown();
+              const std::optional<double> target = shown.target();
+              return BoardContent::Source { shown.title(), shown.heading(),
                   target ? TimeLeft::localMoment(*target) : QDateTime() };
           },
           this))
