@@ -3,7 +3,6 @@
 #include "boardscreens.h"
 
 #include "board.h"
-#include "datevalue.h"
 #include "timeleft.h"
 
 #include <QGuiApplication>
@@ -70,11 +69,8 @@ void BoardScreens::reload()
 
 QDateTime BoardScreens::now() const
 {
-    const std::optional<DateValue::CalendarFields> f = DateValue::fieldsOf(m_clock());
-    if (!f)
-        return QDateTime::currentDateTime();
-    return TimeLeft::localMoment(
-        QDate(f->year, f->month, f->day), QTime(f->hour, f->minute, f->second));
+    const QDateTime now = TimeLeft::localMoment(m_clock());
+    return now.isValid() ? now : QDateTime::currentDateTime();
 }
 
 void BoardScreens::tick()

@@ -40,13 +40,10 @@ QString trimmedHeading(QString heading)
     return heading;
 }
 
-// The target's month, day and time in `year`; 29 February on the 28th in a
-// year without it.
+// The target's month, day and time in `year`.
 QDateTime sameMomentIn(const QDateTime& target, int year)
 {
-    const QDate date = target.date();
-    const int day = std::min(date.day(), QDate(year, date.month(), 1).daysInMonth());
-    return TimeLeft::localMoment(QDate(year, date.month(), day), target.time());
+    return TimeLeft::localMoment(TimeLeft::sameDayIn(target.date(), year), target.time());
 }
 
 // The end of exam week for a target.

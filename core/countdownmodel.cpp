@@ -6,7 +6,6 @@
 #include "countdownschema.h"
 #include "logging.h"
 
-#include <QCoreApplication>
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -40,14 +39,9 @@ CountdownModel::CountdownModel(Preferences preferences, QObject* parent)
     : QObject(parent)
     , m_preferences(std::move(preferences))
     , m_locked(m_preferences.isLocked())
+    , m_moveSave(
+          kMoveSaveDelayMs, [this] { (void)save(); }, [this] { saveWaiting(); })
 {
-    m_moveSave.setSingleShot(true);
-    m_moveSave.setInterval(kMoveSaveDelayMs);
-    connect(&m_moveSave, &QTimer::timeout, this, &CountdownModel::save);
-    // When Windows ends the session, the program is ended right after this
-    // signal, with no destructor run: what waits is saved now.
-    if (QCoreApplication* app = QCoreApplication::instance())
-        connect(app, &QCoreApplication::aboutToQuit, this, &CountdownModel::saveWaiting);
 }
 
 CountdownModel::~CountdownModel() { saveWaiting(); }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "countdownentry.h"
+#include "debouncedsave.h"
 #include "filetrouble.h"
 #include "preferences.h"
 
@@ -11,7 +12,6 @@
 #include <QObject>
 #include <QPoint>
 #include <QStringList>
-#include <QTimer>
 #include <optional>
 #include <vector>
 
@@ -131,5 +131,5 @@ private:
     QStringList m_skipped;
     bool m_locked = false;
     Id m_lastId = 0;
-    QTimer m_moveSave;
+    DebouncedSave m_moveSave;
 };

@@ -8,23 +8,15 @@ using namespace Qt::StringLiterals;
 using DateValue::kSecondsPerDay;
 
 namespace {
-// The target's month and day in `year`; 29 February falls on the 28th in a
-// year without it.
-QDate sameDayIn(const QDate& date, int year)
-{
-    const QDate first(year, date.month(), 1);
-    return QDate(year, date.month(), std::min(date.day(), first.daysInMonth()));
-}
-
 // The moment counted to: with repeat, the entry's day in the first year from
 // today's on where it has not passed, however long ago the entry's own was.
 QDateTime countedTarget(const CountdownEntry& entry, const QDate& today)
 {
     if (!entry.repeat || entry.date >= today)
         return TimeLeft::localMoment(entry.date, entry.time);
-    QDate next = sameDayIn(entry.date, today.year());
+    QDate next = TimeLeft::sameDayIn(entry.date, today.year());
     if (next < today)
-        next = sameDayIn(entry.date, today.year() + 1);
+        next = TimeLeft::sameDayIn(entry.date, today.year() + 1);
     return TimeLeft::localMoment(next, entry.time);
 }
 }
@@ -83,4 +75,18 @@ QDateTime TimeLeft::localMoment(const QDate& date, const QTime& time)
     if (moment.isValid())
         return moment;
     return QDateTime(date, time.addSecs(-3600)).addSecs(3600);
+}
+
+QDateTime TimeLeft::localMoment(double dateValue)
+{
+    const std::optional<DateValue::CalendarFields> f = DateValue::fieldsOf(dateValue);
+    if (!f)
+        return {};
+    return localMoment(QDate(f->year, f->month, f->day), QTime(f->hour, f->minute, f->second));
+}
+
+QDate TimeLeft::sameDayIn(const QDate& date, int year)
+{
+    const QDate first(year, date.month(), 1);
+    return QDate(year, date.month(), std::min(date.day(), first.daysInMonth()));
 }

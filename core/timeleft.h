@@ -45,4 +45,10 @@ struct TimeLeft {
     // that a spring change of daylight saving time skips, for which QDateTime
     // has no moment, is taken as the one an hour later (02:30 as 03:30).
     static QDateTime localMoment(const QDate& date, const QTime& time);
+    // The local moment of a date value, as localMoment() takes its date and
+    // time; invalid outside the years a date value may have.
+    static QDateTime localMoment(double dateValue);
+    // The same month and day in `year`: 29 February falls on the 28th in a
+    // year without it.
+    static QDate sameDayIn(const QDate& date, int year);
 };

@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <utility>
 
 using Id = CountdownModel::Id;
 
@@ -18,6 +19,9 @@ struct CountdownViews::Shown {
     std::unique_ptr<CountdownWidget> widget;
     // When the widget's text changes next.
     QDateTime nextChange;
+    // The entry's place as last followed, to tell a move by another copy of
+    // the program from a change that leaves the place.
+    std::optional<QPoint> position;
 };
 
 CountdownViews::CountdownViews(CountdownModel* model, DateTimeClock clock, QObject* parent)
@@ -79,13 +83,14 @@ void CountdownViews::add(Id id)
     const std::optional<CountdownEntry> entry = m_model->entry(id);
     if (!entry || find(id))
         return;
-    auto* widget = new CountdownWidget(*entry);
+    auto* widget = new CountdownWidget(*m_model, id);
     widget->setMovable(!m_model->isLocked());
     connect(widget, &CountdownWidget::menuRequested, this,
         [this, id](QPoint at) { emit menuRequested(id, at); });
     connect(
         widget, &CountdownWidget::moved, this, [this, id](QPoint topLeft) { moved(id, topLeft); });
-    Shown& shown = m_shown.emplace_back(Shown { id, std::unique_ptr<CountdownWidget>(widget), {} });
+    Shown& shown = m_shown.emplace_back(
+        Shown { id, std::unique_ptr<CountdownWidget>(widget), {}, entry->position });
     refresh(shown, m_clock());
     const QPoint place = entry->position.value_or(
         ScreenPlacement::freePlace(widget->sizeHint(), int(m_shown.size()) - 1));
@@ -101,8 +106,8 @@ void CountdownViews::change(Id id)
     if (!shown || !entry)
         return;
     CountdownWidget* widget = shown->widget.get();
-    const std::optional<QPoint> placed = widget->entry().position;
-    widget->setEntry(*entry);
+    const std::optional<QPoint> placed = std::exchange(shown->position, entry->position);
+    widget->entryChanged();
     // The title, date or form may be new.
     refresh(*shown, m_clock());
     // Moved, but not by a drag here: by another copy of the program.
@@ -130,7 +135,7 @@ void CountdownViews::moved(Id id, QPoint topLeft)
 
 void CountdownViews::refresh(Shown& shown, const QDateTime& now)
 {
-    const CountdownEntry& entry = shown.widget->entry();
+    const CountdownEntry entry = shown.widget->entry();
     shown.widget->setTexts(TimeLeft::caption(entry), TimeLeft::at(entry, now).text(entry.format));
     shown.nextChange = TimeLeft::nextChange(entry, now);
 }

@@ -80,16 +80,22 @@ void drawOutlined(
 }
 }
 
-CountdownWidget::CountdownWidget(const CountdownEntry& entry)
-    : m_captionFont(widgetFont(13))
+CountdownWidget::CountdownWidget(const CountdownModel& model, CountdownModel::Id id)
+    : m_model(model)
+    , m_id(id)
+    , m_captionFont(widgetFont(13))
     , m_textFont(widgetFont(22))
 {
     setObjectName(u"countdownWidget"_s);
     setAttribute(Qt::WA_TranslucentBackground);
     // The main window's close still ends the program while widgets show.
     setAttribute(Qt::WA_QuitOnClose, false);
-    setWindowTitle(entry.title);
-    setEntry(entry);
+    entryChanged();
+}
+
+CountdownEntry CountdownWidget::entry() const
+{
+    return m_model.entry(m_id).value_or(CountdownEntry());
 }
 
 Qt::WindowFlags CountdownWidget::flagsFor(const CountdownEntry& entry) const
@@ -104,9 +110,9 @@ Qt::WindowFlags CountdownWidget::flagsFor(const CountdownEntry& entry) const
     return flags;
 }
 
-void CountdownWidget::setEntry(const CountdownEntry& entry)
+void CountdownWidget::entryChanged()
 {
-    m_entry = entry;
+    const CountdownEntry entry = this->entry();
     setWindowTitle(entry.title);
     const Qt::WindowFlags flags = flagsFor(entry);
     if (flags != windowFlags() && isVisible())
@@ -211,7 +217,7 @@ void CountdownWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    if (const int alpha = backgroundAlpha(m_entry.opacity)) {
+    if (const int alpha = backgroundAlpha(entry().opacity)) {
         QColor background = kBackground;
         background.setAlpha(alpha);
         painter.setPen(Qt::NoPen);
@@ -236,7 +242,7 @@ void CountdownWidget::mousePressEvent(QMouseEvent* event)
 
 void CountdownWidget::mouseMoveEvent(QMouseEvent* event)
 {
-    if (!m_dragOffset || m_entry.locked || !m_movable)
+    if (!m_dragOffset || !m_movable || entry().locked)
         return;
     const QPoint topLeft = event->globalPosition().toPoint() - *m_dragOffset;
     if (!m_dragged && (topLeft - pos()).manhattanLength() < QApplication::startDragDistance())

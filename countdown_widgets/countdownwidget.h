@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "countdownentry.h"
+#include "countdownmodel.h"
 
 #include <QPoint>
 #include <QWidget>
@@ -10,7 +10,8 @@
 
 class QWindow;
 
-// One countdown on the desktop, a view of one entry: a small frameless
+// One countdown on the desktop, a view of one entry of the model, which it
+// reads as it draws and decides, keeping no copy of its own: a small frameless
 // window with the countdown's caption (距一模) over the time left (还有 14
 // 天), drawn as outlined vector text that reads on any wallpaper and stays
 // crisp at any scale, over a background as opaque as the entry asks. It can
@@ -23,13 +24,15 @@ public:
     // How long a window manager may take to place a new native window.
     static constexpr int kWindowManagerMs = 250;
 
-    explicit CountdownWidget(const CountdownEntry& entry);
+    // Shows the entry `id` of `model`, which outlives it.
+    CountdownWidget(const CountdownModel& model, CountdownModel::Id id);
 
-    const CountdownEntry& entry() const { return m_entry; }
-    // Takes the entry's looks, layer and input, and stays where it is (with
-    // enough of it on a screen to grab), also when that makes a new native
-    // window; the views move it.
-    void setEntry(const CountdownEntry& entry);
+    // The entry as the model holds it now; a default one once it is gone.
+    CountdownEntry entry() const;
+    // Takes the entry's looks, layer and input after a change in the model,
+    // and stays where it is (with enough of it on a screen to grab), also
+    // when that makes a new native window; the views move it.
+    void entryChanged();
     // Stays above `window` (none: no window in particular), as a 置顶
     // countdown does above the main window in full screen. A desktop puts its
     // active full-screen window above every window that stays on top, except
@@ -71,7 +74,8 @@ private:
     // widget shown where it was.
     void renewNativeWindow(const std::function<void()>& change);
 
-    CountdownEntry m_entry;
+    const CountdownModel& m_model;
+    const CountdownModel::Id m_id;
     QString m_caption;
     QString m_text;
     QFont m_captionFont;

@@ -4,7 +4,6 @@
 
 #include "board.h"
 #include "boardscreens.h"
-#include "datevalue.h"
 #include "examdialog.h"
 #include "form1.h"
 #include "pointerhider.h"
@@ -12,25 +11,11 @@
 #include "timeleft.h"
 #include "windowmenu.h"
 
-#include <QLabel>
 #include <QMenu>
 #include <QPointer>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-// The settings file's target as the local clock shows it.
-QDateTime localTarget(std::optional<double> target)
-{
-    const std::optional<DateValue::CalendarFields> f
-        = target ? DateValue::fieldsOf(*target) : std::nullopt;
-    if (!f)
-        return {};
-    return TimeLeft::localMoment(
-        QDate(f->year, f->month, f->day), QTime(f->hour, f->minute, f->second));
-}
-}
 
 BoardMenuItems::BoardMenuItems(WindowMenu* menu, Form1* window, const Preferences& preferences)
     : QObject(window)
@@ -39,8 +24,10 @@ BoardMenuItems::BoardMenuItems(WindowMenu* menu, Form1* window, const Preference
     , m_boards(new BoardScreens(
           preferences, systemNow,
           [window] {
-              return BoardContent::Source { window->Labname->text(), window->Labtime1->text(),
-                  localTarget(window->lastLoadedTarget()) };
+              const ShownSettings& shown = window->shown();
+              const std::optional<double> target = shown.target();
+              return BoardContent::Source { shown.title(), shown.heading(),
+                  target ? TimeLeft::localMoment(*target) : QDateTime() };
           },
           this))
     , m_board(new QAction(u"大屏显示"_s, menu->menu()))

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "choicesaver.h"
 
-#include <QCoreApplication>
 #include <QDir>
 
 using namespace Qt::StringLiterals;
@@ -10,17 +9,10 @@ using namespace Qt::StringLiterals;
 ChoiceSaver::ChoiceSaver(Preferences preferences, QWidget* window)
     : m_preferences(std::move(preferences))
     , m_window(window)
+    // As the program is about to quit, what waits is saved untold.
+    , m_timer(
+          kSaveDelayMs, [this] { saveAndTell(); }, [this] { (void)save(); })
 {
-    m_timer.setSingleShot(true);
-    m_timer.setInterval(kSaveDelayMs);
-    QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] { saveAndTell(); });
-    // When Windows ends the session, the program is ended right after this
-    // signal, with no destructor run: what waits is saved now, untold.
-    QObject::connect(
-        QCoreApplication::instance(), &QCoreApplication::aboutToQuit, &m_timer, [this] {
-            m_timer.stop();
-            (void)save();
-        });
 }
 
 ChoiceSaver::~ChoiceSaver() { (void)save(); }

@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "debouncedsave.h"
 #include "preferences.h"
 #include "usermessage.h"
 
-#include <QTimer>
 #include <map>
 
 class QWidget;
@@ -39,6 +39,6 @@ private:
     QWidget* m_window;
     std::map<Preferences::Choice, bool> m_unsaved;
     std::map<Preferences::Text, QString> m_unsavedTexts;
-    QTimer m_timer;
+    DebouncedSave m_timer;
     UserMessage::Once m_saveTrouble;
 };

@@ -53,6 +53,7 @@ Form1::Form1(const SettingsStore& store, QWidget* parent)
     : QWidget(parent)
     , m_store(store)
     , m_tick(store)
+    , m_shown(Form1Design::Labname.text, Form1Design::Labtime1.text)
 {
     setObjectName(u"Form1"_s);
     setWindowTitle(Form1Design::caption());
@@ -160,6 +161,7 @@ void Form1::scheduleNextTick()
 void Form1::Timer1_Timer()
 {
     const CountdownTick::Result tick = m_tick.run();
+    m_shown.setTarget(m_tick.lastLoadedTarget());
     setText(Labnowtime, tick.nowText);
     if (tick.load.texts == TextsStatus::Read)
         setCaptions(tick.load.record.Title, tick.load.record.Heading);
@@ -207,12 +209,7 @@ void Form1::Comgjsz_Click()
         return;
     if (m_settingsLocked)
         return SettingsLock::tell(this);
-    std::optional<Form2::Captions> captions;
-    // The window's design texts are no settings: shown as if they came from
-    // the file, an OK would save them over the user's own.
-    if (m_captionsRead)
-        captions = Form2::Captions { Labname->text(), Labtime1->text() };
-    const QPointer<Form2> dialog = new Form2(m_store, captions, m_tick.lastLoadedTarget(), this);
+    const QPointer<Form2> dialog = new Form2(m_store, m_shown, this);
     // Never hidden behind this window while it stays on top of the others.
     dialog->setWindowFlag(
         Qt::WindowStaysOnTopHint, windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -225,9 +222,9 @@ void Form1::Comgjsz_Click()
 
 void Form1::setCaptions(const QString& title, const QString& heading)
 {
-    setText(Labname, title);
-    setText(Labtime1, heading);
-    m_captionsRead = true;
+    m_shown.setCaptions(title, heading);
+    setText(Labname, m_shown.title());
+    setText(Labtime1, m_shown.heading());
 }
 
 void Form1::Comexit_Click()

@@ -6,6 +6,7 @@
 #include "countdowntick.h"
 #include "form2.h"
 #include "proportionallayout.h"
+#include "shownsettings.h"
 
 #include <QWidget>
 
@@ -55,8 +56,8 @@ public:
     // Shows a title and heading, read from the settings file or typed in the
     // settings dialog.
     void setCaptions(const QString& title, const QString& heading);
-    // Empty until a tick has read a target.
-    std::optional<double> lastLoadedTarget() const { return m_tick.lastLoadedTarget(); }
+    // What the window shows of the settings, for whatever shows the same.
+    const ShownSettings& shown() const { return m_shown; }
 
     // The controls, front to back.
     PictureButton* Comgjsz = nullptr;
@@ -89,10 +90,9 @@ private:
 
     const SettingsStore& m_store;
     CountdownTick m_tick;
+    ShownSettings m_shown;
     ProportionalLayout m_layout;
     QList<TwipsControl> m_controls;
-    // False while the captions are still the window's design texts.
-    bool m_captionsRead = false;
     bool m_settingsLocked = false;
     CharacterBudget m_characters;
 };

@@ -26,13 +26,11 @@
 
 using namespace Qt::StringLiterals;
 
-Form2::Form2(const SettingsStore& store, const std::optional<Captions>& captions,
-    std::optional<double> target, QWidget* parent)
+Form2::Form2(const SettingsStore& store, const ShownSettings& shown, QWidget* parent)
     : QDialog(parent,
         Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , m_store(store)
-    , m_captions(captions)
-    , m_target(target)
+    , m_shown(shown)
 {
     setObjectName(u"Form2"_s);
     setWindowModality(Qt::ApplicationModal);
@@ -122,10 +120,12 @@ void Form2::buildControls()
 
 void Form2::Form_Load()
 {
-    // Without captions the boxes stay empty, and their placeholders say why.
-    if (m_captions) {
-        Textbt->setText(m_captions->title);
-        Textnr1->setText(m_captions->heading);
+    // The window's design texts are no settings: shown as if they came from
+    // the file, an OK would save them over the user's own. The boxes stay
+    // empty then, and their placeholders say why.
+    if (m_shown.captionsRead()) {
+        Textbt->setText(m_shown.title());
+        Textnr1->setText(m_shown.heading());
     } else {
         Textbt->clear();
         Textnr1->clear();
@@ -135,7 +135,7 @@ void Form2::Form_Load()
     // on this thread would stop the main window's clock. Until a tick has
     // read a target, the dialog offers the default one.
     const DateValue::CalendarFields date
-        = DateValue::fieldsOf(m_target.value_or(DateValue::kDefaultTarget))
+        = DateValue::fieldsOf(m_shown.target().value_or(DateValue::kDefaultTarget))
               .value_or(*DateValue::fieldsOf(DateValue::kDefaultTarget));
     Textn1->setText(QString::number(date.year));
     Texty1->setText(QString::number(date.month));

@@ -2,9 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "shownsettings.h"
+
 #include <QDialog>
 #include <functional>
-#include <optional>
 
 class QGroupBox;
 class QLabel;
@@ -27,21 +28,13 @@ struct ControlDesign;
 class Form2 : public QDialog {
     Q_OBJECT
 public:
-    // The main window's title and heading, as it shows them.
-    struct Captions {
-        QString title;
-        QString heading;
-    };
-
     // Shows the picture chooser and returns the full path of the chosen file,
     // or an empty text when the user cancels.
     using FileChooser = std::function<QString()>;
 
-    // Builds the dialog from its definition and runs Form_Load. `captions` is
-    // empty while the main window still shows its design texts, `target` until
-    // a tick has read one. The store outlives the dialog.
-    Form2(const SettingsStore& store, const std::optional<Captions>& captions,
-        std::optional<double> target, QWidget* parent = nullptr);
+    // Builds the dialog from its definition and runs Form_Load, with what the
+    // main window shows as the dialog is made. The store outlives the dialog.
+    Form2(const SettingsStore& store, const ShownSettings& shown, QWidget* parent = nullptr);
     // Work still running is left to finish on its own; its result goes nowhere.
     ~Form2() override;
 
@@ -101,8 +94,7 @@ private:
     template <class Work, class Done> void runOffThread(Work work, Done done);
 
     const SettingsStore& m_store;
-    const std::optional<Captions> m_captions;
-    const std::optional<double> m_target;
+    const ShownSettings m_shown;
     FileChooser m_fileChooser;
     bool m_working = false;
     // Full path of the picture chosen last.

@@ -112,6 +112,32 @@ private slots:
         entry.format = CountdownEntry::Format::Full;
         QCOMPARE(TimeLeft::nextChange(entry, at), QDateTime::fromString(nextFull, Qt::ISODate));
     }
+
+    // A date value (the settings file's target, the clock) as the local
+    // clock shows it, to the nearest second; none beyond the years it may have.
+    void dateValuesAsLocalMoments_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("moment");
+        QTest::newRow("the default target")
+            << QByteArray("Asia/Shanghai") << 41797.375 << u"2014-06-07T09:00:00"_s;
+        QTest::newRow("0.4 s before, to the nearest second")
+            << QByteArray("Asia/Shanghai") << 41797.375 - 0.4 / 86400 << u"2014-06-07T09:00:00"_s;
+        QTest::newRow("in the hour a spring change skips")
+            << QByteArray("Europe/Berlin") << 46474.0 + 2.5 / 24 << u"2027-03-28T03:30:00"_s;
+        QTest::newRow("beyond the year 9999") << QByteArray("Asia/Shanghai") << 3e6 << QString();
+    }
+    void dateValuesAsLocalMoments()
+    {
+        QFETCH(QByteArray, zone);
+        QFETCH(double, value);
+        QFETCH(QString, moment);
+        const LocalZone local(zone);
+        if (!LocalZone::isSet() && zone != "Asia/Shanghai")
+            QSKIP("the local zone here is the system's, which TZ does not choose");
+        QCOMPARE(TimeLeft::localMoment(value).toString(Qt::ISODate), moment);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestTimeLeft)

@@ -206,6 +206,8 @@ private slots:
     {
         QTest::addColumn<QString>("action");
         QTest::addColumn<int>("flag");
+        // The background's alpha, drawn beside the texts.
+        QTest::addColumn<int>("alpha");
         QTest::addColumn<CountdownEntry>("expected");
         CountdownEntry entry;
         const auto with = [&](auto change) {
@@ -213,23 +215,24 @@ private slots:
             change(e);
             return e;
         };
-        QTest::newRow("置顶") << u"onTop"_s << int(Qt::WindowStaysOnTopHint)
+        QTest::newRow("置顶") << u"onTop"_s << int(Qt::WindowStaysOnTopHint) << 140
                               << with([](auto& e) { e.layer = Layer::Top; });
-        QTest::newRow("置于桌面") << u"onDesktop"_s << int(Qt::WindowStaysOnBottomHint)
+        QTest::newRow("置于桌面") << u"onDesktop"_s << int(Qt::WindowStaysOnBottomHint) << 140
                                   << with([](auto& e) { e.layer = Layer::Desktop; });
-        QTest::newRow("锁定位置") << u"lockPosition"_s << 0
+        QTest::newRow("锁定位置") << u"lockPosition"_s << 0 << 140
                                   << with([](auto& e) { e.locked = true; });
-        QTest::newRow("鼠标穿透") << u"clickThrough"_s << int(Qt::WindowTransparentForInput)
+        QTest::newRow("鼠标穿透") << u"clickThrough"_s << int(Qt::WindowTransparentForInput) << 140
                                   << with([](auto& e) { e.clickThrough = true; });
-        QTest::newRow("不透明") << u"opaque"_s << 0
+        QTest::newRow("不透明") << u"opaque"_s << 0 << 255
                                 << with([](auto& e) { e.opacity = Opacity::Opaque; });
-        QTest::newRow("全透明") << u"transparent"_s << 0
+        QTest::newRow("全透明") << u"transparent"_s << 0 << 0
                                 << with([](auto& e) { e.opacity = Opacity::Transparent; });
     }
     void menuCommandsChangeTheWidgetAndLast()
     {
         QFETCH(QString, action);
         QFETCH(int, flag);
+        QFETCH(int, alpha);
         QFETCH(CountdownEntry, expected);
         auto set = setWithOne({ u"一模"_s, QDate(2027, 3, 15) });
         CountdownWidget* widget = set->widgets().first();
@@ -240,6 +243,9 @@ private slots:
         QCOMPARE(widget->entry(), expected);
         if (flag)
             QVERIFY(widget->windowFlags().testFlag(Qt::WindowType(flag)));
+        // Drawn as the model now holds it.
+        const QImage drawn = widget->grab().toImage();
+        QCOMPARE(drawn.pixelColor(4, drawn.height() / 2).alpha(), alpha);
         QVERIFY(widget->isVisible());
         const Qt::WindowFlags flags = widget->windowFlags();
         set.reset();

@@ -81,7 +81,7 @@ QWidget* TestAccessibility::window(const QString& name)
     if (name == u"Form1"_s)
         return m_form1;
     if (!m_form2)
-        m_form2 = std::make_unique<Form2>(m_fixture->store, std::nullopt, std::nullopt);
+        m_form2 = std::make_unique<Form2>(m_fixture->store, m_form1->shown());
     return m_form2.get();
 }
 

@@ -10,6 +10,7 @@
 #include "displaycontroller.h"
 #include "windowmenu.h"
 
+#include <QLabel>
 #include <QMenu>
 #include <QTest>
 
@@ -38,7 +39,10 @@ private slots:
             Autostart(u"org.example.Test"_s, { QCoreApplication::applicationFilePath() }));
         auto* items = new BoardMenuItems(display->menu(), &form, Preferences(preferences, {}));
         form.show();
-        QTRY_VERIFY(form.lastLoadedTarget());
+        QTRY_VERIFY(form.shown().target());
+        // The board shows the settings, not the window's label, whatever
+        // else changes its text.
+        form.Labname->setText(u"标签上的字"_s);
 
         QAction* board = display->menu()->action(u"board"_s);
         QCOMPARE(board->text(), u"大屏显示"_s);

@@ -193,7 +193,7 @@ void TestForm1::firstTickWritesTheWorkedExample()
         m_form->TextS->text() };
     QCOMPARE(shown,
         (QStringList { u"97天"_s, u"3个月"_s, u"7天"_s, u"20小时"_s, u"25分钟"_s, u"4秒"_s }));
-    QCOMPARE(m_form->lastLoadedTarget(), 41797.375);
+    QCOMPARE(m_form->shown().target(), 41797.375);
     QCOMPARE(m_form->windowTitle(), u"曜刻软件1.0 版"_s);
 }
 
