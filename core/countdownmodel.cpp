@@ -54,12 +54,16 @@ CountdownModel::CountdownModel(Preferences preferences, QObject* parent)
 CountdownModel::~CountdownModel() { saveWaiting(); }
 
 // A place moved just before the end, or a change a failed save left, is
-// still tried; nobody is told any more.
+// still tried; no window tells of a failure any more, the log does.
 void CountdownModel::saveWaiting()
 {
     m_moveSave.stop();
-    if (hasChanges())
-        (void)store(false);
+    if (!hasChanges())
+        return;
+    m_endTrouble = store(false);
+    if (!m_endTrouble.isNone())
+        qCWarning(lcPreferences).noquote()
+            << "desktop countdowns not saved as the program ends:" << m_endTrouble.message();
 }
 
 void CountdownModel::load()
