@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "boardmenuitems.h"
 #include "boardoptions.h"
+#include "choicesaver.h"
 #include "countdowncommands.h"
 #include "countdownmenuitems.h"
 #include "countdownschema.h"
@@ -24,7 +25,10 @@
 #include "windowmenu.h"
 
 #include <QApplication>
+#include <QScopeGuard>
 #include <QTimer>
+
+using namespace Qt::StringLiterals;
 
 int main(int argc, char* argv[])
 {
@@ -56,6 +60,12 @@ int main(int argc, char* argv[])
     SingleCopy singleCopy(options->settingsFolder);
     if (singleCopy.handedToRunningCopy())
         return 0;
+    // What the end could not save goes to the start that asked for the end
+    // (--quit), which says so.
+    ChoiceSaver::setEndListener([&singleCopy](const ChoiceSaver::Unsaved& unsaved) {
+        singleCopy.tellUnsaved(unsaved.choices.join(u"、"_s), unsaved.trouble.message());
+    });
+    const auto forgetEndListener = qScopeGuard([] { ChoiceSaver::setEndListener({}); });
     installFontSubstitutes();
     PictureFile::allowDecodingUpToTheLimit();
 
@@ -63,6 +73,11 @@ int main(int argc, char* argv[])
     // Made before the main window, so that the window's menu items for it go
     // first as the program ends.
     CountdownModel countdowns { preferences };
+    // After the model's own save at the end, which it connected first.
+    QObject::connect(app.get(), &QCoreApplication::aboutToQuit, &singleCopy, [&] {
+        if (const FileTrouble trouble = countdowns.endTrouble(); !trouble.isNone())
+            singleCopy.tellUnsaved(u"桌面倒计时"_s, trouble.message());
+    });
     CountdownViews views { &countdowns };
     CountdownCommands commands { &views };
     Form1 form(store);

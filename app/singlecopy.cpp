@@ -5,17 +5,27 @@
 #include "logging.h"
 
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
+#include <QThread>
 #include <QTimer>
 #include <QVariant>
+
+#include <climits>
 
 namespace {
 constexpr QByteArrayView kShow = "show\n";
 constexpr QByteArrayView kQuit = "quit\n";
 constexpr QByteArrayView kShown = "shown\n";
 constexpr QByteArrayView kEnding = "ending\n";
+// After "ending": "unsaved <what> <why>", each percent-encoded, and "also <process>".
+constexpr QByteArrayView kUnsaved = "unsaved ";
+constexpr QByteArrayView kAlso = "also ";
+// How often a start that asked copies to end looks for one that answers at
+// the name after them.
+constexpr std::chrono::milliseconds kNextCopyLook { 100 };
 // A start of an older version asks nothing: after this long it is taken to
 // ask for the window.
 constexpr std::chrono::milliseconds kOlderStartWait { 500 };
@@ -26,11 +36,20 @@ SingleCopy::SingleCopy(const QString& settingsFolder, QObject* parent)
     : QObject(parent)
     , m_endpoint(settingsFolder)
     , m_server(new QLocalServer(this))
+    , m_nameCheck(new QTimer(this))
 {
     // On Windows this limits the pipe to its user; on Unix the socket's
     // folder does that already.
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     connect(m_server, &QLocalServer::newConnection, this, &SingleCopy::answer);
+    m_nameCheck->setInterval(kNameCheck);
+    connect(m_nameCheck, &QTimer::timeout, this, &SingleCopy::checkName);
+}
+
+SingleCopy::~SingleCopy()
+{
+    if (m_server->isListening())
+        m_endpoint.releaseName(m_holder);
 }
 
 bool SingleCopy::handedToRunningCopy()
@@ -48,42 +67,81 @@ bool SingleCopy::handedToRunningCopy()
     const bool hasTurn = turn.tryLock(int(kAnswerWait.count()));
     if (!hasTurn)
         qCWarning(lcCopy) << "no turn to start:" << turn.error();
-    const Answer answer = askRunningCopy(Request::Show);
+    qint64 process = 0;
+    const Answer answer = askRunningCopy(Request::Show, &process);
     if (answer == Answer::Shown)
         return true;
-    if (answer == Answer::Silent)
+    if (answer == Answer::Silent) {
         qCWarning(lcCopy) << "the running copy does not answer; this one takes over";
+        // It may go on later: a start that asks to quit is told of it.
+        if (process > 0)
+            m_displaced.append(process);
+    }
     if (answer == Answer::Stranger)
         qCWarning(lcCopy) << "a program of another user is at" << m_endpoint.serverName()
                           << "; this one takes over";
     listen();
+    m_nameCheck->start();
     return false;
 }
 
-SingleCopy::QuitOutcome SingleCopy::askToQuit() const
+SingleCopy::QuitResult SingleCopy::askToQuit() const
 {
+    QElapsedTimer clock;
+    clock.start();
+    const QDeadlineTimer end(kEndWait);
+    QuitResult result;
+    const auto outcome = [&](QuitOutcome outcome) {
+        result.outcome = outcome;
+        result.waited = std::chrono::milliseconds(clock.elapsed());
+        return result;
+    };
     if (!m_endpoint.isUsable())
-        return QuitOutcome::NoneRunning;
-    qint64 process = 0;
-    switch (askRunningCopy(Request::Quit, &process)) {
-    case Answer::Ending:
-        // It has the question, and says so before it saves: its end is the
-        // sign that it has saved.
-        return CopyEndpoint::processEnded(process, QDeadlineTimer(kEndWait))
-            ? QuitOutcome::Ended
-            : QuitOutcome::StillRunning;
-    case Answer::Shown:
-        return QuitOutcome::OlderCopy;
-    case Answer::Silent:
-        return QuitOutcome::StillRunning;
-    case Answer::Nobody:
-    case Answer::Stranger:
-        break;
+        return outcome(QuitOutcome::NoneRunning);
+    // Copies that a copy which ended named: each answers at the name once the
+    // one before it has gone, and is asked in turn.
+    QList<qint64> named;
+    bool ended = false;
+    for (;;) {
+        qint64 process = 0;
+        QList<QByteArray> lines;
+        switch (askRunningCopy(Request::Quit, &process, &lines, end)) {
+        case Answer::Ending:
+            for (const QByteArray& line : std::as_const(lines)) {
+                const QList<QByteArray> parts = line.trimmed().split(' ');
+                if (line.startsWith(kUnsaved) && parts.size() == 3)
+                    result.unsaved.append(
+                        { QString::fromUtf8(QByteArray::fromPercentEncoding(parts[1])),
+                            QString::fromUtf8(QByteArray::fromPercentEncoding(parts[2])) });
+                else if (line.startsWith(kAlso) && parts.size() == 2 && parts[1].toLongLong() > 0)
+                    named.append(parts[1].toLongLong());
+            }
+            // It had the question, and said so before it saved: its end is
+            // the sign that it has saved what it could.
+            if (!CopyEndpoint::processEnded(process, end))
+                return outcome(QuitOutcome::StillRunning);
+            ended = true;
+            continue;
+        case Answer::Shown:
+            return outcome(QuitOutcome::OlderCopy);
+        case Answer::Silent:
+            return outcome(QuitOutcome::NoAnswer);
+        case Answer::Nobody:
+        case Answer::Stranger:
+            break;
+        }
+        named.removeIf(
+            [](qint64 copy) { return CopyEndpoint::processEnded(copy, QDeadlineTimer(0)); });
+        if (named.isEmpty())
+            return outcome(ended ? QuitOutcome::Ended : QuitOutcome::NoneRunning);
+        if (end.hasExpired())
+            return outcome(QuitOutcome::StillRunning);
+        QThread::msleep(ulong(kNextCopyLook.count()));
     }
-    return QuitOutcome::NoneRunning;
 }
 
-SingleCopy::Answer SingleCopy::askRunningCopy(Request request, qint64* process) const
+SingleCopy::Answer SingleCopy::askRunningCopy(
+    Request request, qint64* process, QList<QByteArray>* lines, QDeadlineTimer end) const
 {
     CopyEndpoint::allowAnswerToComeForward();
     // A copy that hangs still accepts the connection (the system does that
@@ -108,25 +166,58 @@ SingleCopy::Answer SingleCopy::askRunningCopy(Request request, qint64* process) 
     const QByteArray line = socket.readLine();
     if (line == kShown)
         return Answer::Shown;
-    return line == kEnding ? Answer::Ending : Answer::Silent;
+    if (line != kEnding)
+        return Answer::Silent;
+    // What the copy says on its way out comes before the connection closes
+    // with its end.
+    while (lines) {
+        if (socket.canReadLine())
+            lines->append(socket.readLine());
+        else if (socket.state() != QLocalSocket::ConnectedState || end.hasExpired()
+            || !socket.waitForReadyRead(int(qMin<qint64>(end.remainingTime(), INT_MAX))))
+            break;
+    }
+    return Answer::Ending;
 }
 
 void SingleCopy::listen()
 {
-    if (m_server->listen(m_endpoint.serverName()))
-        return;
     // On Unix a socket file stays after a copy that was killed, or belongs to
-    // one that hangs; on Windows the pipe goes with its copy. (Qt 6.4 makes a
-    // user-only socket beside its name and renames it into place, over such
-    // a file; a Qt that binds to the name itself meets the file here.)
-    if (m_server->serverError() == QAbstractSocket::AddressInUseError) {
-        QLocalServer::removeServer(m_endpoint.serverName());
-        if (m_server->listen(m_endpoint.serverName()))
-            return;
+    // one that hangs: the new socket takes its place. On Windows the pipe
+    // goes with its copy.
+    QString trouble;
+    const qintptr socket = m_endpoint.listeningSocket(trouble);
+    if (socket >= 0 ? m_server->listen(socket)
+                    : trouble.isEmpty() && m_server->listen(m_endpoint.serverName())) {
+        m_holder = m_endpoint.nameHolder();
+        return;
     }
     // Without it the program still runs; only a later start opens a second
-    // window.
-    qCWarning(lcCopy) << "cannot listen:" << m_server->errorString();
+    // window, until the next look at the name.
+    qCWarning(lcCopy) << "cannot listen:"
+                      << (trouble.isEmpty() ? m_server->errorString() : trouble);
+}
+
+void SingleCopy::checkName()
+{
+    if (m_server->isListening() && m_endpoint.nameHolder() == m_holder)
+        return;
+    if (m_server->isListening()) {
+        qCWarning(lcCopy) << "a later start took the name over while this copy did not answer;"
+                             " it answers there again once nobody else does";
+        m_server->close();
+    }
+    // A copy that answers (or hangs) is there: connected, and left at once,
+    // which it takes for no question.
+    QLocalSocket other;
+    other.connectToServer(m_endpoint.serverName());
+    if (other.waitForConnected(int(kNextCopyLook.count()))) {
+        other.abort();
+        return;
+    }
+    listen();
+    if (m_server->isListening())
+        qCInfo(lcCopy) << "answers at" << m_endpoint.serverName() << "again";
 }
 
 void SingleCopy::answer()
@@ -157,7 +248,12 @@ void SingleCopy::respond(QLocalSocket* socket, QByteArrayView request)
         // Said before the end, which may wait on a slow share; the connection
         // stays until this copy is gone.
         socket->write(kEnding.data(), kEnding.size());
+        for (const qint64 copy : std::as_const(m_displaced)) {
+            if (!CopyEndpoint::processEnded(copy, QDeadlineTimer(0)))
+                socket->write(kAlso.toByteArray() + QByteArray::number(copy) + '\n');
+        }
         socket->flush();
+        m_askedToEnd.append(socket);
         emit quitRequested();
         return;
     }
@@ -168,4 +264,17 @@ void SingleCopy::respond(QLocalSocket* socket, QByteArrayView request)
     // Windows tells it who answers only while the pipe stays connected.
     // One that keeps it open is let go when it can no longer be waiting.
     QTimer::singleShot(2 * kAnswerWait, socket, &QObject::deleteLater);
+}
+
+void SingleCopy::tellUnsaved(const QString& what, const QString& why)
+{
+    const QByteArray line = kUnsaved.toByteArray() + what.toUtf8().toPercentEncoding() + ' '
+        + why.toUtf8().toPercentEncoding() + '\n';
+    for (const QPointer<QLocalSocket>& socket : std::as_const(m_askedToEnd)) {
+        if (!socket || socket->state() != QLocalSocket::ConnectedState)
+            continue;
+        socket->write(line);
+        // The program ends right after: the line must be on its way first.
+        socket->waitForBytesWritten(int(kAnswerWait.count()));
+    }
 }

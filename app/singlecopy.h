@@ -4,12 +4,16 @@
 
 #include "copyendpoint.h"
 
+#include <QDeadlineTimer>
+#include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <chrono>
 
 class QLocalServer;
 class QLocalSocket;
+class QTimer;
 
 // One copy of the program per user and settings folder. The first start with
 // a folder listens on a local socket (a named pipe on Windows) of the user's
@@ -25,7 +29,19 @@ class QLocalSocket;
 //
 // A start says what it asks in one line: "show" (its window) or "quit" (save
 // and end, what an installer asks before it replaces the program's files).
-// A start of an older version says nothing and is shown the window.
+// A start of an older version says nothing and is shown the window. Asked to
+// quit, a copy answers "ending" at once; then, before the connection closes
+// with its end, one line "unsaved" for each thing it could not save on its
+// way out, and one line "also" for each copy it took the name over from that
+// still runs, which answers there again once this one is gone. An older
+// start reads only the first line, and an older copy says only that.
+//
+// A copy that stopped for a while (SIGSTOP, or too busy to answer) finds at
+// its next look, every second, that a later start has taken the name over.
+// It keeps its window, which only the user closes, and answers at the name
+// again as soon as nobody else does; meanwhile the copy there names it to
+// a start that asks to quit. The name is removed at the end only by the copy
+// it still leads to.
 class SingleCopy : public QObject {
     Q_OBJECT
 public:
@@ -34,28 +50,50 @@ public:
     static constexpr std::chrono::milliseconds kAnswerWait { 1000 };
 
     explicit SingleCopy(const QString& settingsFolder, QObject* parent = nullptr);
+    ~SingleCopy() override;
 
     // True when a running copy with this folder took the request to show its
     // window: this start ends then. Otherwise this copy now answers later
     // starts itself, when it can.
     bool handedToRunningCopy();
 
-    // How long an asked copy has to save and end.
+    // How long the copies asked have, together, to save and end.
     static constexpr std::chrono::milliseconds kEndWait { 15000 };
+    // How often a copy looks whether the name still leads to it.
+    static constexpr std::chrono::milliseconds kNameCheck { 1000 };
     enum class QuitOutcome {
-        // The copy with this folder saved and ended.
+        // The copies with this folder ended (see QuitResult::unsaved).
         Ended,
         // None runs with this folder.
         NoneRunning,
         // An older version runs, which does not know the question (it shows
         // its window instead).
         OlderCopy,
-        // A copy runs and did not end in time, or does not answer.
+        // A copy runs and does not answer.
+        NoAnswer,
+        // A copy runs and did not end in time.
         StillRunning,
     };
+    // What a copy asked to end could not save: the things, in the menu's
+    // words, and why, one sentence.
+    struct Unsaved {
+        QString what;
+        QString why;
+    };
+    struct QuitResult {
+        QuitOutcome outcome = QuitOutcome::NoneRunning;
+        QList<Unsaved> unsaved;
+        // From the question to the outcome.
+        std::chrono::milliseconds waited { 0 };
+    };
     // Asks the copy running with this folder to save and end, and waits for
-    // it to have ended. This copy does not listen then.
-    QuitOutcome askToQuit() const;
+    // it to have ended; then each copy it names that answers at the name
+    // after it. This copy does not listen then.
+    QuitResult askToQuit() const;
+
+    // Tells each start that asked this copy to end that `what` could not be
+    // saved, and `why`; for the end of the program.
+    void tellUnsaved(const QString& what, const QString& why);
 
 signals:
     // A later start with this folder asks for the window.
@@ -66,12 +104,22 @@ signals:
 private:
     enum class Answer { Shown, Ending, Nobody, Silent, Stranger };
     enum class Request { Show, Quit };
-    // The answer, and the process that gave it.
-    Answer askRunningCopy(Request request, qint64* process = nullptr) const;
+    // The answer, and the process that gave it; after "ending", with
+    // `lines`, the lines that follow until the connection closes or `end`.
+    Answer askRunningCopy(Request request, qint64* process = nullptr,
+        QList<QByteArray>* lines = nullptr, QDeadlineTimer end = {}) const;
     void listen();
+    void checkName();
     void answer();
     void respond(QLocalSocket* socket, QByteArrayView request);
 
     CopyEndpoint m_endpoint;
     QLocalServer* m_server;
+    // What the name led to when this copy began to listen there.
+    QByteArray m_holder;
+    QTimer* m_nameCheck;
+    // The copies this one took the name over from, which did not answer.
+    QList<qint64> m_displaced;
+    // The connections of the starts that asked this copy to end.
+    QList<QPointer<QLocalSocket>> m_askedToEnd;
 };

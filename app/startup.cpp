@@ -13,6 +13,7 @@
 
 #include <QDir>
 #include <QList>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
@@ -67,11 +68,12 @@ int askRunningCopyToQuit(const CommandLineOptions& options)
 {
     constexpr auto unseen = Console::Unseen::Drop;
     const QString folder = QDir::toNativeSeparators(options.settingsFolder);
-    switch (SingleCopy(options.settingsFolder).askToQuit()) {
+    const SingleCopy::QuitResult result = SingleCopy(options.settingsFolder).askToQuit();
+    // The time really waited, which a copy that does not answer cuts short.
+    const qint64 seconds = std::max<qint64>(1, (result.waited.count() + 500) / 1000);
+    switch (result.outcome) {
     case SingleCopy::QuitOutcome::Ended:
-        print(stdout, u"正在运行的高考倒计时已保存设置并退出（设置文件夹：%1）。\n"_s.arg(folder),
-            unseen);
-        return 0;
+        break;
     case SingleCopy::QuitOutcome::NoneRunning:
         print(stdout, u"没有使用设置文件夹 %1 的高考倒计时在运行。\n"_s.arg(folder), unseen);
         return 0;
@@ -79,13 +81,24 @@ int askRunningCopyToQuit(const CommandLineOptions& options)
         printError(
             u"正在运行的是旧版本的高考倒计时，它不认识这个请求；请在它的窗口里退出。"_s, unseen);
         return Startup::kStillRunning;
+    case SingleCopy::QuitOutcome::NoAnswer:
+        printError(u"正在运行的高考倒计时在 %1 秒内没有回答，仍在运行。"_s.arg(seconds), unseen);
+        return Startup::kStillRunning;
     case SingleCopy::QuitOutcome::StillRunning:
-        break;
+        printError(u"正在运行的高考倒计时没有在 %1 秒内退出。"_s.arg(seconds), unseen);
+        return Startup::kStillRunning;
     }
-    printError(u"正在运行的高考倒计时没有在 %1 秒内退出。"_s.arg(
-                   std::chrono::duration_cast<std::chrono::seconds>(SingleCopy::kEndWait).count()),
-        unseen);
-    return Startup::kStillRunning;
+    if (result.unsaved.isEmpty()) {
+        print(stdout, u"正在运行的高考倒计时已保存设置并退出（设置文件夹：%1）。\n"_s.arg(folder),
+            unseen);
+        return 0;
+    }
+    QStringList lines { u"正在运行的高考倒计时已退出，但没能保存以下设置（设置文件夹：%1）："_s.arg(
+        folder) };
+    for (const SingleCopy::Unsaved& unsaved : result.unsaved)
+        lines.append(u"%1：%2"_s.arg(unsaved.what, unsaved.why));
+    printError(lines.join(u'\n'), unseen);
+    return Startup::kNotSaved;
 }
 
 // While the application starts, Qt's messages wait here: a window system that

@@ -15,7 +15,8 @@
 // without a display the program says so in one line and ends, instead of
 // Qt's abort. Exit statuses: 0 for an answer, 1 without a display or when
 // the login entry for every user could not be written, 2 for a bad command
-// line, 3 when --quit leaves a copy running.
+// line, 3 when --quit leaves a copy running, 4 when the copy --quit asked
+// ended but could not save everything (which, and why, on standard error).
 // Lines for the terminal are in the locale's character set.
 namespace Startup {
 
@@ -23,6 +24,7 @@ inline constexpr int kNoDisplay = 1;
 inline constexpr int kNotWritten = 1;
 inline constexpr int kBadCommandLine = 2;
 inline constexpr int kStillRunning = 3;
+inline constexpr int kNotSaved = 4;
 
 // Answers --help and --version, sets or removes the login entry for every
 // user, asks the running copy to end (--quit), refuses a bad command line,

@@ -47,12 +47,16 @@ CountdownModel::CountdownModel(Preferences preferences, QObject* parent)
 CountdownModel::~CountdownModel() { saveWaiting(); }
 
 // A place moved just before the end, or a change a failed save left, is
-// still tried; nobody is told any more.
+// still tried; no window tells of a failure any more, the log does.
 void CountdownModel::saveWaiting()
 {
     m_moveSave.stop();
-    if (hasChanges())
-        (void)store(false);
+    if (!hasChanges())
+        return;
+    m_endTrouble = store(false);
+    if (!m_endTrouble.isNone())
+        qCWarning(lcPreferences).noquote()
+            << u"程序结束时没能保存桌面倒计时：%1"_s.arg(m_endTrouble.message());
 }
 
 void CountdownModel::load()

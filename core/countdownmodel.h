@@ -95,6 +95,9 @@ public:
     QString move(Id id, QPoint topLeft);
     // Saves now what is waiting; what went wrong, or none.
     FileTrouble save();
+    // What went wrong with the save as the program ended (aboutToQuit), or
+    // none: nobody is told then but the log and whoever asks this.
+    FileTrouble endTrouble() const { return m_endTrouble; }
 
 signals:
     void added(Id id);
@@ -132,4 +135,5 @@ private:
     bool m_locked = false;
     Id m_lastId = 0;
     DebouncedSave m_moveSave;
+    FileTrouble m_endTrouble;
 };

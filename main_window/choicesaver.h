@@ -6,7 +6,10 @@
 #include "preferences.h"
 #include "usermessage.h"
 
+#include <QStringList>
+#include <functional>
 #include <map>
+#include <optional>
 
 class QWidget;
 
@@ -18,10 +21,25 @@ class QWidget;
 // destructor run. A save that fails is told once,
 // with its reason, over the window; the choices still hold for the run, and
 // the ones not written are tried again with the next save. While the
-// preferences are locked, nothing is saved, and nothing said about it.
+// preferences are locked, nothing is saved, and nothing said about it. A save
+// on the way out that fails goes to the log (gaokao.preferences), and to
+// whoever listens for the end (the start that asked the program to end).
 class ChoiceSaver {
 public:
     static constexpr int kSaveDelayMs = 500;
+
+    // What a save as the program ended could not write: the choices, in the
+    // window menu's words, and why.
+    struct Unsaved {
+        QStringList choices;
+        FileTrouble trouble;
+    };
+    // Told of each save as the program ends (QCoreApplication::aboutToQuit)
+    // that fails; one for the program, none again with an empty function.
+    static void setEndListener(std::function<void(const Unsaved&)> listener);
+    // The choice as the window's menu names it.
+    static QString nameOf(Preferences::Choice choice);
+    static QString nameOf(Preferences::Text text);
 
     ChoiceSaver(Preferences preferences, QWidget* window);
     ~ChoiceSaver();
@@ -34,6 +52,8 @@ public:
 private:
     [[nodiscard]] FileTrouble save();
     void saveAndTell();
+    // Saves what waits as the program ends; what could not be saved.
+    std::optional<Unsaved> saveAtEnd();
 
     Preferences m_preferences;
     QWidget* m_window;
@@ -41,4 +61,5 @@ private:
     std::map<Preferences::Text, QString> m_unsavedTexts;
     DebouncedSave m_timer;
     UserMessage::Once m_saveTrouble;
+    bool m_endLogged = false;
 };

@@ -32,6 +32,22 @@ public:
     // The lock file through which starts at the very same moment take turns.
     QString lockFilePath() const { return m_lockFilePath; }
 
+    // A socket listening at the name, for QLocalServer::listen(qintptr): on
+    // Unix made beside the name and put there in one rename, over whatever
+    // was there (what a copy that was killed left, or the socket of one that
+    // hangs); -1 and why in `trouble` when the system refuses. On Windows -1
+    // and no trouble: a pipe is listened to by its name.
+    qintptr listeningSocket(QString& trouble) const;
+    // What the name leads to now, to tell later whether it still does: on
+    // Unix the socket file's device and inode, empty when there is none. On
+    // Windows no later start can take a pipe's name while its server
+    // listens: the name itself.
+    QByteArray nameHolder() const;
+    // Removes the socket file at the name, if `holder` (nameHolder()) is
+    // still there: never another copy's. Nothing on Windows, where the pipe
+    // goes with its server.
+    void releaseName(const QByteArray& holder) const;
+
     // The name's last part: the program's, then a hash of the user and the
     // folder (absolute and clean), short and free of odd characters.
     static QString socketName(const QString& settingsFolder);

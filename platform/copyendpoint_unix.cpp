@@ -99,6 +99,45 @@ QString CopyEndpoint::folderKey(const QString& settingsFolder)
     return QDir::cleanPath(QFileInfo(settingsFolder).absoluteFilePath());
 }
 
+qintptr CopyEndpoint::listeningSocket(QString& trouble) const
+{
+    // Qt removes the name it listened at when it stops listening, even when
+    // a later copy's socket is there by then; a socket it is handed is made
+    // under another name, the one Qt removes, which is gone after the rename.
+    // The pid keeps two starts' names apart, and is shorter than the name.
+    const QByteArray name = QFile::encodeName(m_serverName);
+    const QByteArray made
+        = QFile::encodeName(QFileInfo(m_serverName).dir().filePath(u".%1.new"_s.arg(::getpid())));
+    sockaddr_un address {};
+    address.sun_family = AF_UNIX;
+    qstrncpy(address.sun_path, made.constData(), sizeof address.sun_path);
+    ::unlink(made.constData());
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd >= 0 && ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0
+        && ::listen(fd, SOMAXCONN) == 0 && ::rename(made.constData(), name.constData()) == 0)
+        return fd;
+    trouble = u"%1: %2"_s.arg(m_serverName, QString::fromLocal8Bit(std::strerror(errno)));
+    if (fd >= 0)
+        ::close(fd);
+    ::unlink(made.constData());
+    return -1;
+}
+
+QByteArray CopyEndpoint::nameHolder() const
+{
+    struct stat status { };
+    if (::lstat(QFile::encodeName(m_serverName).constData(), &status) != 0)
+        return {};
+    return QByteArray::number(quint64(status.st_dev)) + ':'
+        + QByteArray::number(quint64(status.st_ino));
+}
+
+void CopyEndpoint::releaseName(const QByteArray& holder) const
+{
+    if (!holder.isEmpty() && nameHolder() == holder)
+        ::unlink(QFile::encodeName(m_serverName).constData());
+}
+
 bool CopyEndpoint::peerIsThisUser(qintptr descriptor)
 {
     const std::optional<ucred> peer = peerCredentials(descriptor);

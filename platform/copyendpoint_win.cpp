@@ -50,6 +50,16 @@ QString CopyEndpoint::folderKey(const QString& settingsFolder)
     return QDir::cleanPath(QFileInfo(settingsFolder).absoluteFilePath()).toLower();
 }
 
+qintptr CopyEndpoint::listeningSocket(QString& trouble) const
+{
+    trouble.clear();
+    return -1;
+}
+
+QByteArray CopyEndpoint::nameHolder() const { return m_serverName.toUtf8(); }
+
+void CopyEndpoint::releaseName(const QByteArray&) const { }
+
 qint64 CopyEndpoint::peerProcessId(qintptr descriptor)
 {
     const auto pipe = reinterpret_cast<HANDLE>(descriptor);

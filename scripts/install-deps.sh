@@ -10,7 +10,7 @@ build=(cmake ninja-build g++ pkg-config qt6-base-dev libbenchmark-dev
        fonts-hosny-amiri)
 # Qt's own texts (buttons, the file chooser) in Chinese.
 run=(xvfb xauth imagemagick x11-utils qt6-translations-l10n)
-test=(xvfb xauth x11-xserver-utils imagemagick python3 clang-14 libclang-rt-14-dev
+test=(xvfb xauth x11-xserver-utils xdotool imagemagick python3 clang-14 libclang-rt-14-dev
       desktop-file-utils libglib2.0-bin appstream dpkg-dev file dbus-daemon at-spi2-core
       qt6-translations-l10n lintian reuse openbox x11-utils man-db groff-base locales
       python3-markdown)

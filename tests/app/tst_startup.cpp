@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -61,6 +62,22 @@ Run runProgram(const QStringList& arguments, const QStringList& environment = {}
     const auto text = [](const QByteArray& bytes) { return QString::fromUtf8(bytes); };
     return { exited ? process.exitCode() : -1, text(process.readAllStandardOutput()),
         text(process.readAllStandardError()) };
+}
+
+// --quit for `folder`, while the test goes on reaping the copies it started:
+// one that ended is gone then, not a zombie that --quit takes for running.
+Run quitCopies(const QString& folder,
+    const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
+{
+    QProcess quit;
+    quit.setProcessEnvironment(environment);
+    quit.start(QStringLiteral(GAOKAO_PROGRAM), { u"--settings-dir"_s, folder, u"--quit"_s });
+    if (!QTest::qWaitFor([&quit] { return quit.state() == QProcess::NotRunning; }, 25000))
+        quit.kill();
+    quit.waitForFinished();
+    return { quit.exitStatus() == QProcess::NormalExit ? quit.exitCode() : -1,
+        QString::fromUtf8(quit.readAllStandardOutput()),
+        QString::fromUtf8(quit.readAllStandardError()) };
 }
 
 // The program left running offscreen, on `root`/`folder`, telling its ticks.
@@ -461,18 +478,103 @@ private slots:
             connect(&older, &QLocalServer::newConnection, &older,
                 [&older] { older.nextPendingConnection()->write("shown\n"); });
         }
-        QProcess quit;
-        quit.start(QStringLiteral(GAOKAO_PROGRAM),
-            { u"--settings-dir"_s, root.filePath(u"a"_s), u"--quit"_s });
-        QTRY_VERIFY_WITH_TIMEOUT(quit.state() == QProcess::NotRunning, 20000);
-        const QString said = QString::fromUtf8(quit.readAll() + quit.readAllStandardError());
-        QCOMPARE(quit.exitCode(), status);
+        const Run run = quitCopies(root.filePath(u"a"_s));
+        const QString said = run.out + run.err;
+        QCOMPARE(run.status, status);
         QVERIFY2(said.contains(told), qPrintable(said));
         if (copy) {
             QVERIFY(!copy->isRunning());
             QCOMPARE(copy->process.exitStatus(), QProcess::NormalExit);
             QCOMPARE(copy->process.exitCode(), 0);
         }
+    }
+
+    // --quit where a copy stopped answering (SIGSTOP) and maybe a later start
+    // took the name over: what it says holds for every copy with the folder,
+    // and a wait is told as long as it really was.
+    void quitAfterATakeover_data()
+    {
+        QTest::addColumn<bool>("takenOver");
+        QTest::addColumn<bool>("goesOn"); // the stopped copy, before --quit
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("told"); // a pattern: the seconds are those really waited
+        QTest::newRow("a copy that does not answer")
+            << false << false << 3 << u"在 [12] 秒内没有回答"_s;
+        QTest::newRow("taken over, then going on") << true << true << 0 << u"已保存设置并退出"_s;
+        QTest::newRow("taken over, still stopped")
+            << true << false << 3 << u"没有在 1[56] 秒内退出"_s;
+    }
+
+    void quitAfterATakeover()
+    {
+#ifndef Q_OS_UNIX
+        QSKIP("a copy is stopped with SIGSTOP");
+#else
+        QFETCH(bool, takenOver);
+        QFETCH(bool, goesOn);
+        QFETCH(int, status);
+        QFETCH(QString, told);
+        const QTemporaryDir root;
+        RunningCopy first(root, u"a"_s);
+        QTRY_VERIFY_WITH_TIMEOUT(first.hasWindow(), 10000);
+        const pid_t firstId = pid_t(first.process.processId());
+        ::kill(firstId, SIGSTOP);
+        std::optional<RunningCopy> second;
+        if (takenOver) {
+            second.emplace(root, u"a"_s);
+            QTRY_VERIFY_WITH_TIMEOUT(second->hasWindow(), 10000);
+        }
+        if (goesOn) {
+            ::kill(firstId, SIGCONT);
+            // Long enough for it to find the name taken.
+            QTest::qWait(1500);
+        }
+        const Run run = quitCopies(root.filePath(u"a"_s));
+        QVERIFY2(run.status == status && (run.out + run.err).contains(QRegularExpression(told)),
+            qPrintable(QString::number(run.status) + u' ' + run.out + run.err));
+        if (second)
+            QTRY_VERIFY(!second->isRunning());
+        if (goesOn)
+            QTRY_VERIFY2(!first.isRunning(), qPrintable(first.err()));
+        else
+            QVERIFY(first.isRunning());
+#endif
+    }
+
+    // The copy that --quit ends cannot save a choice made in its window (a
+    // file where the preferences' folder belongs): the start says which, and
+    // why, and does not end as if all were well. On X, where a key reaches
+    // the window (tst_startup_x).
+    void quitTellsWhatWasNotSaved()
+    {
+#ifndef Q_OS_UNIX
+        QSKIP("the key is sent with xdotool");
+#else
+        if (qEnvironmentVariableIsEmpty("DISPLAY")
+            || QStandardPaths::findExecutable(u"xdotool"_s).isEmpty())
+            QSKIP("needs X and xdotool");
+        const QTemporaryDir root;
+        QVERIFY(QFile(root.filePath(u"gaokao-countdown"_s)).open(QIODevice::WriteOnly));
+        RunningCopy copy(root, u"a"_s, {}, { u"QT_QPA_PLATFORM=xcb"_s });
+        QTRY_VERIFY_WITH_TIMEOUT(copy.hasWindow(), 10000);
+        QProcess key;
+        key.start(u"sh"_s,
+            { u"-c"_s,
+                u"xdotool windowfocus --sync $(xdotool search --sync --onlyvisible --pid %1 | "
+                u"head -n 1) key F11"_s.arg(copy.process.processId()) });
+        QVERIFY(key.waitForFinished(10000) && key.exitCode() == 0);
+        // Its first save has failed by then, and the end's is tried again.
+        QTest::qWait(1000);
+        const Run run = quitCopies(root.filePath(u"a"_s), copy.process.processEnvironment());
+        const QString said = run.out + run.err;
+        QCOMPARE(run.status, 4);
+        QVERIFY2(said.contains(u"没能保存"_s) && said.contains(u"全屏显示、全屏显示的屏幕："_s)
+                && said.contains(root.filePath(u"gaokao-countdown/gaokao-countdown.ini"_s)),
+            qPrintable(said));
+        QTRY_VERIFY(!copy.isRunning());
+        QVERIFY2(copy.err().contains(u"gaokao.preferences: 程序结束时没能保存"_s),
+            qPrintable(copy.err()));
+#endif
     }
 
     // Another user's program at the names where a start could look for the

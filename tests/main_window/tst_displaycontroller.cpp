@@ -215,6 +215,24 @@ private slots:
         QCOMPARE(m_form->geometry(), full ? m_form->screen()->geometry() : normal);
     }
 
+    // What the end could not save is named as the menu names it.
+    void aChoiceIsNamedAsTheMenuNamesIt_data()
+    {
+        QTest::addColumn<Preferences::Choice>("choice");
+        QTest::addColumn<QString>("item");
+        QTest::newRow("full screen") << Preferences::Choice::FullScreen << u"fullScreen"_s;
+        QTest::newRow("scale text") << Preferences::Choice::ScaleTextWithWindow << u"scaleText"_s;
+        QTest::newRow("on top") << Preferences::Choice::StayOnTop << u"stayOnTop"_s;
+        QTest::newRow("at login") << Preferences::Choice::StartAtLogin << u"startAtLogin"_s;
+    }
+
+    void aChoiceIsNamedAsTheMenuNamesIt()
+    {
+        QFETCH(Preferences::Choice, choice);
+        QFETCH(QString, item);
+        QCOMPARE(action(item)->text(), ChoiceSaver::nameOf(choice));
+    }
+
     void theCommandLineActsForOneRun()
     {
         start(true, true);
