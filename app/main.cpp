@@ -97,7 +97,10 @@ int main(int argc, char* argv[])
     views.stayAbove(&form);
     QObject::connect(form.Timer1, &QTimer::timeout, &views, &CountdownViews::tick);
     new CountdownMenuItems(display->menu(), &commands, &form);
-    auto* board = new BoardMenuItems(display->menu(), &form, preferences);
+    // The schedule and the board's look live with data.txt, for every screen
+    // that shares its folder.
+    auto* board = new BoardMenuItems(
+        display->menu(), &form, preferences.inSettingsFolder(options->settingsFolder));
     if (options->board)
         board->open(Startup::chosenScreens(options->screen));
     new TrayIcon(&form, display->menu()->menu(), &countdowns);

@@ -25,9 +25,7 @@ Board::Board(QScreen* screen, const BoardOptions& options)
     setWindowFlag(Qt::WindowStaysOnTopHint);
     // Closed, the board leaves the program running, whatever other window shows.
     setAttribute(Qt::WA_QuitOnClose, false);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, m_theme.background);
-    setPalette(colours);
+    applyTheme();
     setAutoFillBackground(true);
     for (int i = 0; i < BoardLayout::kParts; ++i)
         m_parts[std::size_t(i)] = new BoardText(QString::fromUtf16(BoardLayout::kNames[i]), this);
@@ -54,6 +52,24 @@ void Board::showOnScreen()
     showFullScreen();
     raise();
     activateWindow();
+}
+
+void Board::applyTheme()
+{
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, m_theme.background);
+    setPalette(colours);
+}
+
+void Board::setOptions(const BoardOptions& options)
+{
+    const BoardTheme theme = BoardTheme::of(options.theme);
+    if (theme.background == m_theme.background && options.motto == m_motto)
+        return;
+    m_theme = theme;
+    m_motto = options.motto;
+    applyTheme();
+    placeParts();
 }
 
 void Board::setContent(const BoardContent& content)

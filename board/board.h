@@ -29,6 +29,8 @@ public:
     Board(QScreen* screen, const BoardOptions& options);
 
     void setContent(const BoardContent& content);
+    // The theme and the motto, when they changed since the board was made.
+    void setOptions(const BoardOptions& options);
     BoardText* part(BoardLayout::Part part) const { return m_parts[std::size_t(part)]; }
     const BoardTheme& theme() const { return m_theme; }
     QScreen* boardScreen() const { return m_screen; }
@@ -49,6 +51,7 @@ protected:
 
 private:
     void placeParts();
+    void applyTheme();
 
     QScreen* m_screen;
     BoardTheme m_theme;

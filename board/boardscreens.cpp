@@ -3,10 +3,14 @@
 #include "boardscreens.h"
 
 #include "board.h"
+#include "logging.h"
 #include "timeleft.h"
+#include "workpool.h"
 
 #include <QGuiApplication>
 #include <QScreen>
+
+#include <utility>
 
 BoardScreens::BoardScreens(Preferences preferences, Clock clock, Source source, QObject* parent)
     : QObject(parent)
@@ -62,9 +66,60 @@ QList<Board*> BoardScreens::boards() const
 
 void BoardScreens::reload()
 {
-    m_options = BoardOptions::read(m_preferences);
-    m_subjects = m_schedule.load().subjects;
-    tick();
+    take(readNow(m_preferences, m_schedule));
+    if (isOpen())
+        show();
+}
+
+BoardScreens::Reading BoardScreens::readNow(
+    const Preferences& preferences, const ExamSchedule& schedule)
+{
+    Reading reading;
+    reading.options = BoardOptions::read(preferences, &reading.notes);
+    reading.schedule = schedule.read();
+    return reading;
+}
+
+void BoardScreens::take(const Reading& reading)
+{
+    // Told once, not at every read.
+    const QStringList lines = reading.notes + reading.schedule.skipped;
+    if (lines != m_told)
+        for (const QString& line : lines)
+            if (!m_told.contains(line))
+                qCWarning(lcBoard).noquote() << line;
+    m_told = lines;
+    m_options = reading.options;
+    m_subjects = reading.schedule.subjects;
+    for (Board* board : boards())
+        board->setOptions(m_options);
+}
+
+void BoardScreens::refresh()
+{
+    // A tick while a read runs asks for one more after it: that one sees
+    // whatever was saved since the running one began.
+    if (m_refreshing) {
+        m_readAgain = true;
+        return;
+    }
+    m_refreshing = true;
+    WorkPool::run(
+        this,
+        [preferences = m_preferences, schedule = m_schedule] {
+            return readNow(preferences, schedule);
+        },
+        [this](const Reading& reading) {
+            m_refreshing = false;
+            if (!isOpen()) {
+                m_readAgain = false;
+                return;
+            }
+            take(reading);
+            show();
+            if (std::exchange(m_readAgain, false))
+                refresh();
+        });
 }
 
 QDateTime BoardScreens::now() const
@@ -77,6 +132,12 @@ void BoardScreens::tick()
 {
     if (!isOpen())
         return;
+    show();
+    refresh();
+}
+
+void BoardScreens::show()
+{
     const BoardContent content = BoardContent::at(m_source(), m_subjects, m_options, now());
     for (Board* board : boards())
         board->setContent(content);

@@ -20,9 +20,11 @@ class Board;
 // schedule; at each tick() of the main window's timer it works out what to
 // show from the clock and what the main window shows (its title, heading and
 // target), so the board adds no timer and no read of the settings file of its
-// own. It tells when a board asks to leave, for the exam schedule or to end
-// the program; leaving closes every board. A board whose screen goes away
-// closes with it.
+// own. Each tick also reads the options and the schedule again, off the
+// window's thread (a shared folder may be slow), so that an edit made on
+// another screen that shares the settings folder shows a moment later. It tells when a board asks
+// to leave, for the exam schedule or to end the program; leaving closes every board. A board whose
+// screen goes away closes with it.
 class BoardScreens : public QObject {
     Q_OBJECT
 public:
@@ -53,6 +55,15 @@ signals:
     void exitRequested();
 
 private:
+    struct Reading {
+        BoardOptions options;
+        ExamSchedule::Loaded schedule;
+        QStringList notes;
+    };
+    static Reading readNow(const Preferences& preferences, const ExamSchedule& schedule);
+    void take(const Reading& reading);
+    void refresh();
+    void show();
     QDateTime now() const;
     void remove(QScreen* screen);
 
@@ -63,4 +74,8 @@ private:
     BoardOptions m_options;
     std::vector<ExamSchedule::Subject> m_subjects;
     QList<QPointer<Board>> m_boards;
+    bool m_refreshing = false;
+    bool m_readAgain = false;
+    // What the log was last told of the options and the schedule.
+    QStringList m_told;
 };

@@ -22,11 +22,12 @@ const PreferenceGroup& BoardOptions::group()
             { u"theme"_s, u"dark"_s, true },
             { u"motto"_s, {}, true },
             { u"rollOver"_s, u"true"_s, true },
-        } };
+        },
+        PreferenceGroup::Kind::Keys, PreferenceGroup::Home::SettingsFolder };
     return group;
 }
 
-BoardOptions BoardOptions::read(const Preferences& preferences)
+BoardOptions BoardOptions::read(const Preferences& preferences, QStringList* toldNotes)
 {
     BoardOptions options;
     QStringList notes;
@@ -54,7 +55,10 @@ BoardOptions BoardOptions::read(const Preferences& preferences)
     else if (!rollOver.trimmed().isEmpty())
         notes << u"大屏显示的 rollOver“%1”无法识别，按 true 处理。"_s.arg(
             CountdownSchema::shown(rollOver));
-    for (const QString& note : std::as_const(notes))
-        qCWarning(lcBoard).noquote() << note;
+    if (toldNotes)
+        *toldNotes = notes;
+    else
+        for (const QString& note : std::as_const(notes))
+            qCWarning(lcBoard).noquote() << note;
     return options;
 }

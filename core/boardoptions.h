@@ -5,6 +5,7 @@
 #include "preferences.h"
 
 #include <QString>
+#include <QStringList>
 
 // What the [board] group of the preferences file chooses for the classroom
 // board (大屏显示): theme=dark|red, motto= (a line under the countdown, none
@@ -20,7 +21,10 @@ struct BoardOptions {
 
     // From the user's file when it has the group, else the one for every user;
     // a Group Policy value (Theme, Motto, RollOver) stands over either.
-    static BoardOptions read(const Preferences& preferences);
+    // What could not be read goes to the log, or to `notes` when given.
+    static BoardOptions read(const Preferences& preferences, QStringList* notes = nullptr);
+
+    bool operator==(const BoardOptions&) const = default;
     // The group [board]: theme, motto, rollOver.
     static const PreferenceGroup& group();
 };

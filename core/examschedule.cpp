@@ -139,7 +139,7 @@ const PreferenceGroup& ExamSchedule::group()
             { u"start"_s, {}, false },
             { u"end"_s, {}, false },
         },
-        PreferenceGroup::Kind::Array };
+        PreferenceGroup::Kind::Array, PreferenceGroup::Home::SettingsFolder };
     return group;
 }
 
@@ -148,12 +148,17 @@ ExamSchedule::ExamSchedule(Preferences preferences)
 {
 }
 
+ExamSchedule::Loaded ExamSchedule::read() const
+{
+    return scanArray(PreferenceArray(m_preferences.read(group()))).loaded;
+}
+
 ExamSchedule::Loaded ExamSchedule::load() const
 {
-    const Scan scan = scanArray(PreferenceArray(m_preferences.read(group())));
-    for (const QString& line : std::as_const(scan.loaded.skipped))
+    Loaded loaded = read();
+    for (const QString& line : std::as_const(loaded.skipped))
         qCWarning(lcBoard).noquote() << line;
-    return scan.loaded;
+    return loaded;
 }
 
 FileTrouble ExamSchedule::save(const std::vector<Subject>& subjects) const

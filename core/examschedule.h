@@ -35,6 +35,9 @@ public:
         // One line per skipped entry, in Chinese: which one and why.
         QStringList skipped;
     };
+    // The schedule as the file holds it now; load() also tells the log
+    // what was skipped.
+    Loaded read() const;
     Loaded load() const;
     // Writes `subjects` in place of the readable ones; the skipped ones stay.
     [[nodiscard]] FileTrouble save(const std::vector<Subject>& subjects) const;

@@ -15,10 +15,11 @@ bool isEntryNumber(const QString& part)
 }
 }
 
-PreferenceGroup::PreferenceGroup(QString name, QList<PreferenceKey> keys, Kind kind)
+PreferenceGroup::PreferenceGroup(QString name, QList<PreferenceKey> keys, Kind kind, Home home)
     : m_name(std::move(name))
     , m_keys(std::move(keys))
     , m_kind(kind)
+    , m_home(home)
 {
 }
 

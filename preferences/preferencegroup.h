@@ -27,14 +27,21 @@ using PreferenceValues = QMap<QString, QString>;
 // is taken in the spelling declared here, which is also the one written.
 // An array group holds numbered entries ("1\title=", "2\title=") and their
 // count ("size="); its keys are an entry's.
+//
+// A group lives in the user's own file, or, where it is about what every
+// screen of a school shows (the exam schedule, the board's look), in the
+// file beside data.txt in the settings folder (see Preferences::source()).
 class PreferenceGroup {
 public:
     enum class Kind { Keys, Array };
+    enum class Home { UsersFile, SettingsFolder };
 
-    PreferenceGroup(QString name, QList<PreferenceKey> keys, Kind kind = Kind::Keys);
+    PreferenceGroup(QString name, QList<PreferenceKey> keys, Kind kind = Kind::Keys,
+        Home home = Home::UsersFile);
 
     QString name() const { return m_name; }
     bool isArray() const { return m_kind == Kind::Array; }
+    Home home() const { return m_home; }
     // The keys in the order written; a part of the program names one by the
     // index its own enum gives it.
     const QList<PreferenceKey>& keys() const { return m_keys; }
@@ -60,4 +67,5 @@ private:
     QString m_name;
     QList<PreferenceKey> m_keys;
     Kind m_kind;
+    Home m_home;
 };

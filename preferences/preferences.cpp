@@ -281,14 +281,53 @@ QString Preferences::schoolSettingsFolder() const
     return {};
 }
 
+Preferences Preferences::inSettingsFolder(const QString& folder) const
+{
+    Preferences preferences = *this;
+    preferences.m_folderFilePath = folder.isEmpty()
+        ? QString()
+        : QDir(folder).filePath(u"%1.ini"_s.arg(ProgramInfo::commandName));
+    return preferences;
+}
+
+Preferences::Source Preferences::source(const PreferenceGroup& group) const
+{
+    const auto has = [&group](const QString& path) {
+        return !path.isEmpty() && IniDocument::read(path).hasGroup(group.name());
+    };
+    if (group.home() == PreferenceGroup::Home::SettingsFolder && has(m_folderFilePath))
+        return Source::SettingsFolder;
+    if (!m_locked && (m_systemFilePath.isEmpty() || has(m_filePath)))
+        return Source::UsersFile;
+    return m_systemFilePath.isEmpty() ? Source::None : Source::SystemFile;
+}
+
+QString Preferences::filePath(Source source) const
+{
+    switch (source) {
+    case Source::SettingsFolder:
+        return m_folderFilePath;
+    case Source::UsersFile:
+        return m_filePath;
+    case Source::SystemFile:
+        return m_systemFilePath;
+    case Source::None:
+        break;
+    }
+    return {};
+}
+
 PreferenceValues Preferences::read(const PreferenceGroup& group) const
 {
-    if (m_locked)
-        return IniDocument::read(m_systemFilePath).values(group);
-    const IniDocument own = IniDocument::read(m_filePath);
-    if (m_systemFilePath.isEmpty() || own.hasGroup(group.name()))
-        return own.values(group);
-    return IniDocument::read(m_systemFilePath).values(group);
+    const QString path = filePath(source(group));
+    return path.isEmpty() ? PreferenceValues() : IniDocument::read(path).values(group);
+}
+
+QString Preferences::editedFile(const PreferenceGroup& group) const
+{
+    if (group.home() == PreferenceGroup::Home::SettingsFolder && !m_folderFilePath.isEmpty())
+        return m_folderFilePath;
+    return m_filePath;
 }
 
 std::optional<QString> Preferences::policy(const PreferenceGroup& group, int index) const
@@ -331,19 +370,6 @@ FileTrouble tryLock(QLockFile& lock)
 }
 }
 
-FileTrouble Preferences::takeLock(QLockFile& editLock) const
-{
-    if (!QDir().mkpath(QFileInfo(m_filePath).absolutePath()))
-        return FileTrouble::fromErrno(errno == EEXIST ? ENOTDIR : errno);
-    // Held from before the file is read until it is written, by every copy
-    // of the program (older ones too): what a writer merges its changes into
-    // (the desktop countdowns) is then what the file holds as it is written.
-    // The wait is bounded: a folder in the lock's place, or a copy stuck
-    // while holding it, never stops the window for good. A lock left by a
-    // copy that crashed is stale, and QLockFile removes it.
-    return tryLock(editLock);
-}
-
 FileTrouble Preferences::setValue(Choice choice, bool on) const
 {
     const Place place = placeOf(choice);
@@ -377,23 +403,32 @@ FileTrouble Preferences::setValue(Text text, const QString& value) const
 FileTrouble Preferences::edit(
     const PreferenceGroup& group, const std::function<void(PreferenceValues&)>& change) const
 {
-    return write(group, change).during(FileTrouble::Operation::Write, m_filePath);
+    const QString path = editedFile(group);
+    return write(path, group, change).during(FileTrouble::Operation::Write, path);
 }
 
-FileTrouble Preferences::write(
-    const PreferenceGroup& group, const std::function<void(PreferenceValues&)>& change) const
+FileTrouble Preferences::write(const QString& path, const PreferenceGroup& group,
+    const std::function<void(PreferenceValues&)>& change) const
 {
     if (m_locked)
         return FileTrouble(FileTrouble::Kind::LockedBySchool);
-    const QFileInfo info(m_filePath);
+    const QFileInfo info(path);
     if (info.exists() && !info.isFile())
         return FileTrouble(FileTrouble::Kind::NotAFile);
-    QLockFile editLock(m_filePath + u".edit.lock"_s);
-    if (FileTrouble trouble = takeLock(editLock); !trouble.isNone())
+    if (!QDir().mkpath(info.absolutePath()))
+        return FileTrouble::fromErrno(errno == EEXIST ? ENOTDIR : errno);
+    // Held from before the file is read until it is written, by every copy
+    // of the program (older ones too): what a writer merges its changes into
+    // (the desktop countdowns) is then what the file holds as it is written.
+    // The wait is bounded: a folder in the lock's place, or a copy stuck
+    // while holding it, never stops the window for good. A lock left by a
+    // copy that crashed is stale, and QLockFile removes it.
+    QLockFile editLock(path + u".edit.lock"_s);
+    if (FileTrouble trouble = tryLock(editLock); !trouble.isNone())
         return trouble;
     // Read under the lock: the file about to be changed is the file as it
     // stands. Only that read and this change are held, and only here.
-    IniDocument file = IniDocument::read(m_filePath);
+    IniDocument file = IniDocument::read(path);
     if (FileTrouble trouble = file.writeTrouble(); !trouble.isNone())
         return trouble;
     PreferenceValues values = file.values(group);
@@ -408,5 +443,5 @@ FileTrouble Preferences::write(
         return {};
     if (after.size() > IniDocument::maxBytes())
         return FileTrouble(FileTrouble::Kind::TooLongToRead, u"1 MiB"_s);
-    return AtomicFile::replace(m_filePath, after);
+    return AtomicFile::replace(path, after);
 }

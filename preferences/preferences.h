@@ -64,6 +64,26 @@ public:
     static Rights runningUsersRights();
     QString filePath() const { return m_filePath; }
 
+    // These preferences with the file beside data.txt in the settings folder
+    // `folder` (gaokao-countdown.ini there), which holds the groups whose
+    // home is the settings folder: whoever edits them in a shared folder
+    // edits them for every screen that uses it.
+    Preferences inSettingsFolder(const QString& folder) const;
+    // That file, or empty when no settings folder was given.
+    QString folderFilePath() const { return m_folderFilePath; }
+
+    // Which file a group is read from, and so where its values come from. A
+    // Group Policy value (policy()) stands over whichever it is, key by key.
+    enum class Source { SettingsFolder, UsersFile, SystemFile, None };
+    // The one rule of precedence: for a group whose home is the settings
+    // folder, the folder's file when it has the group; then the user's own
+    // file when it has the group and the settings are not locked; then the
+    // file for every user, when there is one; else the user's (None when
+    // locked without a file for every user). Each file is looked at now.
+    Source source(const PreferenceGroup& group) const;
+    // The file of `source`, or empty.
+    QString filePath(Source source) const;
+
     // The stored choice: the policy's, else the user's, else the system's, else its default. A
     // file counts as silent on a choice when it has none, holds no spelling
     // of true or false (see toBool()) or is no regular file (a pipe, a
@@ -92,15 +112,15 @@ public:
     // was started from, and is ignored with a warning in the log.
     QString schoolSettingsFolder() const;
 
-    // The keys of `group` in the file where the group counts: the user's
-    // when it has the group and the settings are not locked, else the
-    // system's; none when that is no regular file. Read now, as the file is.
+    // The keys of `group` in the file where the group counts (see source());
+    // none when that is no regular file. Read now, as the file is.
     PreferenceValues read(const PreferenceGroup& group) const;
     // The policy for the group's key at `index`, if it is declared to have
     // one and one is set: what read() gives does not hold it.
     std::optional<QString> policy(const PreferenceGroup& group, int index) const;
-    // Lets `change` change `group` of the user's file, given as the file
-    // holds it now, and writes the file at once; every line of the file that
+    // Lets `change` change `group` of the user's file (of the settings
+    // folder's, for a group whose home that is, when a folder was given),
+    // given as the file holds it now, and writes the file at once; every line of the file that
     // the change leaves as it was keeps its bytes. The file is read under its
     // lock, which every copy of the program holds until its write is done:
     // what `change` is given (and what it reads through read()) is what it
@@ -125,11 +145,12 @@ private:
     void readSystemFile();
     void readPolicies();
     std::optional<bool> policyChoice(const PreferenceGroup& group, int index);
-    FileTrouble write(
-        const PreferenceGroup& group, const std::function<void(PreferenceValues&)>& change) const;
-    FileTrouble takeLock(QLockFile& editLock) const;
+    FileTrouble write(const QString& path, const PreferenceGroup& group,
+        const std::function<void(PreferenceValues&)>& change) const;
+    QString editedFile(const PreferenceGroup& group) const;
 
     QString m_filePath;
+    QString m_folderFilePath;
     QString m_systemFilePath;
     Policies m_policies;
     bool m_locked = false;

@@ -9,6 +9,7 @@
 #include "board.h"
 #include "boardscreens.h"
 #include "boardtext.h"
+#include "boardtheme.h"
 #include "examdialog.h"
 
 #include <QApplication>
@@ -104,6 +105,47 @@ private slots:
         dialog.accept();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(schedule.load().subjects, ExamSchedule::common(2027));
+    }
+
+    // Two screens that share a settings folder: the schedule and the look
+    // one saves there, the other's board shows at its next ticks. A look
+    // still in a user's own file counts until the folder's file has one, and
+    // the school's lock keeps the folder's file as it is.
+    void aSharedFolderCarriesTheScheduleAndTheLook()
+    {
+        const QTemporaryDir dir;
+        const QString shared = dir.filePath(u"shared"_s);
+        writeFile(dir.filePath(u"b.ini"_s), "[board]\ntheme=red\n");
+        const Preferences a = Preferences(dir.filePath(u"a.ini"_s), {}).inSettingsFolder(shared);
+        const Preferences b = Preferences(dir.filePath(u"b.ini"_s), {}).inSettingsFolder(shared);
+        FakeClock clock;
+        clock.now = DateValue::valueOf({ 2027, 6, 7, 10, 0, 0 }).value();
+        BoardScreens screens(b, clock.clock(), [] {
+            return BoardContent::Source { u"某某中学"_s, u"距2027年高考 还 有 ："_s,
+                QDateTime(QDate(2027, 6, 7), QTime(9, 0)) };
+        });
+        screens.open({ QGuiApplication::primaryScreen() });
+        Board* board = screens.boards().constFirst();
+        const QColor red = BoardTheme::of(BoardOptions::Theme::Red).background;
+        QCOMPARE(board->theme().background, red);
+        const QString before = board->part(Part::Days)->accessibleName();
+
+        QVERIFY(ExamSchedule(a).save(ExamSchedule::common(2027)).isNone());
+        QVERIFY(a.edit(BoardOptions::group(), [](PreferenceValues& values) {
+                     values.insert(BoardOptions::group().key(0).name, u"dark"_s);
+                 }).isNone());
+        QVERIFY(!readFile(shared + u"/gaokao-countdown.ini"_s).isEmpty());
+        screens.tick();
+        QTRY_VERIFY(board->theme().background != red);
+        QVERIFY(board->part(Part::Days)->accessibleName() != before);
+        QVERIFY(readFile(dir.filePath(u"b.ini"_s)) == "[board]\ntheme=red\n");
+
+        writeFile(dir.filePath(u"school.ini"_s), "[school]\nlocked=true\n");
+        const Preferences locked = Preferences(
+            dir.filePath(u"b.ini"_s), { dir.filePath(u"school.ini"_s) }, Preferences::Rights::User)
+                                       .inSettingsFolder(shared);
+        QCOMPARE(ExamSchedule(locked).read().subjects, ExamSchedule::common(2027));
+        QCOMPARE(ExamSchedule(locked).save({}).kind(), FileTrouble::Kind::LockedBySchool);
     }
 
     // A save that failed leaves nothing behind: 取消 then changes neither the
