@@ -33,6 +33,9 @@ CommandLine::CommandLine(FolderCheck check)
     , m_quit(u"quit"_s,
           u"请本用户正在运行的高考倒计时（使用同一个设置文件夹的）保存设置并退出；"
           u"安装程序在升级前这样做。"_s)
+    , m_status(u"status"_s,
+          u"显示本机所用的设置文件夹、设置文件、锁定、考试安排、大屏显示和登录启动，"
+          u"以及发现的问题（每个问题一行，以“问题：”开头）；有问题时退出状态为 1。"_s)
     , m_help(QStringList { u"h"_s, u"help"_s }, u"显示本帮助并退出。"_s)
     , m_version(QStringList { u"v"_s, u"version"_s }, u"显示版本并退出。"_s)
     , m_folderCheck(std::move(check))
@@ -41,7 +44,7 @@ CommandLine::CommandLine(FolderCheck check)
     // "-platform" and the like are Qt's, not a row of one-letter options.
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     m_parser.addOptions({ m_fullScreen, m_onTop, m_board, m_settingsDir, m_screen, m_autostart,
-        m_quit, m_help, m_version });
+        m_quit, m_status, m_help, m_version });
 }
 
 bool CommandLine::isThereButNoFolder(const QString& path)
@@ -133,6 +136,9 @@ CommandLine::Outcome CommandLine::parse(const QStringList& arguments)
     if (!m_parser.isSet(m_settingsDir)) {
         m_options.settingsFolder
             = m_schoolFolder.isEmpty() ? SettingsStore::defaultFolder() : m_schoolFolder;
+        m_options.settingsFolderFrom = m_schoolFolder.isEmpty()
+            ? CommandLineOptions::FolderFrom::Default
+            : CommandLineOptions::FolderFrom::School;
     } else {
         const QString folder = m_parser.value(m_settingsDir);
         if (folder.trimmed().isEmpty()) {
@@ -145,13 +151,20 @@ CommandLine::Outcome CommandLine::parse(const QStringList& arguments)
         }
         m_options.settingsFolder = QFileInfo(folder).absoluteFilePath();
         m_options.loginArguments = QStringList { u"--settings-dir"_s, m_options.settingsFolder };
+        m_options.settingsFolderFrom = CommandLineOptions::FolderFrom::Option;
     }
     if (m_parser.isSet(m_quit) && m_parser.isSet(m_autostart)) {
         m_error = u"--quit 不能与 --autostart 一起使用。"_s + hint;
         return Outcome::Error;
     }
+    if (m_parser.isSet(m_status) && (m_parser.isSet(m_quit) || m_parser.isSet(m_autostart))) {
+        m_error = u"--status 不能与 --quit 或 --autostart 一起使用。"_s + hint;
+        return Outcome::Error;
+    }
     if (m_parser.isSet(m_quit))
         return Outcome::Quit;
+    if (m_parser.isSet(m_status))
+        return Outcome::Status;
     return m_parser.isSet(m_autostart) ? Outcome::AutostartForAll : Outcome::Run;
 }
 

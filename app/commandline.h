@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "machinestatus.h"
+
 #include <QByteArrayList>
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -29,19 +31,24 @@ struct CommandLineOptions {
     QString screen;
     // --board: the classroom board shows from the start.
     bool board = false;
+    // Where the folder was named: the default, --settings-dir, or the
+    // school's (the system file or the policy).
+    using FolderFrom = MachineStatus::FolderFrom;
+    FolderFrom settingsFolderFrom = FolderFrom::Default;
 };
 
 // The program's command line: --fullscreen, --on-top, --settings-dir DIR,
 // --screen N|NAME (full screen on that screen), --board (the classroom board,
 // on the screen --screen names, or with --screen all on every screen),
 // --autostart=all|off-all, --quit (the running copy saves and ends),
+// --status (what this machine uses, and what is wrong),
 // --help and --version, described in Chinese. Qt's own texts of the parser
 // (usage line, headings, errors) are Chinese through Qt's translations. A
 // --settings-dir that names a plain file is refused; the look at it never
 // holds up the start for long, since the folder may be on a stalled share.
 class CommandLine {
 public:
-    enum class Outcome { Run, Help, Version, AutostartForAll, Quit, Error };
+    enum class Outcome { Run, Help, Version, AutostartForAll, Quit, Status, Error };
 
     // Whether `path` names something that is there and is not a folder.
     using FolderCheck = std::function<bool(const QString& path)>;
@@ -86,6 +93,7 @@ private:
     QCommandLineOption m_screen;
     QCommandLineOption m_board;
     QCommandLineOption m_quit;
+    QCommandLineOption m_status;
     QCommandLineOption m_help;
     QCommandLineOption m_version;
     FolderCheck m_folderCheck;

@@ -13,6 +13,7 @@
 #include "form1.h"
 #include "knownpreferences.h"
 #include "logging.h"
+#include "machinestatus.h"
 #include "picturefile.h"
 #include "preferences.h"
 #include "programinfo.h"
@@ -99,6 +100,15 @@ int main(int argc, char* argv[])
     new CountdownMenuItems(display->menu(), &commands, &form);
     // The schedule and the board's look live with data.txt, for every screen
     // that shares its folder.
+    display->menu()->setStatus([preferences, options = *options] {
+        MachineStatus::Facts facts { preferences, options.settingsFolder,
+            options.settingsFolderFrom,
+            QStringList { QCoreApplication::applicationFilePath() } + options.loginArguments,
+            u"正在运行（就是这个窗口）"_s, false };
+        // The window waits no longer for a share than a tick does.
+        facts.readWaitMs = 400;
+        return MachineStatus::of(facts).text();
+    });
     auto* board = new BoardMenuItems(
         display->menu(), &form, preferences.inSettingsFolder(options->settingsFolder));
     if (options->board)

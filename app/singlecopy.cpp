@@ -15,11 +15,15 @@
 
 #include <climits>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 constexpr QByteArrayView kShow = "show\n";
 constexpr QByteArrayView kQuit = "quit\n";
 constexpr QByteArrayView kShown = "shown\n";
 constexpr QByteArrayView kEnding = "ending\n";
+constexpr QByteArrayView kStatus = "status\n";
+constexpr QByteArrayView kRunning = "running\n";
 // After "ending": "unsaved <what> <why>", each percent-encoded, and "also <process>".
 constexpr QByteArrayView kUnsaved = "unsaved ";
 constexpr QByteArrayView kAlso = "also ";
@@ -50,6 +54,26 @@ SingleCopy::~SingleCopy()
 {
     if (m_server->isListening())
         m_endpoint.releaseName(m_holder);
+}
+
+SingleCopy::State SingleCopy::state() const
+{
+    if (!m_endpoint.isUsable())
+        return { u"无法检查是否正在运行：%1"_s.arg(m_endpoint.trouble()), false };
+    qint64 process = 0;
+    switch (askRunningCopy(Request::Status, &process)) {
+    case Answer::Running:
+        return { u"正在运行（进程 %1）"_s.arg(process), false };
+    case Answer::Shown:
+    case Answer::Ending:
+        return { u"正在运行（旧版本，已显示它的窗口）"_s, false };
+    case Answer::Silent:
+        return { u"有一个在运行，但 1 秒内没有回答（进程 %1）"_s.arg(process), true };
+    case Answer::Nobody:
+    case Answer::Stranger:
+        break;
+    }
+    return { u"没有运行"_s, false };
 }
 
 bool SingleCopy::handedToRunningCopy()
@@ -125,6 +149,7 @@ SingleCopy::QuitResult SingleCopy::askToQuit() const
         case Answer::Shown:
             return outcome(QuitOutcome::OlderCopy);
         case Answer::Silent:
+        case Answer::Running: // no answer to this question
             return outcome(QuitOutcome::NoAnswer);
         case Answer::Nobody:
         case Answer::Stranger:
@@ -157,7 +182,9 @@ SingleCopy::Answer SingleCopy::askRunningCopy(
         return Answer::Stranger;
     if (process)
         *process = CopyEndpoint::peerProcessId(socket.socketDescriptor());
-    const QByteArrayView question = request == Request::Quit ? kQuit : kShow;
+    const QByteArrayView question = request == Request::Quit ? kQuit
+        : request == Request::Status                         ? kStatus
+                                                             : kShow;
     socket.write(question.data(), question.size());
     while (!socket.canReadLine()) {
         if (deadline.hasExpired() || !socket.waitForReadyRead(int(deadline.remainingTime())))
@@ -166,6 +193,8 @@ SingleCopy::Answer SingleCopy::askRunningCopy(
     const QByteArray line = socket.readLine();
     if (line == kShown)
         return Answer::Shown;
+    if (line == kRunning)
+        return Answer::Running;
     if (line != kEnding)
         return Answer::Silent;
     // What the copy says on its way out comes before the connection closes
@@ -255,6 +284,12 @@ void SingleCopy::respond(QLocalSocket* socket, QByteArrayView request)
         socket->flush();
         m_askedToEnd.append(socket);
         emit quitRequested();
+        return;
+    }
+    if (request == kStatus) {
+        socket->write(kRunning.data(), kRunning.size());
+        socket->flush();
+        QTimer::singleShot(2 * kAnswerWait, socket, &QObject::deleteLater);
         return;
     }
     emit showRequested();

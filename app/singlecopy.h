@@ -27,8 +27,10 @@ class QTimer;
 // stays. Without a name to use, the program runs without the check: a start
 // ends only when a copy of the same user has shown its window.
 //
-// A start says what it asks in one line: "show" (its window) or "quit" (save
-// and end, what an installer asks before it replaces the program's files).
+// A start says what it asks in one line: "show" (its window), "quit" (save
+// and end, what an installer asks before it replaces the program's files) or
+// "status" (whether it runs, answered "running"; an older copy shows its
+// window instead).
 // A start of an older version says nothing and is shown the window. Asked to
 // quit, a copy answers "ending" at once; then, before the connection closes
 // with its end, one line "unsaved" for each thing it could not save on its
@@ -56,6 +58,14 @@ public:
     // window: this start ends then. Otherwise this copy now answers later
     // starts itself, when it can.
     bool handedToRunningCopy();
+
+    // Whether a copy runs with this folder, in a line of --status, and
+    // whether that is trouble (one that does not answer).
+    struct State {
+        QString text;
+        bool trouble = false;
+    };
+    State state() const;
 
     // How long the copies asked have, together, to save and end.
     static constexpr std::chrono::milliseconds kEndWait { 15000 };
@@ -102,8 +112,8 @@ signals:
     void quitRequested();
 
 private:
-    enum class Answer { Shown, Ending, Nobody, Silent, Stranger };
-    enum class Request { Show, Quit };
+    enum class Answer { Shown, Ending, Running, Nobody, Silent, Stranger };
+    enum class Request { Show, Quit, Status };
     // The answer, and the process that gave it; after "ending", with
     // `lines`, the lines that follow until the connection closes or `end`.
     Answer askRunningCopy(Request request, qint64* process = nullptr,

@@ -5,6 +5,7 @@
 #include "autostart.h"
 #include "console.h"
 #include "displaycheck.h"
+#include "machinestatus.h"
 #include "preferences.h"
 #include "programarguments.h"
 #include "programinfo.h"
@@ -101,6 +102,18 @@ int askRunningCopyToQuit(const CommandLineOptions& options)
     return Startup::kNotSaved;
 }
 
+// --status: what this machine uses and why, and whether anything is wrong.
+int tellStatus(const CommandLineOptions& options, const Preferences& preferences)
+{
+    const SingleCopy::State copy = SingleCopy(options.settingsFolder).state();
+    MachineStatus::Facts facts { preferences, options.settingsFolder, options.settingsFolderFrom,
+        QStringList { QCoreApplication::applicationFilePath() } + options.loginArguments, copy.text,
+        copy.trouble };
+    const MachineStatus status = MachineStatus::of(facts);
+    print(stdout, status.text());
+    return status.hasProblems() ? Startup::kProblemsFound : 0;
+}
+
 // While the application starts, Qt's messages wait here: a window system that
 // fails ends in qFatal after a few warnings, and the user should see one line
 // instead. When it starts they go on to where they would have gone.
@@ -156,6 +169,12 @@ std::optional<int> Startup::answerBeforeDisplay(int argc, char* argv[])
         }
         if (outcome == CommandLine::Outcome::AutostartForAll)
             return setAutostartForAll(line.options());
+        if (outcome == CommandLine::Outcome::Status) {
+            const Preferences preferences;
+            line.setSchoolFolder(preferences.schoolSettingsFolder());
+            (void)line.parse(CommandLine::withoutQtOptions(arguments));
+            return tellStatus(line.options(), preferences);
+        }
         if (outcome == CommandLine::Outcome::Quit) {
             // The folder the copy would run with, the school's included.
             line.setSchoolFolder(Preferences().schoolSettingsFolder());

@@ -16,7 +16,8 @@
 // Qt's abort. Exit statuses: 0 for an answer, 1 without a display or when
 // the login entry for every user could not be written, 2 for a bad command
 // line, 3 when --quit leaves a copy running, 4 when the copy --quit asked
-// ended but could not save everything (which, and why, on standard error).
+// ended but could not save everything (which, and why, on standard error);
+// --status gives 1 when it found something wrong.
 // Lines for the terminal are in the locale's character set.
 namespace Startup {
 
@@ -25,6 +26,8 @@ inline constexpr int kNotWritten = 1;
 inline constexpr int kBadCommandLine = 2;
 inline constexpr int kStillRunning = 3;
 inline constexpr int kNotSaved = 4;
+// --status found something wrong (named on its own line).
+inline constexpr int kProblemsFound = 1;
 
 // Answers --help and --version, sets or removes the login entry for every
 // user, asks the running copy to end (--quit), refuses a bad command line,

@@ -123,8 +123,9 @@ void WindowMenu::popUp(QPoint globalPos) { m_menu->popup(globalPos); }
 
 void WindowMenu::showAbout()
 {
-    // The details are where an administrator looks to see why the file for
-    // every user did not count (no lock, say).
-    UserMessage::about(m_window, ProgramInfo::aboutText(),
-        KnownPreferences::problems(Preferences()).join(u'\n'), UserGuide::installedFile());
+    // The details are where an administrator looks to see what this machine
+    // uses, and why the file for every user did not count (no lock, say).
+    const QString details
+        = m_status ? m_status() : KnownPreferences::problems(Preferences()).join(u'\n');
+    UserMessage::about(m_window, ProgramInfo::aboutText(), details, UserGuide::installedFile());
 }

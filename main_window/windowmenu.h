@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPoint>
 #include <array>
+#include <functional>
 
 class QAction;
 class QMenu;
@@ -35,6 +36,9 @@ public:
     // 开机自动启动 as an administrator set it for every user: on, and not the
     // user's to switch off.
     void showStartAtLoginForAllUsers();
+    // What 关于's 详情 tells: what this machine uses, as --status prints it.
+    // Without it, what kept the file for every user from counting.
+    void setStatus(std::function<QString()> status) { m_status = std::move(status); }
 
 signals:
     // The user picked a choice, to be `on` now.
@@ -55,4 +59,5 @@ private:
     QMenu* m_menu;
     std::array<QAction*, 4> m_choices {};
     QAction* m_afterChoices = nullptr;
+    std::function<QString()> m_status;
 };

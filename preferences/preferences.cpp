@@ -169,8 +169,10 @@ void Preferences::readPolicies()
             if (group->key(i).policy && group->key(i).defaultValue == u"false"_s
                 && !(group == &kSchool && i == LockedKey))
                 policyChoice(*group, i);
-    if (const std::optional<bool> locked = policyChoice(kSchool, LockedKey))
+    if (const std::optional<bool> locked = policyChoice(kSchool, LockedKey)) {
         m_locked = *locked;
+        m_lockPlace = *locked ? m_policies.place(policyKey(kSchool, LockedKey)) : QString();
+    }
 }
 
 void Preferences::readSystemFile()
@@ -203,6 +205,8 @@ void Preferences::readSystemFile()
             u"“%1”中 [school] 的 locked= 的值“%2”不是 true 或 false（也不是 yes/no、on/off、1/0），设置没有锁定。"_s
                 .arg(QDir::toNativeSeparators(m_systemFilePath), text));
     m_locked = locked.value_or(false);
+    if (m_locked)
+        m_lockPlace = QDir::toNativeSeparators(m_systemFilePath);
 }
 
 QList<const PreferenceGroup*> Preferences::ownGroups()
@@ -315,6 +319,11 @@ QString Preferences::filePath(Source source) const
         break;
     }
     return {};
+}
+
+bool Preferences::settingsFolderByPolicy() const
+{
+    return !unquoted(policy(kSchool, SettingsFolderKey).value_or(QString())).isEmpty();
 }
 
 PreferenceValues Preferences::read(const PreferenceGroup& group) const

@@ -100,6 +100,10 @@ public:
     // system's file, for this user: the computer's administrator is never
     // locked.
     bool isLocked() const { return m_locked; }
+    // Where the school's lock was set (the policy's registry key, or the
+    // file for every user), also when it does not hold this user, the
+    // computer's administrator; empty when there is none.
+    QString lockPlace() const { return m_lockPlace; }
     // What keeps the system's file from counting as its administrator meant,
     // one line each, as written to the log (gaokao.preferences): it cannot be
     // read, holds bytes that are no text or more than the program reads,
@@ -111,6 +115,8 @@ public:
     // absolute one counts: a relative one would depend on where the program
     // was started from, and is ignored with a warning in the log.
     QString schoolSettingsFolder() const;
+    // Whether that folder is the policy's rather than the system file's.
+    bool settingsFolderByPolicy() const;
 
     // The keys of `group` in the file where the group counts (see source());
     // none when that is no regular file. Read now, as the file is.
@@ -154,5 +160,6 @@ private:
     QString m_systemFilePath;
     Policies m_policies;
     bool m_locked = false;
+    QString m_lockPlace;
     QStringList m_problems;
 };

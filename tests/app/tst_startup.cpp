@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "copyendpoint.h"
+#include "settingsfile.h"
 
 #include <QFile>
 #include <QLocalServer>
@@ -198,6 +199,52 @@ private slots:
             << QStringList {} << QStringList { u"DISPLAY=:4093"_s } << 1 << u"^$"_s
             << u"^gaokao-countdown：找不到可用的显示[^\n]*\n$"_s;
 #endif
+    }
+
+    // --status, with no display: what the machine uses, each problem on a
+    // line of its own, and 1 when there is one.
+    void statusTellsWhatIsWrong_data()
+    {
+        QTest::addColumn<QString>("obstacle");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out");
+        QTest::newRow("all well")
+            << QString() << 0 << u"标题“某某中学”.*截止时间 2027-6-7 9:00:00.*没有发现问题。\n$"_s;
+        QTest::newRow("data.txt no file")
+            << u"data.txt"_s << 1 << u"\n问题：无法读取设置文件“[^\n]*data.txt”：.*发现 1 个问题"_s;
+        QTest::newRow("a bad school file")
+            << u"school"_s << 1
+            << u"\n问题：“[^\n]*gaokao-countdown.ini”中 \\[school\\] 的 locked= 的值“maybe”"_s;
+    }
+
+    void statusTellsWhatIsWrong()
+    {
+        QFETCH(QString, obstacle);
+        const QTemporaryDir dir;
+        const QString folder = dir.filePath(u"shared"_s);
+        QVERIFY(QDir().mkpath(folder));
+        if (obstacle == u"data.txt"_s)
+            QVERIFY(QDir().mkdir(folder + u"/data.txt"_s));
+        else
+            writeFile(folder + u"/data.txt"_s,
+                gb18030(u"2026-12-9 8:00:00\r\n2027-6-7 9:00:00\r\n某某中学\r\n距高考还有\r\n"_s));
+        const QString school = dir.filePath(u"etc/gaokao-countdown/gaokao-countdown.ini"_s);
+        QVERIFY(QDir().mkpath(QFileInfo(school).path()));
+        writeFile(school,
+            "[school]\nsettingsDir=" + folder.toUtf8() + "\n"
+                + (obstacle == u"school"_s ? "locked=maybe\n" : ""));
+        const Run run = runProgram({ u"--status"_s },
+            { u"XDG_CONFIG_DIRS="_s + dir.filePath(u"etc"_s),
+                u"ProgramData="_s + QDir::toNativeSeparators(dir.filePath(u"etc"_s)),
+                u"XDG_CONFIG_HOME="_s + dir.filePath(u"home"_s),
+                u"LOCALAPPDATA="_s + QDir::toNativeSeparators(dir.filePath(u"home"_s)) });
+        QTEST(run.status, "status");
+        QVERIFY2(run.out.contains(u"设置文件夹："_s + QDir::toNativeSeparators(folder)
+                     + u"（来自全校统一设置）"_s),
+            qPrintable(run.out));
+        QFETCH(QString, out);
+        const auto dotAll = QRegularExpression::DotMatchesEverythingOption;
+        QVERIFY2(QRegularExpression(out, dotAll).match(run.out).hasMatch(), qPrintable(run.out));
     }
 
     void answersWithoutADisplay()
