@@ -173,7 +173,9 @@ std::vector<Subject> ExamDialog::subjects() const
     for (int row = 0; row < m_table->rowCount(); ++row) {
         const QTableWidgetItem* name = m_table->item(row, Name);
         const auto time = [&](int column) {
-            return static_cast<QDateTimeEdit*>(m_table->cellWidget(row, column))->dateTime();
+            // A row being added has its name before its times.
+            const auto* edit = qobject_cast<QDateTimeEdit*>(m_table->cellWidget(row, column));
+            return edit ? edit->dateTime() : QDateTime();
         };
         subjects.push_back({ name ? name->text().trimmed() : QString(), time(Start), time(End) });
     }
