@@ -39,11 +39,13 @@ Board::Board(QScreen* screen, const BoardOptions& options)
     };
     addItem(u"退出大屏"_s, u"leaveBoard"_s, &Board::leaveRequested)->setShortcut(key());
     addItem(u"考试安排…"_s, u"examSchedule"_s, &Board::scheduleRequested);
-    m_menu->addSeparator();
+    m_beforeExit = m_menu->addSeparator();
     addItem(u"退出程序"_s, u"exit"_s, &Board::exitRequested);
     if (screen)
         setGeometry(screen->geometry());
 }
+
+void Board::addSubmenu(QMenu* submenu) { m_menu->insertMenu(m_beforeExit, submenu); }
 
 void Board::showOnScreen()
 {

@@ -31,6 +31,8 @@ public:
     void setContent(const BoardContent& content);
     // The theme and the motto, when they changed since the board was made.
     void setOptions(const BoardOptions& options);
+    // A submenu of its owner's in the right-click menu, above 退出程序.
+    void addSubmenu(QMenu* submenu);
     BoardText* part(BoardLayout::Part part) const { return m_parts[std::size_t(part)]; }
     const BoardTheme& theme() const { return m_theme; }
     QScreen* boardScreen() const { return m_screen; }
@@ -59,4 +61,5 @@ private:
     BoardContent m_content;
     std::array<BoardText*, BoardLayout::kParts> m_parts {};
     QMenu* m_menu;
+    QAction* m_beforeExit = nullptr;
 };

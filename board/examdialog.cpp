@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -18,7 +19,7 @@ using namespace Qt::StringLiterals;
 using Subject = ExamSchedule::Subject;
 
 namespace {
-enum Column { Name, Start, End };
+enum Column { Name, Start, End, Problem };
 
 QDateTimeEdit* timeEdit(const QDateTime& time)
 {
@@ -42,13 +43,18 @@ ExamDialog::ExamDialog(
     : QDialog(parent)
     , m_schedule(schedule)
     , m_year(targetYear)
-    , m_table(new QTableWidget(0, 3, this))
+    , m_table(new QTableWidget(0, 4, this))
 {
     setObjectName(u"ExamDialog"_s);
     setWindowTitle(u"考试安排"_s);
     m_table->setObjectName(u"examTable"_s);
-    m_table->setHorizontalHeaderLabels({ u"科目"_s, u"开始"_s, u"结束"_s });
+    m_table->setHorizontalHeaderLabels({ u"科目"_s, u"开始"_s, u"结束"_s, u"问题"_s });
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_table->setWordWrap(true);
+    connect(m_table, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+        if (item->column() == Name)
+            showProblems();
+    });
     m_table->verticalHeader()->hide();
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setMinimumSize(520, 300);
@@ -69,8 +75,10 @@ ExamDialog::ExamDialog(
         m_table->editItem(m_table->item(m_table->rowCount() - 1, Name));
     });
     connect(remove, &QPushButton::clicked, this, [this] {
-        if (const int row = m_table->currentRow(); row >= 0)
+        if (const int row = m_table->currentRow(); row >= 0) {
             m_table->removeRow(row);
+            showProblems();
+        }
     });
     connect(common, &QPushButton::clicked, this, &ExamDialog::fillCommon);
     auto* buttons = new QHBoxLayout;
@@ -86,10 +94,18 @@ ExamDialog::ExamDialog(
         note(u"常见安排为 %1 年 6 月 7 日至 9 日，以本省教育考试院公布的时间为准。"_s.arg(m_year),
             u"examNote"_s));
     const ExamSchedule::Loaded loaded = schedule.load();
-    if (!loaded.skipped.isEmpty())
-        layout->addWidget(note(u"文件中这些科目无法读取，大屏上不显示，仍保留在文件中：\n"_s
+    if (!loaded.skipped.isEmpty()) {
+        // However many there are, the dialog stays within a 768-pixel screen.
+        auto* skipped = new QScrollArea;
+        skipped->setObjectName(u"skippedList"_s);
+        skipped->setWidgetResizable(true);
+        skipped->setFrameShape(QFrame::NoFrame);
+        skipped->setWidget(note(u"文件中这些科目无法读取，大屏上不显示，仍保留在文件中：\n"_s
                 + loaded.skipped.join(u'\n'),
             u"skippedNote"_s));
+        skipped->setMaximumHeight(fontMetrics().lineSpacing() * 6);
+        layout->addWidget(skipped);
+    }
     if (!lockReason.isEmpty())
         layout->addWidget(note(lockReason, u"lockedNote"_s));
     auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
@@ -119,9 +135,34 @@ void ExamDialog::addRow(const Subject& subject)
     const int row = m_table->rowCount();
     m_table->insertRow(row);
     m_table->setItem(row, Name, new QTableWidgetItem(subject.name));
-    m_table->setCellWidget(row, Start, timeEdit(subject.start));
-    m_table->setCellWidget(row, End, timeEdit(subject.end));
+    for (const Column column : { Start, End }) {
+        QDateTimeEdit* edit = timeEdit(column == Start ? subject.start : subject.end);
+        connect(edit, &QDateTimeEdit::dateTimeChanged, this, &ExamDialog::showProblems);
+        m_table->setCellWidget(row, column, edit);
+    }
+    auto* problem = new QTableWidgetItem;
+    problem->setFlags(Qt::ItemIsEnabled);
+    problem->setForeground(QColor(0xb7, 0x1c, 0x1c));
+    m_table->setItem(row, Problem, problem);
     m_table->setCurrentCell(row, Name);
+    showProblems();
+}
+
+void ExamDialog::showProblems()
+{
+    const QStringList problems = ExamSchedule::problems(subjects());
+    for (int row = 0; row < m_table->rowCount() && row < problems.size(); ++row)
+        if (QTableWidgetItem* item = m_table->item(row, Problem)) {
+            item->setText(problems[row]);
+            item->setToolTip(problems[row]);
+        }
+    m_table->resizeRowsToContents();
+}
+
+QString ExamDialog::problemShown(int row) const
+{
+    const QTableWidgetItem* item = m_table->item(row, Problem);
+    return item ? item->text() : QString();
 }
 
 void ExamDialog::fillCommon() { setSubjects(ExamSchedule::common(m_year)); }
@@ -132,7 +173,9 @@ std::vector<Subject> ExamDialog::subjects() const
     for (int row = 0; row < m_table->rowCount(); ++row) {
         const QTableWidgetItem* name = m_table->item(row, Name);
         const auto time = [&](int column) {
-            return static_cast<QDateTimeEdit*>(m_table->cellWidget(row, column))->dateTime();
+            // A row being added has its name before its times.
+            const auto* edit = qobject_cast<QDateTimeEdit*>(m_table->cellWidget(row, column));
+            return edit ? edit->dateTime() : QDateTime();
         };
         subjects.push_back({ name ? name->text().trimmed() : QString(), time(Start), time(End) });
     }
@@ -142,6 +185,7 @@ std::vector<Subject> ExamDialog::subjects() const
 void ExamDialog::accept()
 {
     const std::vector<Subject> subjects = this->subjects();
+    showProblems();
     if (const QString problem = ExamSchedule::problem(subjects); !problem.isEmpty())
         return tell(problem);
     if (const FileTrouble trouble = m_schedule.save(subjects); !trouble.isNone())

@@ -5,13 +5,12 @@
 #include "countdownschema.h"
 #include "logging.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
-// A line of the board: longer ones are cut, as a screen holds no more.
-constexpr int kMaxMottoLength = 40;
-
-enum Key { ThemeKey, MottoKey, RollOverKey };
+constexpr int kMaxMottoLength = BoardOptions::kMaxMottoLength;
 }
 
 const PreferenceGroup& BoardOptions::group()
@@ -26,6 +25,18 @@ const PreferenceGroup& BoardOptions::group()
         PreferenceGroup::Kind::Keys, PreferenceGroup::Home::SettingsFolder };
     return group;
 }
+
+QString BoardOptions::mottoProblem(const QString& motto)
+{
+    const QList<uint> characters = motto.simplified().toUcs4();
+    if (std::any_of(characters.cbegin(), characters.cend(), CountdownSchema::breaksText))
+        return u"标语里不能有换行、制表符等控制字符。"_s;
+    if (characters.size() > kMaxMottoLength)
+        return u"标语最多 %1 个字，现在有 %2 个字。"_s.arg(kMaxMottoLength).arg(characters.size());
+    return {};
+}
+
+QString BoardOptions::themeText(Theme theme) { return theme == Theme::Red ? u"red"_s : u"dark"_s; }
 
 BoardOptions BoardOptions::read(const Preferences& preferences, QStringList* toldNotes)
 {

@@ -14,6 +14,11 @@
 // cannot be read takes the default, with a line in the log (gaokao.board).
 struct BoardOptions {
     enum class Theme { Dark, Red };
+    // The keys of group(), in its order.
+    enum Key { ThemeKey, MottoKey, RollOverKey };
+    // A line of the board: a longer one in the file is cut, as a screen
+    // holds no more.
+    static constexpr int kMaxMottoLength = 40;
 
     Theme theme = Theme::Dark;
     QString motto;
@@ -23,6 +28,13 @@ struct BoardOptions {
     // a Group Policy value (Theme, Motto, RollOver) stands over either.
     // What could not be read goes to the log, or to `notes` when given.
     static BoardOptions read(const Preferences& preferences, QStringList* notes = nullptr);
+
+    // Why `motto` cannot be the board's as typed (control characters, more
+    // than kMaxMottoLength characters once its spaces are simplified), in a
+    // sentence a dialog shows; empty when it can.
+    static QString mottoProblem(const QString& motto);
+    // "dark" or "red", as the file holds it.
+    static QString themeText(Theme theme);
 
     bool operator==(const BoardOptions&) const = default;
     // The group [board]: theme, motto, rollOver.

@@ -29,20 +29,12 @@ bool drawsNothing(char32_t c)
     return QChar::isSpace(c) || QChar::category(c) == QChar::Other_Format;
 }
 
-// Characters that break the line or have no place in text at all.
-bool breaksText(char32_t c)
-{
-    const QChar::Category category = QChar::category(c);
-    return category == QChar::Other_Control || category == QChar::Separator_Line
-        || category == QChar::Separator_Paragraph || category == QChar::Other_Surrogate;
-}
-
 TitleFault titleFault(const QString& title)
 {
     const QList<uint> characters = title.trimmed().toUcs4();
     if (std::all_of(characters.cbegin(), characters.cend(), drawsNothing))
         return TitleFault::Empty;
-    if (std::any_of(characters.cbegin(), characters.cend(), breaksText))
+    if (std::any_of(characters.cbegin(), characters.cend(), CountdownSchema::breaksText))
         return TitleFault::ControlCharacters;
     if (characters.size() > CountdownSchema::kMaxTitleLength)
         return TitleFault::TooLong;
@@ -188,6 +180,15 @@ const Key kKeys[] = {
     { u"locked"_s, nullptr, readBool<&Entry::locked>, writeBool<&Entry::locked> },
     { u"clickThrough"_s, nullptr, readBool<&Entry::clickThrough>, writeBool<&Entry::clickThrough> },
 };
+}
+
+bool CountdownSchema::breaksText(char32_t c)
+{
+    const QChar::Category category = QChar::category(c);
+    const bool turnsDirection = (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+    return category == QChar::Other_Control || category == QChar::Separator_Line
+        || category == QChar::Separator_Paragraph || category == QChar::Other_Surrogate
+        || turnsDirection;
 }
 
 QString CountdownSchema::titleProblem(const QString& title)

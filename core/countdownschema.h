@@ -39,9 +39,14 @@ using KeyValues = PreferenceValues;
 // is (名称不能为空。, 名称最多 40 个字。...), or empty when it can. The title
 // is judged, and kept, trimmed. Refused: one that draws nothing (empty, or
 // only spaces and invisible format characters such as U+200B), more than
-// kMaxTitleLength characters, or any control character, line or paragraph
-// separator (U+2028, U+2029) or half of a surrogate pair.
+// kMaxTitleLength characters, or any character breaksText() names.
 QString titleProblem(const QString& title);
+// Whether `c` has no place in a one-line name: a control character, a line or
+// paragraph separator, half of a surrogate pair, or a mark that turns the
+// direction of the text around it (U+202A to U+202E, U+2066 to U+2069), which
+// would turn round the sentence that quotes the name. Titles, exam subjects
+// and the board's motto all keep to it.
+bool breaksText(char32_t c);
 // Why a date cannot be a countdown's (日期须在 1900 年至 9999 年之间。), or empty.
 QString dateProblem(QDate date);
 // The first of the two problems of `entry`, or empty when it may be saved.

@@ -15,8 +15,7 @@ using Subject = ExamSchedule::Subject;
 
 namespace {
 enum Key { NameKey, StartKey, EndKey };
-// Far more than an exam week has; a file that says more is not read further.
-constexpr int kMaxEntries = 40;
+constexpr int kMaxEntries = ExamSchedule::kMaxEntries;
 constexpr int kMaxNameLength = 20;
 constexpr int kFirstYear = 1900;
 constexpr int kLastYear = 9999;
@@ -40,10 +39,10 @@ QString nameProblem(const QString& name, int number)
 {
     if (name.isEmpty())
         return u"第 %1 科没有名称"_s.arg(number);
-    if (std::any_of(name.cbegin(), name.cend(),
-            [](QChar c) { return c.category() == QChar::Other_Control; }))
+    const QList<uint> characters = name.toUcs4();
+    if (std::any_of(characters.cbegin(), characters.cend(), CountdownSchema::breaksText))
         return u"第 %1 科的名称“%2”含有控制字符"_s.arg(number).arg(CountdownSchema::shown(name));
-    if (name.toUcs4().size() > kMaxNameLength)
+    if (characters.size() > kMaxNameLength)
         return u"第 %1 科的名称“%2”超过 %3 个字"_s.arg(number)
             .arg(CountdownSchema::shown(name))
             .arg(kMaxNameLength);
@@ -64,6 +63,20 @@ QString timeProblem(const Subject& subject, int number, const std::vector<Subjec
                 .arg(numbers[i])
                 .arg(CountdownSchema::shown(before[i].name));
     return {};
+}
+
+// Why `subject`'s times lie where the file's reader reads none.
+QString yearProblem(const Subject& subject, int number)
+{
+    const auto outside = [](const QDateTime& time) {
+        return !time.isValid() || time.date().year() < kFirstYear || time.date().year() > kLastYear;
+    };
+    if (!outside(subject.start) && !outside(subject.end))
+        return {};
+    return u"第 %1 科“%2”的时间不在 %3 至 %4 年之间"_s.arg(number)
+        .arg(CountdownSchema::shown(subject.name))
+        .arg(kFirstYear)
+        .arg(kLastYear);
 }
 
 // The entry with `keys`, or why it is skipped.
@@ -102,6 +115,9 @@ Scan scanArray(const PreferenceArray& array)
         scan.loaded.skipped << u"考试安排的科目数（size）“%1”无法识别，按编号读取了各科。"_s.arg(
             CountdownSchema::shown(array.sizeText()));
     }
+    if (!array.beyond().empty())
+        scan.loaded.skipped << u"考试安排在科目数（size）之后还有 %1 科，不读取。"_s.arg(
+            array.beyond().size());
     std::size_t count = array.entries().size();
     if (count > std::size_t(kMaxEntries)) {
         scan.loaded.skipped << u"考试安排有 %1 科，只读了前 %2 科，其余已跳过。"_s.arg(count).arg(
@@ -165,9 +181,12 @@ FileTrouble ExamSchedule::save(const std::vector<Subject>& subjects) const
 {
     return m_preferences.edit(group(), [&](PreferenceValues& values) {
         // The user's schedule, or the school's where the user has none yet:
-        // its entries that were not read stay, after the saved ones.
+        // its entries that were not read stay, after the saved ones. Those
+        // that lay past the entries the board reads stay past the array's
+        // size, where no deletion of a saved subject brings them back.
         PreferenceArray array(m_preferences.read(group()));
         const Scan scan = scanArray(array);
+        std::vector<PreferenceValues> beyond;
         std::vector<PreferenceValues> entries;
         for (const Subject& subject : subjects) {
             PreferenceValues keys;
@@ -177,8 +196,10 @@ FileTrouble ExamSchedule::save(const std::vector<Subject>& subjects) const
             entries.push_back(keys);
         }
         for (const std::size_t at : scan.unread)
-            entries.push_back(array.entries()[at]);
+            (at < std::size_t(kMaxEntries) ? entries : beyond).push_back(array.entries()[at]);
+        beyond.insert(beyond.end(), array.beyond().begin(), array.beyond().end());
         array.entries() = std::move(entries);
+        array.beyond() = std::move(beyond);
         array.renumber();
         values = array.values();
     });
@@ -210,20 +231,40 @@ std::vector<Subject> ExamSchedule::common(int year)
     return subjects;
 }
 
-QString ExamSchedule::problem(const std::vector<Subject>& subjects)
+QStringList ExamSchedule::problems(const std::vector<Subject>& subjects)
 {
+    // As the reader goes: a subject is compared with those before it that it read.
+    QStringList problems;
+    std::vector<Subject> read;
     std::vector<int> numbers;
     for (std::size_t i = 0; i < subjects.size(); ++i) {
         const int number = int(i) + 1;
-        QString why = nameProblem(subjects[i].name, number);
+        QString why;
+        if (number > kMaxEntries)
+            why = u"第 %1 科超出了大屏读取的 %2 科"_s.arg(number).arg(kMaxEntries);
         if (why.isEmpty())
-            why = timeProblem(subjects[i], number,
-                std::vector<Subject>(subjects.begin(), subjects.begin() + std::ptrdiff_t(i)),
-                numbers);
-        if (!why.isEmpty())
-            return why + u"。"_s;
-        numbers.push_back(number);
+            why = nameProblem(subjects[i].name, number);
+        if (why.isEmpty())
+            why = yearProblem(subjects[i], number);
+        if (why.isEmpty())
+            why = timeProblem(subjects[i], number, read, numbers);
+        if (why.isEmpty()) {
+            read.push_back(subjects[i]);
+            numbers.push_back(number);
+        } else {
+            why += u"。"_s;
+        }
+        problems << why;
     }
+    return problems;
+}
+
+QString ExamSchedule::problem(const std::vector<Subject>& subjects)
+{
+    const QStringList problems = ExamSchedule::problems(subjects);
+    for (const QString& why : problems)
+        if (!why.isEmpty())
+            return why;
     return {};
 }
 

@@ -16,7 +16,8 @@
 // An entry without a name, with a time that cannot be read, ending no later
 // than it starts or overlapping one read before it is skipped with a reason
 // and kept in the file as it stands, whatever is saved later: after the saved
-// subjects, renumbered. With a size missing or no number, the numbered
+// subjects, renumbered, and those past the first kMaxEntries past the array's
+// size, so that they stay unread. With a size missing or no number, the numbered
 // entries are read all the same. Skipped entries go to the log (gaokao.board).
 class ExamSchedule {
 public:
@@ -26,6 +27,9 @@ public:
         QDateTime end;
         bool operator==(const Subject&) const = default;
     };
+
+    // Far more than an exam week has; a file that says more is not read further.
+    static constexpr int kMaxEntries = 40;
 
     explicit ExamSchedule(Preferences preferences);
 
@@ -47,6 +51,10 @@ public:
     // Why `subjects`, numbered in their order, could not all be read back
     // from the file, as the first one that could not says; empty when they can.
     static QString problem(const std::vector<Subject>& subjects);
+    // For each of `subjects`, why the file's reader would skip it (a name it
+    // refuses, a time outside 1900 to 9999, no end after the start, an overlap
+    // with one before it, a place past kMaxEntries), or empty.
+    static QStringList problems(const std::vector<Subject>& subjects);
     // The common schedule of the 3+1+2 model in `year`, 7 to 9 June.
     static std::vector<Subject> common(int year);
     // The group [exam], an array of subject, start and end.

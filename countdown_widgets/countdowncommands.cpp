@@ -152,7 +152,7 @@ void CountdownCommands::fill(QMenu* menu, Id id)
     }
     // The program's own command, here too for someone who hid the main window.
     menu->addSeparator();
-    QAction* exit = menu->addAction(u"退出"_s);
+    QAction* exit = menu->addAction(u"退出程序"_s);
     exit->setObjectName(u"exit"_s);
     connect(exit, &QAction::triggered, this, &CountdownCommands::exitRequested);
 }

@@ -17,12 +17,12 @@ class CountdownViews;
 // 添加倒计时 and 编辑… in `CountdownDialog`, 删除 after a question that names
 // the countdown, and one countdown's menu (`fill()`), its right-click menu
 // and its submenu in the window's menu alike: 编辑…, 删除, 置顶, 置于桌面,
-// 锁定位置, 鼠标穿透, the background's opacity and 退出, so that a keyboard
+// 锁定位置, 鼠标穿透, the background's opacity and 退出程序, so that a keyboard
 // reaches each command and a click-through widget, which takes no
 // right-click, can be switched back. The items show the entry as it is when
 // the menu is filled and are greyed out while the model is locked. The model
 // does what is asked; what it refuses is said in a message box, and a failed
-// save once in the run. 退出 is the main window's: `exitRequested()`.
+// save once in the run. 退出程序 is the main window's: `exitRequested()`.
 class CountdownCommands : public QObject {
     Q_OBJECT
 public:

@@ -13,6 +13,7 @@
 #include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QTimer>
 #include <QWindow>
 
@@ -115,9 +116,22 @@ void CountdownWidget::entryChanged()
     const CountdownEntry entry = this->entry();
     setWindowTitle(entry.title);
     const Qt::WindowFlags flags = flagsFor(entry);
-    if (flags != windowFlags() && isVisible())
-        renewNativeWindow([this, flags] { setWindowFlags(flags); });
-    else if (flags != windowFlags())
+    // X takes whether a window lets clicks through from the native window
+    // as it is made: Qt's new one for a changed stay-on-top flag keeps the
+    // old one's input and would take clicks until the next start. For 鼠标穿透
+    // the widget gets a native window of its own, with its owner again.
+    const bool clickThroughChanged = (flags ^ windowFlags()) & Qt::WindowTransparentForInput;
+    if (flags != windowFlags() && isVisible()) {
+        const QPointer<QWindow> owner
+            = windowHandle() ? windowHandle()->transientParent() : nullptr;
+        renewNativeWindow([this, flags, clickThroughChanged] {
+            setWindowFlags(flags);
+            if (clickThroughChanged)
+                destroy();
+        });
+        if (clickThroughChanged && owner && windowHandle())
+            windowHandle()->setTransientParent(owner);
+    } else if (flags != windowFlags())
         setWindowFlags(flags);
     update();
 }

@@ -3,6 +3,7 @@
 #include "boardmenuitems.h"
 
 #include "board.h"
+#include "boardlookmenu.h"
 #include "boardscreens.h"
 #include "examdialog.h"
 #include "form1.h"
@@ -31,6 +32,8 @@ BoardMenuItems::BoardMenuItems(WindowMenu* menu, Form1* window, const Preference
           },
           this))
     , m_board(new QAction(u"大屏显示"_s, menu->menu()))
+    , m_look(new BoardLookMenu(
+          preferences, m_locked ? SettingsLock::reason() : QString(), menu->menu()))
 {
     m_board->setObjectName(u"board"_s);
     m_board->setShortcut(Board::key());
@@ -49,6 +52,9 @@ BoardMenuItems::BoardMenuItems(WindowMenu* menu, Form1* window, const Preference
     schedule->setObjectName(u"examSchedule"_s);
     menu->menu()->insertAction(menu->action(u"settings"_s), schedule);
     connect(schedule, &QAction::triggered, this, [this] { editSchedule(m_window); });
+    // With 考试安排…, the board's other setting; on every board at once.
+    menu->menu()->insertMenu(menu->action(u"settings"_s), m_look);
+    connect(m_look, &BoardLookMenu::changed, m_boards, &BoardScreens::reload);
 
     connect(window->Timer1, &QTimer::timeout, m_boards, &BoardScreens::tick);
     connect(m_boards, &BoardScreens::scheduleRequested, this, &BoardMenuItems::editSchedule);
@@ -68,8 +74,10 @@ void BoardMenuItems::open(const QList<QScreen*>& screens)
     m_boards->open(screens.isEmpty() ? QList<QScreen*> { m_window->screen() } : screens);
     // As in the window's full screen, the pointer goes after a few seconds
     // without moving.
-    for (Board* board : m_boards->boards())
+    for (Board* board : m_boards->boards()) {
         (new PointerHider(board))->setEnabled(true);
+        board->addSubmenu(m_look);
+    }
 }
 
 void BoardMenuItems::editSchedule(QWidget* over)

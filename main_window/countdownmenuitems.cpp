@@ -47,13 +47,17 @@ void CountdownMenuItems::rebuild()
     m_submenus.clear();
     const CountdownModel* model = m_commands->model();
     m_add->setEnabled(!model->isLocked());
+    // Right under 添加倒计时…, whatever others put before 自定义设置… since.
+    const QList<QAction*> items = m_menu->actions();
+    const qsizetype add = items.indexOf(m_add);
+    QAction* before = add + 1 < items.size() ? items[add + 1] : nullptr;
     for (const CountdownModel::Id id : model->ids()) {
         // A title is the user's text, where & would mark a shortcut key.
         QString title = model->entry(id).value_or(CountdownEntry {}).title;
         auto* submenu = new QMenu(title.replace(u'&', u"&&"_s), m_menu);
         submenu->setObjectName(u"countdownCommands"_s);
         m_commands->fill(submenu, id);
-        m_menu->insertMenu(m_before, submenu);
+        m_menu->insertMenu(before, submenu);
         m_submenus.append(submenu);
     }
 }

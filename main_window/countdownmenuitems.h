@@ -19,7 +19,7 @@ class WindowMenu;
 class CountdownMenuItems : public QObject {
     Q_OBJECT
 public:
-    // Becomes a child of `window`, over which the dialog opens. 退出 in a
+    // Becomes a child of `window`, over which the dialog opens. 退出程序 in a
     // countdown's menu is the window menu's 退出.
     CountdownMenuItems(WindowMenu* menu, CountdownCommands* commands, QWidget* window);
 
@@ -29,7 +29,7 @@ private:
     QMenu* m_menu;
     CountdownCommands* m_commands;
     QWidget* m_window;
-    // The countdowns' items go above this one, 自定义设置….
+    // 添加倒计时… goes above this one, 自定义设置…, and the countdowns right under it.
     QAction* m_before;
     QAction* m_add;
     QList<QPointer<QMenu>> m_submenus;

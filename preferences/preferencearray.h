@@ -36,6 +36,10 @@ public:
     // its number ("title" → "一模").
     std::vector<PreferenceValues>& entries() { return m_entries; }
     const std::vector<PreferenceValues>& entries() const { return m_entries; }
+    // The entries beyond the count, in the file's order: values() writes
+    // them after the array's entries, still beyond it.
+    std::vector<PreferenceValues>& beyond() { return m_beyond; }
+    const std::vector<PreferenceValues>& beyond() const { return m_beyond; }
     // Each entry's number in the file, for the texts that name it.
     const std::vector<qlonglong>& numbers() const { return m_numbers; }
     // Numbers the entries 1..n, as values() writes them, once they were changed.

@@ -107,6 +107,59 @@ private slots:
         QCOMPARE(schedule.load().subjects, ExamSchedule::common(2027));
     }
 
+    // What the board would skip is refused, with its reason beside the row.
+    void examDialogRefusesWhatTheBoardSkips_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QDateTime>("start");
+        QTest::addColumn<QString>("problem");
+        const QDateTime unchanged;
+        QTest::newRow("a year before 1900")
+            << 1 << QString() << QDateTime(QDate(1897, 6, 7), QTime(15, 0))
+            << u"第 2 科“数学”的时间不在 1900 至 9999 年之间。"_s;
+        QTest::newRow("a 41st subject")
+            << 40 << QString() << unchanged << u"第 41 科超出了大屏读取的 40 科。"_s;
+        QTest::newRow("U+202E in a name")
+            << 0 << u"语\u202E文"_s << unchanged << u"第 1 科的名称“语\u202E文”含有控制字符。"_s;
+        QTest::newRow("U+2028 in a name")
+            << 0 << u"语\u2028文"_s << unchanged << u"第 1 科的名称“语\u2028文”含有控制字符。"_s;
+        QTest::newRow("ending before it starts")
+            << 1 << QString() << QDateTime(QDate(2027, 6, 7), QTime(18, 0))
+            << u"第 2 科“数学”的结束时间不晚于开始时间。"_s;
+        QTest::newRow("overlapping") << 1 << QString() << QDateTime(QDate(2027, 6, 7), QTime(11, 0))
+                                     << u"第 2 科“数学”与第 1 科“语文”的时间重叠。"_s;
+    }
+    void examDialogRefusesWhatTheBoardSkips()
+    {
+        QFETCH(int, row);
+        QFETCH(QString, name);
+        QFETCH(QDateTime, start);
+        QFETCH(QString, problem);
+        const QTemporaryDir dir;
+        const QString path = dir.filePath(u"prefs.ini"_s);
+        const ExamSchedule schedule { Preferences(path, {}) };
+        ExamDialog dialog(schedule, 2027, {});
+        dialog.fillCommon();
+        // 40 more, one after another: 48 subjects.
+        if (row >= 8)
+            for (int i = 0; i < 40; ++i) {
+                QTest::mouseClick(dialog.findChild<QPushButton*>(u"addSubject"_s), Qt::LeftButton);
+                dialog.table()->item(dialog.table()->rowCount() - 1, 0)->setText(u"科目"_s);
+            }
+        if (!name.isEmpty())
+            dialog.table()->item(row, 0)->setText(name);
+        if (start.isValid())
+            static_cast<QDateTimeEdit*>(dialog.table()->cellWidget(row, 1))->setDateTime(start);
+        QCOMPARE(dialog.problemShown(row), problem);
+        {
+            const MessageBoxAnswer answer;
+            dialog.accept();
+            QVERIFY(!answer.text.isEmpty());
+        }
+        QVERIFY(!QFile::exists(path));
+    }
+
     // Two screens that share a settings folder: the schedule and the look
     // one saves there, the other's board shows at its next ticks. A look
     // still in a user's own file counts until the folder's file has one, and

@@ -87,6 +87,34 @@ private slots:
         QVERIFY(schedule.save({}).isNone());
         QVERIFY(schedule.load().subjects.empty());
     }
+
+    // Entries past the 40 the board reads stay unread whatever is deleted.
+    void deletingBringsBackNoSkippedEntry()
+    {
+        const QTemporaryDir dir;
+        const QString path = dir.filePath(u"prefs.ini"_s);
+        QByteArray file = "[exam]\nsize=45\n";
+        for (int i = 1; i <= 45; ++i) {
+            const QString day = QString::number(1 + i / 20).rightJustified(2, u'0');
+            const QString hour = QString::number(i % 20).rightJustified(2, u'0');
+            file += u"%1\\subject=第%1科\n%1\\start=2027-06-%2T%3:00\n%1\\end=2027-06-%2T%3:30\n"_s
+                        .arg(i)
+                        .arg(day, hour)
+                        .toUtf8();
+        }
+        writeFile(path, file);
+        const ExamSchedule schedule { Preferences(path) };
+        const QString note = u"考试安排有 45 科，只读了前 40 科，其余已跳过。"_s;
+        QTest::ignoreMessage(QtWarningMsg, note.toUtf8().constData());
+        std::vector<ExamSchedule::Subject> subjects = schedule.load().subjects;
+        QCOMPARE(subjects.size(), 40u);
+        subjects.resize(37);
+        QVERIFY(schedule.save(subjects).isNone());
+        QCOMPARE(schedule.read().subjects, subjects);
+        QVERIFY2(readFile(path).contains("\\subject=第45科"), readFile(path));
+        QCOMPARE(schedule.read().skipped,
+            QStringList { u"考试安排在科目数（size）之后还有 5 科，不读取。"_s });
+    }
 };
 
 QTEST_GUILESS_MAIN(TestExamSchedule)

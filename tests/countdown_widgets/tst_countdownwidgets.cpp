@@ -22,6 +22,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -639,6 +640,56 @@ private slots:
             widget->windowHandle()->transientParent(), above ? window.windowHandle() : nullptr);
         QCOMPARE(widget->pos(), place);
         QVERIFY(widget->isVisible());
+    }
+
+    // 鼠标穿透 ticked at run time lets the next click through to the window
+    // beneath at once, and unticked the widget takes clicks again: on X with a
+    // window manager (tst_countdownwidgets_openbox), clicked with xdotool.
+    void clickThroughAtRunTime_data()
+    {
+        QTest::addColumn<bool>("fromTheStart");
+        QTest::newRow("ticked at run time") << false;
+        QTest::newRow("ticked in the file, unticked at run time") << true;
+    }
+    void clickThroughAtRunTime()
+    {
+        QFETCH(bool, fromTheStart);
+        if (QGuiApplication::platformName() != "xcb"_L1)
+            QSKIP("needs a window system that routes clicks (-platform xcb)");
+        writeFile(m_preferences,
+            "[countdowns]\nsize=1\n1\\title=一模\n1\\target=2027-03-15T08:00\n1\\position=300,300\n"
+                + QByteArray(fromTheStart ? "1\\clickThrough=true\n" : ""));
+        QWidget beneath;
+        beneath.setGeometry(QGuiApplication::primaryScreen()->geometry());
+        beneath.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&beneath));
+        auto set = makeSet();
+        CountdownWidget* widget = set->widgets().first();
+        QVERIFY(QTest::qWaitForWindowExposed(widget));
+        widget->raise();
+        const auto clickedOn = [widget, &beneath] {
+            struct Presses : QObject {
+                bool eventFilter(QObject* watched, QEvent* event) override
+                {
+                    if (event->type() == QEvent::MouseButtonPress)
+                        pressed = watched;
+                    return false;
+                }
+                QObject* pressed = nullptr;
+            } presses;
+            widget->installEventFilter(&presses);
+            beneath.installEventFilter(&presses);
+            const QPoint at = widget->mapToGlobal(widget->rect().center());
+            QProcess::execute(u"xdotool"_s,
+                { u"mousemove"_s, QString::number(at.x()), QString::number(at.y()), u"click"_s,
+                    u"1"_s });
+            QTest::qWaitFor([&] { return presses.pressed != nullptr; });
+            return presses.pressed;
+        };
+        QCOMPARE(clickedOn(), fromTheStart ? static_cast<QObject*>(&beneath) : widget);
+        trigger(set.get(), u"clickThrough"_s);
+        QTest::qWait(2 * CountdownWidget::kWindowManagerMs);
+        QCOMPARE(clickedOn(), fromTheStart ? static_cast<QObject*>(widget) : &beneath);
     }
 
     // A widget a screen took away with it comes back onto the primary one

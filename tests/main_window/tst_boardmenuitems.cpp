@@ -2,15 +2,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindowfixture.h"
 #include "messageboxanswer.h"
+#include "modaldialoganswer.h"
 
 #include "board.h"
+#include "boardlookmenu.h"
 #include "boardmenuitems.h"
 #include "boardscreens.h"
 #include "boardtext.h"
+#include "boardtheme.h"
 #include "displaycontroller.h"
+#include "mottodialog.h"
 #include "windowmenu.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTest>
 
@@ -67,6 +72,77 @@ private slots:
         QVERIFY(!items->boards()->isOpen());
         QVERIFY(form.isVisible());
         QCOMPARE(readFile(fixture.store.filePath()), data);
+    }
+
+    // 大屏外观 in the window's menu and on the board: each choice shows on the
+    // open board at once and is written to the settings folder's file; a
+    // motto the board would not show as typed is refused with the reason.
+    void theLookFromTheMenusShowsAtOnce()
+    {
+        MainWindowFixture fixture;
+        QDir().mkpath(QFileInfo(fixture.store.filePath()).path());
+        fixture.writeSettings(
+            u"2026-12-8 9:00:00"_s, u"2027-6-7 9:00:00"_s, u"某某中学"_s, u"距高考 还 有 ："_s);
+        Form1& form = fixture.form;
+        const QString own = fixture.root.filePath(u"own.ini"_s);
+        const QString folder = fixture.root.filePath(u"folder"_s);
+        auto* display = new DisplayController(&form, Preferences(own, {}),
+            Autostart(u"org.example.Test"_s, { QCoreApplication::applicationFilePath() }));
+        auto* items = new BoardMenuItems(
+            display->menu(), &form, Preferences(own, {}).inSettingsFolder(folder));
+        form.show();
+        QVERIFY(display->menu()->menu()->actions().contains(items->look()->menuAction()));
+        items->open({});
+        Board* board = items->boards()->boards().first();
+        QVERIFY(board->findChild<QMenu*>(u"boardMenu"_s)
+                    ->actions()
+                    .contains(items->look()->menuAction()));
+
+        items->look()->findChild<QAction*>(u"boardThemeRed"_s)->trigger();
+        QCOMPARE(board->theme().background, BoardTheme::of(BoardOptions::Theme::Red).background);
+        const QString file = folder + u"/gaokao-countdown.ini"_s;
+        QVERIFY2(readFile(file).contains("theme=red"), readFile(file));
+        items->look()->findChild<QAction*>(u"boardRollOver"_s)->trigger();
+        QVERIFY2(readFile(file).contains("rollOver=false"), readFile(file));
+
+        QString refused;
+        {
+            const ModalDialogAnswer<MottoDialog> answer([&](MottoDialog* dialog) {
+                dialog->edit()->setText(QString(41, u'好'));
+                dialog->accept();
+                refused = dialog->problem();
+                dialog->edit()->setText(u"拼搏\u202E百天"_s);
+                dialog->accept();
+                refused += dialog->problem();
+                dialog->edit()->setText(u"  拼搏百天  "_s);
+                dialog->accept();
+            });
+            items->look()->findChild<QAction*>(u"boardMotto"_s)->trigger();
+            QVERIFY(answer.seen);
+        }
+        QCOMPARE(
+            refused, u"标语最多 40 个字，现在有 41 个字。标语里不能有换行、制表符等控制字符。"_s);
+        QCOMPARE(board->part(Part::Motto)->accessibleName(), u"拼搏百天"_s);
+        QVERIFY(!QFile::exists(own));
+    }
+
+    // Under the school's lock the look is greyed, with the lock's reason.
+    void theLookUnderTheSchoolsLock()
+    {
+        MainWindowFixture fixture;
+        const QString school = fixture.root.filePath(u"school.ini"_s);
+        writeFile(school, "[school]\nlocked=true\n");
+        const Preferences locked(
+            fixture.root.filePath(u"own.ini"_s), { school }, Preferences::Rights::User);
+        auto* display = new DisplayController(&fixture.form, locked,
+            Autostart(u"org.example.Test"_s, { QCoreApplication::applicationFilePath() }));
+        auto* items = new BoardMenuItems(display->menu(), &fixture.form, locked);
+        for (const QString& name :
+            { u"boardThemeDark"_s, u"boardThemeRed"_s, u"boardMotto"_s, u"boardRollOver"_s }) {
+            const QAction* action = items->look()->findChild<QAction*>(name);
+            QVERIFY(!action->isEnabled());
+            QVERIFY(!action->toolTip().isEmpty());
+        }
     }
 };
 

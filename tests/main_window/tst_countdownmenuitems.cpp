@@ -189,7 +189,7 @@ private slots:
         QCOMPARE(wired.tray->icon()->contextMenu()->actions().mid(2), wired.menu->actions());
     }
 
-    // A countdown's menus end with 退出, which asks as the window's 退 出 does.
+    // A countdown's menus end with 退出程序, which asks as the window's 退 出 does.
     void eachCountdownsMenuHasExit()
     {
         Wired wired("[countdowns]\nsize=1\n1\\title=x\n1\\target=2027-03-15T08:00\n");
@@ -197,7 +197,7 @@ private slots:
         wired.commands.fill(&rightClick, wired.countdowns.ids().first());
         for (const QMenu* menu : { &rightClick, wired.submenus().first() }) {
             QCOMPARE(menu->actions().last()->objectName(), u"exit"_s);
-            QCOMPARE(menu->actions().last()->text(), u"退出"_s);
+            QCOMPARE(menu->actions().last()->text(), u"退出程序"_s);
             const MessageBoxAnswer no(QMessageBox::No);
             menu->actions().last()->trigger();
             QCOMPARE(no.title, u"提示"_s);
