@@ -683,8 +683,8 @@ private slots:
             QProcess::execute(u"xdotool"_s,
                 { u"mousemove"_s, QString::number(at.x()), QString::number(at.y()), u"click"_s,
                     u"1"_s });
-            QTest::qWaitFor([&] { return presses.pressed != nullptr; });
-            return presses.pressed;
+            return QTest::qWaitFor([&] { return presses.pressed != nullptr; }) ? presses.pressed
+                                                                               : nullptr;
         };
         QCOMPARE(clickedOn(), fromTheStart ? static_cast<QObject*>(&beneath) : widget);
         trigger(set.get(), u"clickThrough"_s);
