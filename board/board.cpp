@@ -88,6 +88,7 @@ void Board::placeParts()
         BoardText* part = m_parts[std::size_t(i)];
         part->setGeometry(placement[std::size_t(i)].rect);
         part->setLines(placement[std::size_t(i)].lines);
+        part->setBackground(placement[std::size_t(i)].background);
     }
 }
 
