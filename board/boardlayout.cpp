@@ -417,6 +417,7 @@ BoardLayout::Placement BoardLayout::place(
                 : mayWrap                                             ? Fit::WrapOrElide
                                                                       : Fit::Elide;
             const QString key = keyOf({ qreal(i * 8 + int(fit) * 2 + exam), level, h, width,
+                                          qreal(theme.urgentBand.isValid()),
                                           qreal((content.urgent ? theme.urgent : theme.big).rgba()),
                                           qreal(theme.text.rgba()) },
                 words);
@@ -429,7 +430,9 @@ BoardLayout::Placement BoardLayout::place(
                 lines = daysLines(content, theme, h, level, width);
             else if (part != Part::Days && !texts[i].isEmpty())
                 lines = textLines(texts[i], part, exam, fit, theme.text, h, level, width);
-            parts[i] = stack(lines, padding);
+            // The band behind the last minutes leaves room round their ink.
+            const bool band = part == Part::Days && content.urgent && theme.urgentBand.isValid();
+            parts[i] = stack(lines, band ? 4 * padding : padding);
             stackedParts().insert(key, new Stacked(parts[i]));
         }
         return parts;
