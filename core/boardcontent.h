@@ -50,7 +50,7 @@ struct BoardContent {
         QDateTime target;
         // Why the settings file could not be read, in the words the main
         // window uses; empty when it was read.
-        QString trouble;
+        QString trouble {};
     };
 
     Phase phase = Phase::NoTarget;
