@@ -10,8 +10,6 @@
 #include <QMenu>
 #include <QScreen>
 
-#include <cmath>
-
 using namespace Qt::StringLiterals;
 
 Board::Board(QScreen* screen, const BoardOptions& options)
