@@ -83,23 +83,22 @@ QString withYear(const QString& text, int from, int to)
         QRegularExpression(u"(?<![0-9])%1(?![0-9])"_s.arg(from)), QString::number(to));
 }
 
-// What follows `after` (a subject shown, or the time now): the subjects
-// still to come that day, else the first of the next day with one, if that
-// is tomorrow; empty when there is none.
-QString comingText(const std::vector<Subject>& subjects, const QDateTime& after)
+// What starts after `after` (a subject shown, or the time now): the subjects
+// still to come today, else tomorrow's first; empty when there is none.
+QString comingText(const std::vector<Subject>& subjects, const QDateTime& after, const QDate& today)
 {
-    QStringList today;
+    QStringList later;
     const Subject* tomorrow = nullptr;
     for (const Subject& subject : subjects) {
         if (subject.start <= after)
             continue;
-        if (subject.start.date() == after.date())
-            today << subject.name + u' ' + clockText(subject.start.time());
-        else if (!tomorrow && subject.start.date() == after.date().addDays(1))
+        if (subject.start.date() == today)
+            later << subject.name + u' ' + clockText(subject.start.time());
+        else if (!tomorrow && subject.start.date() == today.addDays(1))
             tomorrow = &subject;
     }
-    if (!today.isEmpty())
-        return u"今天还有 "_s + today.join(u" · "_s);
+    if (!later.isEmpty())
+        return u"今天还有 "_s + later.join(u" · "_s);
     if (tomorrow)
         return u"明天 %1 %2"_s.arg(tomorrow->name, clockText(tomorrow->start.time()));
     return {};
@@ -119,7 +118,7 @@ bool showSubject(BoardContent& content, const std::vector<Subject>& subjects, co
             content.bigBefore = u"还剩"_s;
             content.big = durationText(left, false);
             content.urgent = left <= kUrgentSeconds;
-            content.target = comingText(subjects, subject.start);
+            content.target = comingText(subjects, subject.start, now.date());
             return true;
         }
     }
@@ -131,7 +130,7 @@ bool showSubject(BoardContent& content, const std::vector<Subject>& subjects, co
     content.heading = u"下一科 "_s + times(*next);
     content.bigBefore = u"距开考"_s;
     content.big = durationText(now.secsTo(next->start), false);
-    content.target = comingText(subjects, next->start);
+    content.target = comingText(subjects, next->start, now.date());
     return true;
 }
 }
@@ -176,7 +175,7 @@ BoardContent BoardContent::at(const Source& source, const std::vector<Subject>& 
             ? u"高考 %1至%2月%3日"_s.arg(dateText(target.date()).section(u' ', 0, 0))
                   .arg(last.month())
                   .arg(last.day())
-            : comingText(subjects, now);
+            : comingText(subjects, now, now.date());
     } else if (now >= end && now < dayAfter(end)) {
         content.phase = Phase::ExamOver;
         content.heading.clear();

@@ -109,9 +109,10 @@ private slots:
             u"363 天"_s, {}, false, t28);
         // A subject from 23:00 to 1:00 shows past midnight.
         row("a subject across midnight", sh, exam, "midnight", true, "2027-06-08T00:30", 2027,
-            u"加试 23:00–1:00"_s, u"还剩 0:30:00"_s, u"高考第 2 天"_s, false, {});
+            u"加试 23:00–1:00"_s, u"还剩 0:30:00"_s, u"高考第 2 天"_s, false,
+            u"今天还有 数学 9:00"_s);
         row("after a subject across midnight", sh, exam, "midnight", true, "2027-06-08T01:00", 2027,
-            {}, u"高考已结束"_s, {}, false, next28);
+            u"下一科 数学 9:00–11:00"_s, u"距开考 8:00:00"_s, u"高考第 2 天"_s, false, {});
         // A mock exam is no day of the gaokao.
         row("a mock exam", sh, exam, "mock", true, "2027-03-15T10:00", 2027, chinese,
             u"还剩 1:30:00"_s, {}, false, u"今天还有 数学 15:00"_s);
@@ -159,7 +160,8 @@ private slots:
                 { u"数学"_s, at("2027-03-15T15:00"), at("2027-03-15T17:00") } };
         if (schedule == u"midnight"_s)
             subjects = { { u"语文"_s, at("2027-06-07T09:00"), at("2027-06-07T11:30") },
-                { u"加试"_s, at("2027-06-07T23:00"), at("2027-06-08T01:00") } };
+                { u"加试"_s, at("2027-06-07T23:00"), at("2027-06-08T01:00") },
+                { u"数学"_s, at("2027-06-08T09:00"), at("2027-06-08T11:00") } };
         if (schedule == u"common"_s || schedule == u"mock"_s) {
             const auto common = ExamSchedule::common(2027);
             subjects.insert(subjects.end(), common.begin(), common.end());
