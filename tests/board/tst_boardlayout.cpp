@@ -27,7 +27,6 @@ BoardContent content(const char* big, const QString& title = u"某某中学 2027
     c.big = QString::fromUtf8(big);
     c.now = u"现在 2027年6月7日 星期一 11:45:01"_s;
     if (c.big.contains(u':')) {
-        // The last minutes of a subject.
         c.phase = BoardContent::Phase::During;
         c.heading = u"思想政治 14:30–15:45"_s;
         c.bigBefore = u"还剩"_s;
@@ -103,10 +102,9 @@ class TestBoardLayout : public QObject {
 private slots:
     void initTestCase() { installFontSubstitutes(); }
 
-    // Every text's ink against its least height, in the device's pixels (of
-    // a 4:3 board as wide on a screen turned upright); during a subject the
-    // time left at least 20 %, the subject and its times 8 %, the clock 6 %.
-    // No text touches the edge of its part, and no two parts meet.
+    // Every text's ink against its least height in the device's pixels (20,
+    // 8 and 6 % for the time left, subject and clock during one); no text
+    // touches the edge of its part, and no two parts meet.
     void readableOnEveryScreen_data()
     {
         QTest::addColumn<int>("screen");

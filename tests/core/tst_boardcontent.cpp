@@ -66,8 +66,7 @@ private slots:
             t27);
         row("the target's day before the start", sh, exam, "", true, "2027-06-07T07:36:15", 2027,
             h27, u"今天"_s, u"距开考 01:23:45"_s, false, t27);
-        // Without a schedule the exam takes three days, then the rest of a
-        // fourth says it is over.
+        // Without a schedule: three days of exam, then a day that says so.
         const QString examDays = u"高考 2027年6月7日至6月9日"_s;
         row("the start, no schedule", sh, exam, "", true, "2027-06-07T09:00", 2027, {},
             u"高考第 1 天"_s, {}, false, examDays);
