@@ -47,11 +47,42 @@ Board::Board(QScreen* screen, const BoardOptions& options)
 
 void Board::addSubmenu(QMenu* submenu) { m_menu->insertMenu(m_beforeExit, submenu); }
 
+namespace {
+// Whether the screen's size in the program's pixels may be rounded down: 768
+// rows at 225 % are 341.3, taken as 341, which are 767.25 rows, and 640
+// columns at 300 % 213 of 639. At 200 % only a half is rounded, and up.
+bool mayFallShort(const QScreen* screen)
+{
+    const qreal ratio = screen->devicePixelRatio();
+    return ratio > 1 && ratio != 2;
+}
+}
+
+// A window of the screen's size, so rounded, would leave its last row or
+// column to whatever is under it: the board reaches a pixel further, past
+// the screen's edge.
+QRect Board::coverOf(const QScreen* screen)
+{
+    QRect cover = screen->geometry();
+    if (mayFallShort(screen))
+        cover.adjust(0, 0, 1, 1);
+    return cover;
+}
+
 void Board::showOnScreen()
 {
-    if (m_screen)
+    if (!m_screen) {
+        showFullScreen();
+    } else if (mayFallShort(m_screen)) {
+        // Full screen, the window system would give it the screen's size in
+        // the program's pixels again: a frameless window on top instead.
+        setWindowFlag(Qt::FramelessWindowHint);
+        setGeometry(coverOf(m_screen));
+        show();
+    } else {
         setGeometry(m_screen->geometry());
-    showFullScreen();
+        showFullScreen();
+    }
     raise();
     activateWindow();
 }
@@ -90,6 +121,7 @@ void Board::placeParts()
         BoardText* part = m_parts[std::size_t(i)];
         part->setGeometry(placement[std::size_t(i)].rect);
         part->setLines(placement[std::size_t(i)].lines);
+        part->setBackground(placement[std::size_t(i)].background);
     }
 }
 

@@ -39,6 +39,8 @@ public:
     // Fills its screen: shown full screen, at the screen's place and size
     // where no window manager does that.
     void showOnScreen();
+    // The place that covers every pixel of `screen`.
+    static QRect coverOf(const QScreen* screen);
 
 signals:
     void leaveRequested();

@@ -74,6 +74,14 @@ void BoardText::setLines(const QList<BoardLine>& lines)
         update(changed.toAlignedRect());
 }
 
+void BoardText::setBackground(const QColor& colour)
+{
+    if (colour == m_background)
+        return;
+    m_background = colour;
+    update();
+}
+
 QString BoardText::text() const
 {
     QStringList lines;
@@ -109,6 +117,8 @@ QList<QRectF> BoardText::runRects() const
 void BoardText::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    if (m_background.isValid())
+        painter.fillRect(rect(), m_background);
     painter.setRenderHint(QPainter::TextAntialiasing);
     const QList<QRectF> rects = runRects();
     qsizetype at = 0;

@@ -35,6 +35,9 @@ public:
     BoardText(const QString& objectName, QWidget* parent);
 
     void setLines(const QList<BoardLine>& lines);
+    // A band behind the lines; invalid for the board's own background.
+    void setBackground(const QColor& colour);
+    QColor background() const { return m_background; }
     const QList<BoardLine>& lines() const { return m_lines; }
     // The lines' words, as shown.
     QString text() const;
@@ -47,4 +50,5 @@ protected:
 
 private:
     QList<BoardLine> m_lines;
+    QColor m_background;
 };

@@ -4,13 +4,14 @@
 
 BoardTheme BoardTheme::of(BoardOptions::Theme theme)
 {
+    const QColor warning(0xff, 0x3b, 0x30);
     switch (theme) {
     case BoardOptions::Theme::Dark:
         return { QColor(0x0b, 0x0f, 0x14), QColor(0xf2, 0xf2, 0xf2), QColor(0xff, 0xd5, 0x4f),
-            QColor(0xff, 0x8a, 0x80) };
+            warning, QColor() };
     case BoardOptions::Theme::Red:
         return { QColor(0x8e, 0x00, 0x00), QColor(0xff, 0xff, 0xff), QColor(0xff, 0xf3, 0xc4),
-            QColor(0xff, 0xff, 0x00) };
+            warning, QColor(0x20, 0x00, 0x00) };
     }
     Q_UNREACHABLE();
 }

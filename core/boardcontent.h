@@ -12,27 +12,35 @@
 // What the classroom board shows at one moment, worked out from the settings
 // file's title, heading and target, the exam schedule, the board's options and
 // the time now, and nothing else, so that it can be followed through any day.
-// Days are calendar days from today's date to the target's (the number holds
-// all day and changes at midnight), unlike the main window's whole periods of
-// 24 hours. On the target's day it is 今天, with the time to the moment until
-// it comes. On a day with subjects the exam takes the place of the days: the
-// subject now and the time left of it, or the next one and the time to it;
-// after the day's last, the next day's first; after the very last, 考试结束.
-// After exam week (the end of its last subject within seven days of the
-// target, else the end of the target's day and three more) the board counts
-// to the same day and time of the next year, 29 February falling on the 28th,
-// and a year in the title or heading that is the target's shows as the new
-// one; options.rollOver=false keeps the target as it is.
+// Every line says what it is: 高考 before the target's date, 现在 before the
+// clock. Days are calendar days from today's date to the target's (the number
+// holds all day and changes at midnight), unlike the main window's whole
+// periods of 24 hours. On the target's day it is 今天, with the time to the
+// moment until it comes.
+// The exam runs from the target's moment to the end of its last subject
+// within seven days of the target, or without one to the end of the target's
+// day and the two after it (the common schedule's 7 to 9 June): through it the
+// board shows 高考第 N 天, then 高考已结束 for the rest of the day the exam
+// ends on. At the midnight after that the board counts to the same day and
+// time of the next year (29 February falling on the 28th), and from then on a
+// year in the title or heading that is the target's shows as the new one;
+// options.rollOver=false keeps the target and shows the days since it
+// (2027年高考已过 23 天).
+// A subject of the schedule shows from its start to its end, across midnight
+// too, on any day (a mock exam in March as well): the subject and its times as
+// the heading, the time left as the huge part; before a subject that day, the
+// time to it. On such a day the target's line gives way to the subjects still
+// to come that day, or the next day's first.
 struct BoardContent {
     enum class Phase {
         NoTarget, // no target read yet
         Days, // days to go
-        TargetDay, // the target's day
-        Passed, // days since a target that does not roll over yet
+        TargetDay, // the target's day, before its moment
+        ExamDay, // the exam's days, no subject being written or next today
+        ExamOver, // the rest of the day the exam ended on
+        Passed, // days since a target that does not roll over
         During, // a subject is being written
         Between, // a subject comes later today
-        DayDone, // today's subjects are over, more follow on another day
-        AllDone, // the last subject is over
     };
 
     struct Source {
@@ -40,26 +48,32 @@ struct BoardContent {
         QString heading;
         // Local time; invalid while none has been read.
         QDateTime target;
+        // Why the settings file could not be read, in the words the main
+        // window uses; empty when it was read.
+        QString trouble {};
     };
 
     Phase phase = Phase::NoTarget;
     QString title;
-    // The heading without blanks or colon at its end; on a day with subjects,
-    // what the exam does now (正在考试 9:00–11:30, 下一科 15:00, ...).
+    // The heading without blanks or colon at its end, or what the exam does
+    // now (语文 9:00–11:30, 下一科 数学 15:00–17:00, 2027年高考已过, ...).
     QString heading;
-    // The huge part: a number with the words around it ("已过" "2" "天"), or
-    // a word alone (今天, 语文, 考试结束).
+    // The huge part: a number with the words around it ("高考第" "2" "天",
+    // "还剩" "0:14:59"), or a word alone (今天, 高考已结束).
     QString bigBefore;
     QString big;
     QString bigAfter;
-    // The line under it, or empty: 距开考 01:23:45, 还剩 1:23:45, ...
+    // The line under it, or empty: 距开考 01:23:45, 高考第 1 天, ...
     QString detail;
     // The last 15 minutes of a subject.
     bool urgent = false;
-    // 2027年6月7日 星期一 9:00: the target counted to.
+    // 高考 2027年6月7日 星期一 9:00, or on a day with subjects what follows
+    // (今天还有 数学 15:00, 明天 物理/历史 9:00).
     QString target;
-    // 2026年12月8日 星期二 14:03:27
+    // 现在 2026年12月8日 星期二 14:03:27
     QString now;
+    // The source's trouble.
+    QString trouble;
     // The target counted to, after any roll-over; invalid without one.
     QDateTime countedTarget;
 

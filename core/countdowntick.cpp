@@ -40,6 +40,8 @@ CountdownTick::Result CountdownTick::run()
     if (result.load.ok())
         m_lastTarget = result.load.record.Target;
     result.trouble = troubleText(result.load);
+    if (const FileTrouble trouble = m_store.troubleOf(result.load); !trouble.isNone())
+        result.troubleInShort = u"设置文件无法读取："_s + trouble.text();
     if (result.trouble != m_trouble && !result.trouble.isEmpty())
         qCWarning(lcSettings).noquote() << result.trouble;
     m_trouble = result.trouble;

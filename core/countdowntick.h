@@ -26,6 +26,9 @@ public:
         std::optional<CountdownTexts> countdown;
         // What is wrong with the settings file, naming it; empty when it read.
         QString trouble;
+        // The same in one short line, for a board read from afar:
+        // 设置文件无法读取：and why.
+        QString troubleInShort;
     };
 
     Result run();

@@ -28,7 +28,7 @@ BoardMenuItems::BoardMenuItems(WindowMenu* menu, Form1* window, const Preference
               const ShownSettings& shown = window->shown();
               const std::optional<double> target = shown.target();
               return BoardContent::Source { shown.title(), shown.heading(),
-                  target ? TimeLeft::localMoment(*target) : QDateTime() };
+                  target ? TimeLeft::localMoment(*target) : QDateTime(), shown.trouble() };
           },
           this))
     , m_board(new QAction(u"大屏显示"_s, menu->menu()))

@@ -168,6 +168,7 @@ void Form1::Timer1_Timer()
     else if (tick.load.texts == TextsStatus::Replaced)
         setCaptions(m_characters.admit(tick.load.record.Title),
             m_characters.admit(tick.load.record.Heading));
+    m_shown.setTrouble(tick.troubleInShort);
     showSettingsTrouble(tick.trouble);
     if (const auto& texts = tick.countdown) {
         setText(TextTIAN, texts->TotalDaysText);

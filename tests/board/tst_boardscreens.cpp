@@ -60,7 +60,8 @@ private slots:
         QVERIFY(boards[0]->boardScreen() != boards[1]->boardScreen());
         clock.advance(1);
         screens.tick();
-        QCOMPARE(boards[1]->part(Part::Now)->accessibleName(), u"2026年12月8日 星期二 14:03:28"_s);
+        QCOMPARE(
+            boards[1]->part(Part::Now)->accessibleName(), u"现在 2026年12月8日 星期二 14:03:28"_s);
         // Only the seconds are drawn again: the screen comes to show the
         // board as drawn afresh.
         const auto onScreen = [](Board* board) {

@@ -144,6 +144,31 @@ private slots:
             QVERIFY(!action->toolTip().isEmpty());
         }
     }
+
+    // A settings file that cannot be read is said on the board, in one line
+    // of the window's words, not only in the window under it.
+    void troubleWithTheSettingsFile()
+    {
+        MainWindowFixture fixture;
+        // A folder where the file should be: it cannot be read.
+        QDir().mkpath(fixture.store.filePath());
+        Form1& form = fixture.form;
+        const QString preferences = fixture.root.filePath(u"gaokao-countdown.ini"_s);
+        auto* display = new DisplayController(&form, Preferences(preferences, {}),
+            Autostart(u"org.example.Test"_s, { QCoreApplication::applicationFilePath() }));
+        auto* items = new BoardMenuItems(display->menu(), &form, Preferences(preferences, {}));
+        form.show();
+        QTRY_VERIFY(!form.accessibleDescription().isEmpty());
+        display->menu()->action(u"board"_s)->trigger();
+        const Board* shown = items->boards()->boards().first();
+        const BoardText* motto = shown->part(Part::Motto);
+        QTRY_VERIFY(motto->isVisible());
+        QVERIFY2(motto->accessibleName().startsWith(u"设置文件无法读取：这不是普通文件"_s)
+                && !motto->accessibleName().contains(u'…'),
+            qPrintable(motto->accessibleName()));
+        QVERIFY(form.accessibleDescription().contains(motto->accessibleName().mid(9)));
+        QCOMPARE(motto->lines().size(), 1);
+    }
 };
 
 QTEST_MAIN(TestBoardMenuItems)
