@@ -28,7 +28,8 @@ export SOURCE_DATE_EPOCH
 pack=("$@")
 make_packages() {
     local folder=$1 zone=$2 mask=$3 shifted=()
-    [ $# -lt 4 ] || shifted=(faketime -f "$4")
+    # The clock only, not the files' times (which faketime shifts too).
+    [ $# -lt 4 ] || shifted=(env NO_FAKE_STAT=1 faketime -f "$4")
     mkdir -p "$folder/windows"
     (
         umask "$mask"
