@@ -72,8 +72,10 @@ string(UUID product_code NAMESPACE ${UPGRADE_CODE} NAME "product\n${contents}" T
 string(UUID package_code NAMESPACE ${UPGRADE_CODE} NAME "package\n${contents}" TYPE SHA1 UPPER)
 set(at_source_date "")
 if(FAKETIME)
-    # Only the clock: the files' times stay as they are (NO_FAKE_STAT).
-    set(at_source_date ${CMAKE_COMMAND} -E env TZ=UTC NO_FAKE_STAT=1 ${FAKETIME} @${epoch})
+    # Only the clock: the files' times stay as they are (NO_FAKE_STAT); and
+    # that clock alone, whatever faketime this runs under.
+    set(at_source_date ${CMAKE_COMMAND} -E env --unset=LD_PRELOAD --unset=FAKETIME TZ=UTC
+        NO_FAKE_STAT=1 ${FAKETIME} @${epoch})
 endif()
 run(${at_source_date} ${WIXL} --arch x64 -D ProductCode=${product_code} -o ${msi_file}
     ${WORK}/installer.wxs)
