@@ -19,6 +19,8 @@
 set(here ${CMAKE_CURRENT_LIST_DIR})
 include(${SOURCE_DIR}/cmake/sourcedate.cmake)
 gaokao_source_date(${SOURCE_DIR} epoch)
+# MinGW's strip writes the time into each PE header it rewrites: this one.
+set(ENV{SOURCE_DATE_EPOCH} ${epoch})
 set(stage ${WORK}/stage)
 set(tree ${stage}/${PACKAGE})
 set(zip_file ${OUT}/${PACKAGE}-windows-x64.zip)
