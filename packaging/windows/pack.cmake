@@ -21,6 +21,7 @@ include(${SOURCE_DIR}/cmake/sourcedate.cmake)
 gaokao_source_date(${SOURCE_DIR} epoch)
 # MinGW's strip writes the time into each PE header it rewrites: this one.
 set(ENV{SOURCE_DATE_EPOCH} ${epoch})
+file(WRITE ${WORK}/source-date.txt "${epoch}\n")
 set(stage ${WORK}/stage)
 set(tree ${stage}/${PACKAGE})
 set(zip_file ${OUT}/${PACKAGE}-windows-x64.zip)
