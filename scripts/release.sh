@@ -26,6 +26,8 @@ if [ -n "$(git status --porcelain --untracked-files=no)" ]; then
 fi
 SOURCE_DATE_EPOCH=$(git log -1 --format=%ct HEAD)
 export SOURCE_DATE_EPOCH
+# CPack gives the .deb's members and its own folders the umask's modes.
+umask 022
 name=gaokao-countdown-$version
 work=${GAOKAO_RELEASE_WORK:-$root/build/release-work}
 dist=$root/dist

@@ -5,7 +5,7 @@
 # packages of a Windows build as it made them, against the same made again in
 # another folder, a day later (faketime), in another time zone and under
 # another umask; and the Debian package of a Linux build (as ./test.sh leaves
-# it) made twice so. On a difference diffoscope says where. Neither holds the
+# it) made twice so, but for the umask. On a difference diffoscope says where. Neither holds the
 # path of the source or a build folder, the one thing a build of the program
 # in another folder would change (scripts/release.sh builds afresh).
 #
@@ -39,6 +39,9 @@ make_packages() {
             "${shifted[@]}" cmake "${pack[@]}" -DWORK="$folder/windows" -DOUT="$folder" \
                 -P "$source_dir/packaging/windows/pack.cmake" >"$folder/pack.log" 2>&1
         fi
+        # CPack's own folders and the .deb's members take the umask's modes:
+        # scripts/release.sh makes it with 022.
+        umask 022
         "${shifted[@]}" cpack -G DEB --config "$linux/CPackConfig.cmake" -B "$folder/deb" \
             >"$folder/cpack.log" 2>&1
         mv "$folder"/deb/*.deb "$folder"
