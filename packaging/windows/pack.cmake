@@ -11,11 +11,11 @@
 #
 # The same build gives the same bytes in any folder, at any time and in any
 # time zone: every file and folder carries the source's time and fixed modes,
-# the zip lists them in one order without owners, and the MSI's product and
-# package codes come from the version and the files (so a build with other
-# files still replaces an installed one of the same version). wixl and
-# msibuild write the time of day into the MSI; under faketime (when given)
-# that is the source's time too.
+# the zip (ziptree.py) lists them in one order without owners, and the MSI's
+# product and package codes come from the version and the files (so a build
+# with other files still replaces an installed one of the same version).
+# wixl and msibuild write the time of day into the MSI; under faketime (when
+# given) that is the source's time too.
 set(here ${CMAKE_CURRENT_LIST_DIR})
 include(${SOURCE_DIR}/cmake/sourcedate.cmake)
 gaokao_source_date(${SOURCE_DIR} epoch)
@@ -38,15 +38,7 @@ run(${CMAKE_COMMAND} --install ${BUILD} --prefix ${tree} --strip)
 run(find ${tree} -type d -exec chmod 755 {} +)
 run(find ${tree} -exec touch -h -d @${epoch} {} +)
 
-# Folders before what they hold, in the C locale's order; zip -X leaves out
-# owners and the extra times, and writes the local time, hence UTC.
-file(GLOB_RECURSE entries LIST_DIRECTORIES true RELATIVE ${stage} ${tree}/*)
-list(APPEND entries ${PACKAGE})
-list(SORT entries)
-list(JOIN entries "\n" listing)
-file(WRITE ${WORK}/zip-list.txt "${listing}\n")
-run(${CMAKE_COMMAND} -E env TZ=UTC zip -X -q ${zip_file} -@
-    WORKING_DIRECTORY ${stage} INPUT_FILE ${WORK}/zip-list.txt)
+run(/usr/bin/python3 ${here}/ziptree.py ${zip_file} ${stage} ${PACKAGE} ${epoch})
 
 set(TREE ${tree})
 set(INSTALL_LIST ${WORK}/files.nsh)
