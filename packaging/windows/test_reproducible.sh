@@ -5,9 +5,10 @@
 # packages of a Windows build as it made them, against the same made again in
 # another folder, a day later (faketime), in another time zone and under
 # another umask; and the Debian package of a Linux build (as ./test.sh leaves
-# it) made twice so, but for the umask. On a difference diffoscope says where. Neither holds the
-# path of the source or a build folder, the one thing a build of the program
-# in another folder would change (scripts/release.sh builds afresh).
+# it) made twice so, but for the umask. On a difference diffoscope says
+# where. No package holds the path of the source or a build folder, the one
+# thing a build of the program in another folder would change
+# (scripts/release.sh builds afresh).
 #
 #   packaging/windows/test_reproducible.sh WINDOWS_BUILD LINUX_BUILD PACK_ARGUMENTS...
 set -euo pipefail
