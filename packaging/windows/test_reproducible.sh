@@ -18,7 +18,8 @@ shift 2
 source_dir=$(cd "$(dirname "$(realpath "$0")")/../.." && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-[ -f "$linux/CPackConfig.cmake" ] || { echo "FAIL: no Linux build in $linux (./test.sh)" >&2; exit 1; }
+[ -f "$linux/CPackConfig.cmake" ] \
+    || { echo "FAIL: no Linux build in $linux (./test.sh makes it)" >&2; exit 1; }
 cmake --build "$windows" --target windows-packages >"$work/build.log" 2>&1 \
     || { cat "$work/build.log" >&2; echo "FAIL: building windows-packages" >&2; exit 1; }
 # The time the build's packages were made with (a later commit that
