@@ -43,7 +43,7 @@ public:
 
     // Where the widget's top-left corner was put, in the virtual desktop's
     // coordinates; none for a free place on the primary screen.
-    std::optional<QPoint> position;
+    std::optional<QPoint> position {};
     Opacity opacity = Opacity::Translucent;
     Layer layer = Layer::Normal;
     // 锁定位置: dragging does not move it.
