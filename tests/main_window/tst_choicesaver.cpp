@@ -78,7 +78,7 @@ private slots:
             saver.remember(Text::FullScreenScreen, u"HDMI-1"_s);
         QTest::ignoreMessage(QtWarningMsg,
             QRegularExpression(u"程序结束时没能保存%1：.*%2"_s.arg(
-                names.join(u"、"_s), QRegularExpression::escape(path))));
+                names.join(u"、"_s), QRegularExpression::escape(QDir::toNativeSeparators(path)))));
         QVERIFY(QMetaObject::invokeMethod(qApp, "aboutToQuit"));
         ChoiceSaver::setEndListener({});
         QCOMPARE(told.size(), 1);
