@@ -9,10 +9,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-constexpr int kMaxMottoLength = BoardOptions::kMaxMottoLength;
-}
-
 const PreferenceGroup& BoardOptions::group()
 {
     // Each a Group Policy value too: Theme, Motto, RollOver.
