@@ -296,14 +296,26 @@ Preferences Preferences::inSettingsFolder(const QString& folder) const
 
 Preferences::Source Preferences::source(const PreferenceGroup& group) const
 {
-    const auto has = [&group](const QString& path) {
-        return !path.isEmpty() && IniDocument::read(path).hasGroup(group.name());
-    };
-    if (group.home() == PreferenceGroup::Home::SettingsFolder && has(m_folderFilePath))
-        return Source::SettingsFolder;
-    if (!m_locked && (m_systemFilePath.isEmpty() || has(m_filePath)))
-        return Source::UsersFile;
-    return m_systemFilePath.isEmpty() ? Source::None : Source::SystemFile;
+    return counting(group).first;
+}
+
+// The file where `group` counts, read once: the same read decides and gives.
+std::pair<Preferences::Source, IniDocument> Preferences::counting(
+    const PreferenceGroup& group) const
+{
+    if (group.home() == PreferenceGroup::Home::SettingsFolder && !m_folderFilePath.isEmpty()) {
+        IniDocument folder = IniDocument::read(m_folderFilePath);
+        if (folder.hasGroup(group.name()))
+            return { Source::SettingsFolder, std::move(folder) };
+    }
+    if (!m_locked) {
+        IniDocument own = IniDocument::read(m_filePath);
+        if (m_systemFilePath.isEmpty() || own.hasGroup(group.name()))
+            return { Source::UsersFile, std::move(own) };
+    }
+    if (m_systemFilePath.isEmpty())
+        return { Source::None, IniDocument() };
+    return { Source::SystemFile, IniDocument::read(m_systemFilePath) };
 }
 
 QString Preferences::filePath(Source source) const
@@ -328,8 +340,7 @@ bool Preferences::settingsFolderByPolicy() const
 
 PreferenceValues Preferences::read(const PreferenceGroup& group) const
 {
-    const QString path = filePath(source(group));
-    return path.isEmpty() ? PreferenceValues() : IniDocument::read(path).values(group);
+    return counting(group).second.values(group);
 }
 
 QString Preferences::editedFile(const PreferenceGroup& group) const

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "filetrouble.h"
+#include "inidocument.h"
 #include "policies.h"
 #include "preferencegroup.h"
 
@@ -13,6 +14,7 @@ class QLockFile;
 
 #include <functional>
 #include <optional>
+#include <utility>
 
 // The program's own display preferences, kept apart from the four-line
 // settings file "data.txt" that other tools read: an INI file in the user's
@@ -154,6 +156,7 @@ private:
     FileTrouble write(const QString& path, const PreferenceGroup& group,
         const std::function<void(PreferenceValues&)>& change) const;
     QString editedFile(const PreferenceGroup& group) const;
+    std::pair<Source, IniDocument> counting(const PreferenceGroup& group) const;
 
     QString m_filePath;
     QString m_folderFilePath;
