@@ -11,9 +11,9 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPointer>
 #include <QTimer>
 #include <QWindow>
 
@@ -116,22 +116,9 @@ void CountdownWidget::entryChanged()
     const CountdownEntry entry = this->entry();
     setWindowTitle(entry.title);
     const Qt::WindowFlags flags = flagsFor(entry);
-    // X takes whether a window lets clicks through from the native window
-    // as it is made: Qt's new one for a changed stay-on-top flag keeps the
-    // old one's input and would take clicks until the next start. For 鼠标穿透
-    // the widget gets a native window of its own, with its owner again.
-    const bool clickThroughChanged = (flags ^ windowFlags()) & Qt::WindowTransparentForInput;
-    if (flags != windowFlags() && isVisible()) {
-        const QPointer<QWindow> owner
-            = windowHandle() ? windowHandle()->transientParent() : nullptr;
-        renewNativeWindow([this, flags, clickThroughChanged] {
-            setWindowFlags(flags);
-            if (clickThroughChanged)
-                destroy();
-        });
-        if (clickThroughChanged && owner && windowHandle())
-            windowHandle()->setTransientParent(owner);
-    } else if (flags != windowFlags())
+    if (flags != windowFlags() && isVisible())
+        renewNativeWindow([this, flags] { setWindowFlags(flags); });
+    else if (flags != windowFlags())
         setWindowFlags(flags);
     update();
 }
@@ -287,4 +274,42 @@ void CountdownWidget::closeEvent(QCloseEvent* event)
 {
     if (!m_closeAllowed)
         event->ignore();
+}
+
+void CountdownWidget::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Shown before its native window is mapped, which may be a new one:
+    // each is watched once (installed again, a filter is not doubled).
+    m_exposed = false;
+    if (windowHandle())
+        windowHandle()->installEventFilter(this);
+}
+
+bool CountdownWidget::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == windowHandle() && event->type() == QEvent::Expose) {
+        const bool exposed = windowHandle()->isExposed();
+        if (exposed && !m_exposed)
+            renewInputShape();
+        m_exposed = exposed;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// On X, a window lets clicks through by an empty input shape, which Qt gives
+// it before it is mapped, and which a changed flag on a hidden window did not
+// bring to the next one. A window manager puts a mapped window in a frame of
+// its own, and some (openbox) copy the input shape to the frame only when it
+// changes after that: the frame would take the click. Given again once the
+// window is on the screen, the shape holds for the window and its frame.
+void CountdownWidget::renewInputShape()
+{
+    QWindow* native = windowHandle();
+    if (QGuiApplication::platformName() != "xcb"_L1 || !native
+        || !native->flags().testFlag(Qt::WindowTransparentForInput))
+        return;
+    const Qt::WindowFlags flags = native->flags();
+    native->setFlags(flags & ~Qt::WindowTransparentForInput);
+    native->setFlags(flags);
 }

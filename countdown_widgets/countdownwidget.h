@@ -66,6 +66,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     Qt::WindowFlags flagsFor(const CountdownEntry& entry) const;
@@ -73,6 +75,9 @@ private:
     // Runs `change`, which may make a new native window, and keeps the
     // widget shown where it was.
     void renewNativeWindow(const std::function<void()>& change);
+    // Tells a window manager that frames the window of 鼠标穿透 again, once
+    // it is mapped, that clicks go through it.
+    void renewInputShape();
 
     const CountdownModel& m_model;
     const CountdownModel::Id m_id;
@@ -88,4 +93,7 @@ private:
     // The press point inside the widget while a drag goes on.
     std::optional<QPoint> m_dragOffset;
     bool m_dragged = false;
+    // Whether its native window is on the screen, as the window system last
+    // said.
+    bool m_exposed = false;
 };

@@ -671,7 +671,10 @@ private slots:
             struct Presses : QObject {
                 bool eventFilter(QObject* watched, QEvent* event) override
                 {
-                    if (event->type() == QEvent::MouseButtonPress)
+                    // Two clicks on one spot are a double click, also
+                    // where the first came in an earlier case.
+                    if (event->type() == QEvent::MouseButtonPress
+                        || event->type() == QEvent::MouseButtonDblClick)
                         pressed = watched;
                     return false;
                 }
