@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The gaokao-countdown developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "boardmenuitems.h"
 #include "countdowncommands.h"
 #include "countdowndialog.h"
 #include "countdownmenuitems.h"
@@ -35,7 +36,7 @@ struct Wired : MainWindowFixture {
         data = readFile(store.filePath());
         writeFile(preferencesPath, preferences);
         countdowns.load();
-        auto* display = new DisplayController(&form, Preferences(preferencesPath),
+        display = new DisplayController(&form, Preferences(preferencesPath),
             Autostart(u"org.example.Test"_s, { QCoreApplication::applicationFilePath() }));
         menu = display->menu()->menu();
         new CountdownMenuItems(display->menu(), &commands, &form);
@@ -60,6 +61,7 @@ struct Wired : MainWindowFixture {
     CountdownModel countdowns { Preferences(preferencesPath) };
     CountdownViews views { &countdowns, [] { return QDateTime(QDate(2027, 3, 1), QTime(12, 0)); } };
     CountdownCommands commands { &views };
+    DisplayController* display = nullptr;
     QMenu* menu = nullptr;
     TrayIcon* tray = nullptr;
 };
@@ -120,6 +122,30 @@ private slots:
         QVERIFY(!wired.submenus().first()->findChild<QAction*>(u"remove"_s)->isEnabled());
         // Where the desktop has a tray, the icon comes with the first countdown.
         QCOMPARE(wired.tray->icon() != nullptr, QSystemTrayIcon::isSystemTrayAvailable());
+    }
+
+    // The countdowns stand right under 添加倒计时…, above the board's items,
+    // whether they were read at start or added later.
+    void countdownsKeepTheirPlaceInTheMenu()
+    {
+        Wired wired(kOneCountdown);
+        new BoardMenuItems(wired.display->menu(), &wired.form, Preferences(wired.preferencesPath));
+        const auto names = [&wired] {
+            QStringList names;
+            for (const QAction* action : wired.menu->actions()) {
+                const QMenu* menu = action->menu();
+                names << (!menu                                        ? action->objectName()
+                        : menu->objectName() == "countdownCommands"_L1 ? menu->title()
+                                                                       : menu->objectName());
+            }
+            return names.mid(names.indexOf(u"addCountdown"_s));
+        };
+        const QStringList board { u"examSchedule"_s, u"boardLook"_s, u"settings"_s };
+        const QStringList atStart = QStringList { u"addCountdown"_s, u"x"_s } + board;
+        QCOMPARE(names().mid(0, 5), atStart);
+        wired.countdowns.add({ u"期末"_s, QDate(2027, 1, 20) });
+        const QStringList added = QStringList { u"addCountdown"_s, u"x"_s, u"期末"_s } + board;
+        QCOMPARE(names().mid(0, 6), added);
     }
 
     // A countdown refuses the close that Qt's own ending asks of every window,
