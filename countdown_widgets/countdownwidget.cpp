@@ -306,10 +306,10 @@ bool CountdownWidget::eventFilter(QObject* watched, QEvent* event)
 void CountdownWidget::renewInputShape()
 {
     QWindow* native = windowHandle();
-    if (QGuiApplication::platformName() != "xcb"_L1 || !native
-        || !native->flags().testFlag(Qt::WindowTransparentForInput))
-        return;
     const Qt::WindowFlags flags = native->flags();
+    if (QGuiApplication::platformName() != "xcb"_L1
+        || !flags.testFlag(Qt::WindowTransparentForInput))
+        return;
     native->setFlags(flags & ~Qt::WindowTransparentForInput);
     native->setFlags(flags);
 }
