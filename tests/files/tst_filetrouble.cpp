@@ -13,7 +13,7 @@
 
 using namespace Qt::StringLiterals;
 
-class TestFiles : public QObject {
+class TestFileTrouble : public QObject {
     Q_OBJECT
 private slots:
     // The system's own words in a message, as each system words them.
@@ -36,8 +36,8 @@ private slots:
         QCOMPARE(FileTrouble::fromSystemText(systemText).text(), text);
     }
 
-    // A save while somebody reads the old file, as the board does each
-    // second: Windows refuses the rename for that moment.
+    // The trouble of a save while somebody reads the old file, as the board
+    // does each second: Windows refuses the rename for that moment.
     void aSaveWhileTheOldFileIsRead_data()
     {
         QTest::addColumn<int>("readMs");
@@ -69,5 +69,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestFiles)
-#include "tst_files.moc"
+QTEST_GUILESS_MAIN(TestFileTrouble)
+#include "tst_filetrouble.moc"
