@@ -99,11 +99,20 @@ struct RunningCopy {
     ~RunningCopy()
     {
 #ifdef Q_OS_UNIX
-        ::kill(pid_t(process.processId()), SIGCONT);
+        signal(SIGCONT);
 #endif
         process.kill();
         process.waitForFinished();
     }
+#ifdef Q_OS_UNIX
+    // Only while it runs: the id of one that ended is 0, and kill(0) would
+    // stop or continue every process of the group, the test's own included.
+    void signal(int number)
+    {
+        if (const qint64 id = process.processId(); id > 0)
+            ::kill(pid_t(id), number);
+    }
+#endif
     QString err() { return m_err += QString::fromUtf8(process.readAllStandardError()); }
     bool hasWindow() { return err().contains(u"gaokao.tick"_s); }
     bool isRunning() const { return process.state() != QProcess::NotRunning; }
@@ -475,7 +484,7 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(one.hasWindow(), 10000);
 #ifdef Q_OS_UNIX
         if (first == u"kill"_s || first == u"stop"_s)
-            ::kill(pid_t(one.process.processId()), first == u"kill"_s ? SIGKILL : SIGSTOP);
+            one.signal(first == u"kill"_s ? SIGKILL : SIGSTOP);
 #endif
         RunningCopy two(root, folder);
         // At most a second for its turn, one for the answer, one to a tick.
@@ -564,15 +573,14 @@ private slots:
         const QTemporaryDir root;
         RunningCopy first(root, u"a"_s);
         QTRY_VERIFY_WITH_TIMEOUT(first.hasWindow(), 10000);
-        const pid_t firstId = pid_t(first.process.processId());
-        ::kill(firstId, SIGSTOP);
+        first.signal(SIGSTOP);
         std::optional<RunningCopy> second;
         if (takenOver) {
             second.emplace(root, u"a"_s);
             QTRY_VERIFY_WITH_TIMEOUT(second->hasWindow(), 10000);
         }
         if (goesOn) {
-            ::kill(firstId, SIGCONT);
+            first.signal(SIGCONT);
             // Long enough for it to find the name taken.
             QTest::qWait(1500);
         }

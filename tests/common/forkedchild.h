@@ -47,8 +47,11 @@ struct ForkedChild {
     }
     ~ForkedChild()
     {
-        kill(pid, SIGKILL);
-        waitpid(pid, nullptr, 0);
+        // -1, a fork that failed, would be every process this user may end.
+        if (pid > 0) {
+            kill(pid, SIGKILL);
+            waitpid(pid, nullptr, 0);
+        }
     }
     ForkedChild(const ForkedChild&) = delete;
     ForkedChild& operator=(const ForkedChild&) = delete;

@@ -112,6 +112,7 @@ void TestSaveFaults::killedAtRandomMoments()
         int ready[2];
         QVERIFY(pipe(ready) == 0);
         const pid_t pid = fork();
+        QVERIFY(pid >= 0);
         if (pid == 0) {
             close(ready[0]);
             for (int i = 0;; ++i) {
