@@ -279,20 +279,18 @@ void CountdownWidget::closeEvent(QCloseEvent* event)
 void CountdownWidget::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    // Shown before its native window is mapped, which may be a new one:
-    // each is watched once (installed again, a filter is not doubled).
-    m_exposed = false;
+    // Shown before its native window is mapped, which may be a new one: it
+    // is watched until it is on the screen.
     if (windowHandle())
         windowHandle()->installEventFilter(this);
 }
 
 bool CountdownWidget::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == windowHandle() && event->type() == QEvent::Expose) {
-        const bool exposed = windowHandle()->isExposed();
-        if (exposed && !m_exposed)
-            renewInputShape();
-        m_exposed = exposed;
+    if (watched == windowHandle() && event->type() == QEvent::Expose
+        && windowHandle()->isExposed()) {
+        windowHandle()->removeEventFilter(this);
+        renewInputShape();
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -93,7 +93,4 @@ private:
     // The press point inside the widget while a drag goes on.
     std::optional<QPoint> m_dragOffset;
     bool m_dragged = false;
-    // Whether its native window is on the screen, as the window system last
-    // said.
-    bool m_exposed = false;
 };

@@ -63,7 +63,6 @@ private slots:
         });
         QCOMPARE(AtomicFile::replace(path, "new").isNone(), saved);
         closer.join();
-        reader.close();
         QCOMPARE(readFile(path), saved ? "new" : "old");
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), { u"data.txt"_s });
     }
